@@ -1,0 +1,83 @@
+#include "app/frame_step.h"
+
+#include <algorithm>
+
+#include "app/scene.h"
+#include "sound/sound_events.h"
+#include "view3d/palette.h"
+#include "world/sim_speed.h"
+#include "world/world.h"
+
+void UpdateWind(World& w) {
+  if (w.WindSetting == 0 || w.ActivityMode == 4) {
+    w.WindSpeed = w.BaseWindSpeed;
+    w.WindDirection = w.MeanWindDirection = w.BaseWindDirection;
+    return;
+  }
+  w.ClockHour = w.StartHour - static_cast<int>(w.SimTime * (-1.0 / 1980));
+  w.ClockMinutes = (w.SimTime - w.ActivityStartSeconds) / 33;
+  w.WindSpeed = std::clamp(w.BaseWindSpeed, 7, 22);
+  const int base = static_cast<int>(w.ClockMinutes) * w.PersistentShiftRate / 60 + w.BaseWindDirection;
+  if (w.SimSeconds < w.ActivityStartSeconds + 10) {
+    w.WindDirection = w.MeanWindDirection = base;
+    w.WindDirectionSmooth = base;
+  }
+  if (w.SimSeconds > w.NextShiftSeconds) {
+    w.NextShiftSeconds = w.SimSeconds + w.ShiftIntervalBase + RandomBelow(w, 70);
+    w.ShiftTargetDirection = base - w.ShiftRange / 2 + RandomBelow(w, w.ShiftRange);
+  }
+  w.WindDirectionSmooth += (w.ShiftTargetDirection - w.WindDirection) * w.TimeStep * 0.1;
+  w.WindDirection = static_cast<int>(w.WindDirectionSmooth);
+}
+
+void AdvanceTime(World& w) {
+  w.TimeStep = w.TimeScale * 30 / w.SimSpeedDivisor;
+  if (!w.LessonIntroPending) {
+    if (w.InstructionPage > 0 || w.ChartShown == 1 || w.CoachShown == 1) w.TimeStep = 0;
+    if (!w.Stopped) w.SimTime += w.TimeStep;
+    const bool racesWithCountdown = w.ActivityMode == 14 || w.ActivityMode == 15;
+    if ((racesWithCountdown && w.SimTime >= 0 && w.SimTime < w.TimeStep) ||
+        (w.ActivityMode == 13 && w.SimTime >= 0 && w.SimTime <= w.TimeStep)) {
+      PlaySoundEvent(w, 17);
+    }
+  }
+  w.PreviousSimSeconds = w.SimSeconds;
+  w.SimSeconds = static_cast<int>(w.SimTime);
+}
+
+void LayOutFrame(World& w) {
+  const bool narrowLargeFont = w.ViewWidth < 900 && w.LargeMenuFont == 1;
+  w.SceneHeight = static_cast<int>(w.ViewHeightF * (narrowLargeFont ? 0.61 : 0.64));
+  const int m = w.ActivityMode;
+  const bool fullHeight = m == 7 || m == 10 || m == 12 || (w.InstructionPage >= 100 && w.InstructionPage <= 111);
+  w.SceneBottom = fullHeight ? static_cast<int>(w.ViewHeightF * 0.99) : w.SceneHeight;
+  if (w.VerticalSteeringZone == 1) {
+    w.PanelLeft = static_cast<int>(w.ViewWidthF * 0.36);
+    w.MiniViewWidth = static_cast<int>(w.ViewWidthF * 0.29);
+  } else {
+    w.PanelLeft = w.MiniViewWidth = w.ViewWidth / 3;
+  }
+  if (m == 2 || m == 11) w.PanelLeft = 0;
+}
+
+int MinimumFrameMs(const World& w) {
+  int ms = MinFrameMsFor(w.SimSpeed);
+  if (w.ActivityMode == 8) ms = std::max(ms, 100);
+  return ms;
+}
+
+void StepFrame(World& w, Canvas& canvas) {
+  w.FrameCounter += 1;
+  if (w.FrameCounter > 100) w.FrameCounter = 0;
+  w.FrameStartTick = NowMs(w);
+
+  UpdateWind(w);
+  AdvanceTime(w);
+
+  LayOutFrame(w);
+  ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
+  if (w.SceneBottom < w.ViewHeight) {
+    canvas.FillRect(Rect{0, w.SceneBottom, w.ViewWidth, w.ViewHeight}, palette::kWhite);
+  }
+  w.MinFrameMs = MinimumFrameMs(w);
+}

@@ -1,0 +1,49 @@
+#include "app/paint.h"
+
+#include <algorithm>
+
+#include "app/activity_start.h"
+#include "app/frame_step.h"
+#include "app/title_screen.h"
+#include "world/world.h"
+
+void ComputeScreenMetrics(World& w, const ScreenMetrics& screen) {
+  w.ScreenBitsPerPixel = screen.bitsPerPixel;
+  w.ScreenWidth = std::min(screen.width, 1280);
+  w.ViewWidth = w.ScreenWidth;
+  w.HalfScreenWidth = w.ScreenWidth / 2;
+  w.ScreenHeight = std::min(screen.height, 768);
+  w.ScaleY = w.ScreenHeight * (1.0 / 480);
+  w.ScaleX = w.ScreenWidth * (1.0 / 640);
+  // 30 design pixels are left for the menu bar and the status bar.
+  w.ViewHeight = static_cast<int>(w.ScreenHeight - w.ScaleY * 30);
+  // A window smaller than the screen (decorations, panels) must not cut off the bottom strip.
+  if (screen.clientWidth > 0) w.ViewWidth = std::min(w.ViewWidth, screen.clientWidth);
+  if (screen.clientHeight > 0) w.ViewHeight = std::min(w.ViewHeight, screen.clientHeight);
+  w.ViewWidth = std::max(w.ViewWidth, 1);
+  w.ViewHeight = std::max(w.ViewHeight, 1);
+  w.ViewWidthF = w.ViewWidth;
+  w.ViewHeightF = w.ViewHeight;
+  w.LargeMenuFont = screen.menuBarHeight >= 20 ? 1 : 0;
+}
+
+PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
+  ComputeScreenMetrics(w, screen);
+  canvas.Resize(w.ViewWidth, w.ViewHeight);
+  canvas.BeginFrame();
+  canvas.SetFontSizes(std::max(11, w.ViewHeight / 45 + 1), std::max(20, w.ViewHeight / 15),
+                      std::max(9, w.ViewHeight / 60));
+
+  if (w.SailingState == 0) DrawTitleScreen(w, canvas);
+  if (w.SailingState == 1) StartActivity(w);
+  if (w.ResultsShown == 0 && w.SailingState == 2 && w.ChartShown == 0) StepFrame(w, canvas);
+
+  PaintResult result;
+  if (w.SailingState == 0) {
+    result.invalidate = Rect{w.ViewWidth / 2, w.ViewHeight / 7, w.ViewWidth * 9 / 10, w.ViewHeight * 3 / 4};
+  } else {
+    result.invalidate = Rect{0, 0, w.ViewWidth, w.ViewHeight};
+  }
+  result.requestNext = w.RepaintSuspended == 0;
+  return result;
+}

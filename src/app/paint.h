@@ -1,0 +1,26 @@
+// The paint handler: every paint produces one complete frame into the canvas and says which
+// part of the window to invalidate for the next one.
+#pragma once
+
+#include "platform/canvas.h"
+
+struct World;
+
+struct ScreenMetrics {
+  int width = 0;           // the display's resolution
+  int height = 0;
+  int bitsPerPixel = 32;
+  int menuBarHeight = 0;   // the system's menu bar height in pixels
+  int clientWidth = 0;     // the view's client area; 0 = not limited
+  int clientHeight = 0;
+};
+
+struct PaintResult {
+  Rect invalidate;       // what the next frame repaints
+  bool requestNext = false;  // false while the loop is suspended
+};
+
+PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen);
+
+// Screen metrics step of the paint handler, on its own for the tests.
+void ComputeScreenMetrics(World& w, const ScreenMetrics& screen);

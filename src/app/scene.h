@@ -1,0 +1,11 @@
+// Composition of the 3D sailing scene: water, waves, sky, shore and everything on the water.
+#pragma once
+
+#include "platform/canvas.h"
+
+struct World;
+
+void ComposeScene(World& w, Canvas& canvas, const Rect& scene);
+
+// The horizon row for a scene of the given height and bottom row.
+int HorizonRow(const World& w, int sceneHeight, int sceneBottom);

@@ -1,0 +1,24 @@
+// The document: owns the world and the platform services; loads the settings when it is
+// created and saves them when it is destroyed.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/tick_clock.h"
+#include "world/world.h"
+
+class CBRMDoc {
+ public:
+  CBRMDoc(int screenWidth, int screenHeight);
+  ~CBRMDoc();
+  CBRMDoc(const CBRMDoc&) = delete;
+  CBRMDoc& operator=(const CBRMDoc&) = delete;
+
+  World& world() { return *world_; }
+
+ private:
+  std::unique_ptr<World> world_;
+  RealTickClock clock_;
+  std::string settingsPath_;
+};

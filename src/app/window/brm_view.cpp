@@ -1,0 +1,113 @@
+#include "app/window/brm_view.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/window/brm_doc.h"
+#include "app/window/main_frame.h"
+#include "input/keyboard.h"
+#include "input/mouse.h"
+#include "platform/canvas_qt.h"
+#include "platform/key_codes.h"
+#include "world/world.h"
+
+CBRMView::CBRMView(CBRMDoc& doc, CMainFrame& frame)
+    : doc_(doc), frame_(frame), canvas_(std::make_unique<Canvas>(640, 480)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  pacer_.setSingleShot(true);
+  connect(&pacer_, &QTimer::timeout, this, [this] { update(pendingRect_); });
+}
+
+CBRMView::~CBRMView() = default;
+
+ScreenMetrics CBRMView::Metrics() const {
+  ScreenMetrics m;
+  const QScreen* s = screen();
+  if (s) {
+    m.width = s->size().width();
+    m.height = s->size().height();
+    m.bitsPerPixel = s->depth();
+  } else {
+    m.width = 1280;
+    m.height = 768;
+  }
+  m.menuBarHeight = frame_.MenuBarHeight();
+  m.clientWidth = width();
+  m.clientHeight = height();
+  return m;
+}
+
+void CBRMView::paintEvent(QPaintEvent*) {
+  World& w = doc_.world();
+  const PaintResult result = PaintFrame(w, *canvas_, Metrics());
+  ++paints_;
+  {
+    QPainter p(this);
+    p.drawImage(0, 0, CanvasImage(*canvas_));
+  }
+  frame_.FramePainted(paints_);
+  if (result.requestNext) RequestNext(result);
+}
+
+void CBRMView::RequestNext(const PaintResult& result) {
+  Schedule(QRect(result.invalidate.left, result.invalidate.top, result.invalidate.Width(),
+                 result.invalidate.Height()));
+}
+
+// The next frame comes no sooner than the last frame's minimum time after its start: the
+// timer sleeps for what is left, instead of spinning. Requests made meanwhile join it.
+void CBRMView::Schedule(const QRect& rect) {
+  pendingRect_ = pacer_.isActive() ? pendingRect_.united(rect) : rect;
+  if (pacer_.isActive()) return;
+  const World& w = doc_.world();
+  const uint32_t elapsed = NowMs(w) - w.FrameStartTick;  // unsigned: a tick wrap cannot stall
+  const int remaining = static_cast<int>(w.MinFrameMs) - static_cast<int>(std::min<uint32_t>(elapsed, 100000));
+  if (remaining <= 0) {
+    update(pendingRect_);
+  } else {
+    pacer_.start(remaining);
+  }
+}
+
+void CBRMView::Redraw() {
+  doc_.world().RepaintSuspended = 0;
+  Schedule(rect());
+}
+
+void CBRMView::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const int key = VirtualKeyFromQt(event->key(), std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                                     static_cast<std::size_t>(text.size())));
+  if (key == vk::kNone) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  World& w = doc_.world();
+  KeyDown(w, key);
+  if (w.RepaintSuspended == 0) Schedule(rect());
+}
+
+void CBRMView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  MouseMove(doc_.world(), p.x(), p.y());
+}
+
+void CBRMView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint p = event->position().toPoint();
+  LeftButtonDown(doc_.world(), p.x(), p.y());
+  Redraw();
+}
+
+void CBRMView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint p = event->position().toPoint();
+  LeftButtonUp(doc_.world(), p.x(), p.y());
+  Redraw();
+}

@@ -1,0 +1,38 @@
+// The main frame: menu bar built from the command table, the status bar and the view.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <map>
+
+#include "input/command_table.h"
+
+class CBRMDoc;
+class CBRMView;
+class QAction;
+class QMenu;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CBRMDoc& doc);
+
+  int MenuBarHeight() const;
+  // Called after every paint, with the number of paints so far.
+  void FramePainted(long long paints);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu(QMenu* menu, const std::vector<MenuNode>& nodes);
+  void ApplyUpdateRules(QMenu* menu);
+  void Execute(int id);
+
+  CBRMDoc& doc_;
+  CBRMView* view_ = nullptr;
+  std::map<QAction*, int> actionIds_;
+  QLabel* frameLabel_ = nullptr;
+  bool showPaintCount_ = false;
+};

@@ -1,0 +1,277 @@
+#include "platform/canvas.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/canvas_qt.h"
+
+namespace {
+
+QColor ToQ(Color c) { return QColor(c.r, c.g, c.b); }
+
+// IPAGothic when it is installed, else whatever CJK family fontconfig offers.
+QString JapaneseFamily() {
+  static const QString family = [] {
+    const QStringList families = QFontDatabase::families();
+    for (const char* wanted : {"IPAGothic", "IPAexGothic", "IPAPGothic", "Noto Sans CJK JP",
+                               "VL Gothic", "TakaoGothic"}) {
+      if (families.contains(QString::fromUtf8(wanted))) return QString::fromUtf8(wanted);
+    }
+    for (const QString& f : families) {
+      if (QFontDatabase::writingSystems(f).contains(QFontDatabase::Japanese)) return f;
+    }
+    return QString();
+  }();
+  return family;
+}
+
+double RadialAngle(double cx, double cy, int x, int y) {
+  // Qt angles run counter-clockwise from three o'clock, with y pointing down on screen.
+  return std::atan2(-(y - cy), x - cx) * 180.0 / M_PI;
+}
+
+}  // namespace
+
+struct Canvas::Impl {
+  QImage image;
+  QPainter painter;
+  QPen pen{Qt::black};
+  QBrush brush{Qt::white};
+  Color textColor{0, 0, 0};
+  Color backColor{255, 255, 255};
+  bool textOpaque = true;
+  QPointF current{0, 0};
+  FontRole role = FontRole::Normal;
+  int fontSizes[3] = {16, 28, 12};
+  QFont fonts[3];
+  std::vector<TextLogEntry> log;
+
+  void Begin() {
+    if (painter.isActive()) painter.end();
+    if (!image.isNull()) painter.begin(&image);
+    ApplyState();
+  }
+  void ApplyState() {
+    if (!painter.isActive()) return;
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.setFont(fonts[static_cast<int>(role)]);
+  }
+  void BuildFonts() {
+    for (int i = 0; i < 3; ++i) {
+      QFont f(JapaneseFamily());
+      f.setPixelSize(std::max(6, fontSizes[i]));
+      f.setStyleStrategy(QFont::PreferAntialias);
+      if (i == static_cast<int>(FontRole::Banner)) f.setBold(true);
+      fonts[i] = f;
+    }
+    ApplyState();
+  }
+};
+
+Canvas::Canvas(int width, int height) : impl_(std::make_unique<Impl>()) {
+  impl_->BuildFonts();
+  Resize(width, height);
+}
+
+Canvas::~Canvas() {
+  if (impl_->painter.isActive()) impl_->painter.end();
+}
+
+int Canvas::Width() const { return impl_->image.width(); }
+int Canvas::Height() const { return impl_->image.height(); }
+
+void Canvas::Resize(int width, int height) {
+  width = std::max(1, width);
+  height = std::max(1, height);
+  if (!impl_->image.isNull() && impl_->image.width() == width && impl_->image.height() == height) return;
+  if (impl_->painter.isActive()) impl_->painter.end();
+  impl_->image = QImage(width, height, QImage::Format_RGB32);
+  impl_->image.fill(Qt::white);
+  impl_->Begin();
+}
+
+void Canvas::BeginFrame() {
+  impl_->log.clear();
+  impl_->pen = QPen(Qt::black);
+  impl_->pen.setCapStyle(Qt::FlatCap);
+  impl_->brush = QBrush(Qt::white);
+  impl_->textColor = Rgb(0, 0, 0);
+  impl_->backColor = Rgb(255, 255, 255);
+  impl_->textOpaque = true;
+  impl_->role = FontRole::Normal;
+  impl_->Begin();
+  impl_->painter.setClipping(false);
+  impl_->painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void Canvas::SetPen(Color color, int width) {
+  impl_->pen = QPen(ToQ(color));
+  impl_->pen.setWidth(width <= 1 ? 0 : width);
+  impl_->pen.setCapStyle(Qt::RoundCap);
+  impl_->pen.setJoinStyle(Qt::RoundJoin);
+  impl_->painter.setPen(impl_->pen);
+}
+
+void Canvas::SetNullPen() {
+  impl_->pen = QPen(Qt::NoPen);
+  impl_->painter.setPen(impl_->pen);
+}
+
+void Canvas::SetBrush(Color color) {
+  impl_->brush = QBrush(ToQ(color));
+  impl_->painter.setBrush(impl_->brush);
+}
+
+void Canvas::SetHollowBrush() {
+  impl_->brush = QBrush(Qt::NoBrush);
+  impl_->painter.setBrush(impl_->brush);
+}
+
+void Canvas::FillRect(const Rect& r, Color color) {
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  impl_->painter.fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQ(color));
+}
+
+namespace {
+// A GDI shape covers [left, right) x [top, bottom); Qt's outline of a w x h rectangle with a
+// cosmetic pen covers w + 1 pixels, so the outline rectangle is one pixel smaller.
+QRectF OutlineBox(int left, int top, int right, int bottom) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  return QRectF(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+}
+}  // namespace
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+  impl_->painter.drawRect(OutlineBox(left, top, right, bottom));
+}
+
+void Canvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+  impl_->painter.drawRoundedRect(OutlineBox(left, top, right, bottom), cornerWidth / 2.0,
+                                 cornerHeight / 2.0);
+}
+
+void Canvas::Ellipse(int left, int top, int right, int bottom) {
+  impl_->painter.drawEllipse(OutlineBox(left, top, right, bottom));
+}
+
+void Canvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
+  QRectF box = OutlineBox(left, top, right, bottom);
+  double a1 = RadialAngle(box.center().x(), box.center().y(), x1, y1);
+  double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
+  double span = a2 - a1;
+  while (span <= 0) span += 360;
+  impl_->painter.drawPie(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void Canvas::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
+  QRectF box = OutlineBox(left, top, right, bottom);
+  double a1 = RadialAngle(box.center().x(), box.center().y(), x1, y1);
+  double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
+  double span = a2 - a1;
+  while (span <= 0) span += 360;
+  impl_->painter.drawArc(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
+}
+
+void Canvas::Polygon(const Point* points, int count) {
+  if (count < 2) return;
+  QPolygon poly(count);
+  for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
+  impl_->painter.drawPolygon(poly);
+}
+
+void Canvas::Polyline(const Point* points, int count) {
+  if (count < 2) return;
+  QPolygon poly(count);
+  for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
+  impl_->painter.drawPolyline(poly);
+}
+
+void Canvas::MoveTo(int x, int y) { impl_->current = QPointF(x, y); }
+
+void Canvas::LineTo(int x, int y) {
+  impl_->painter.drawLine(impl_->current, QPointF(x, y));
+  impl_->current = QPointF(x, y);
+}
+
+void Canvas::SetPixel(int x, int y, Color color) {
+  QPen saved = impl_->painter.pen();
+  impl_->painter.setPen(QPen(ToQ(color), 0));
+  impl_->painter.drawPoint(x, y);
+  impl_->painter.setPen(saved);
+}
+
+Color Canvas::GetPixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= impl_->image.width() || y >= impl_->image.height()) return Color{};
+  QRgb p = impl_->image.pixel(x, y);
+  return Rgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+void Canvas::SetFont(FontRole role) {
+  impl_->role = role;
+  impl_->painter.setFont(impl_->fonts[static_cast<int>(role)]);
+}
+
+void Canvas::SetFontSizes(int normal, int banner, int small) {
+  if (impl_->fontSizes[0] == normal && impl_->fontSizes[1] == banner && impl_->fontSizes[2] == small) return;
+  impl_->fontSizes[0] = normal;
+  impl_->fontSizes[1] = banner;
+  impl_->fontSizes[2] = small;
+  impl_->BuildFonts();
+}
+
+void Canvas::SetTextColor(Color color) { impl_->textColor = color; }
+void Canvas::SetBackColor(Color color) { impl_->backColor = color; }
+void Canvas::SetTextOpaque(bool opaque) { impl_->textOpaque = opaque; }
+
+void Canvas::TextOut(int x, int y, std::string_view utf8) {
+  impl_->log.push_back(TextLogEntry{x, y, std::string(utf8), impl_->textColor, impl_->backColor,
+                                    impl_->textOpaque});
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  QPainter& p = impl_->painter;
+  QFontMetrics fm(p.font());
+  if (impl_->textOpaque) {
+    p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQ(impl_->backColor));
+  }
+  QPen saved = p.pen();
+  p.setPen(ToQ(impl_->textColor));
+  p.drawText(QPoint(x, y + fm.ascent()), text);
+  p.setPen(saved);
+}
+
+int Canvas::TextWidth(std::string_view utf8) const {
+  QFontMetrics fm(impl_->fonts[static_cast<int>(impl_->role)]);
+  return fm.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+int Canvas::LineHeight() const {
+  return QFontMetrics(impl_->fonts[static_cast<int>(impl_->role)]).height();
+}
+
+void Canvas::SetClip(const Rect& r) {
+  impl_->painter.setClipRect(QRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height())));
+}
+
+void Canvas::ClearClip() { impl_->painter.setClipping(false); }
+
+void Canvas::SetSeeThrough(bool on) {
+  // The sails' see-through mode mixes the sail colour with the water and sky behind it.
+  impl_->painter.setOpacity(on ? 0.45 : 1.0);
+}
+
+const std::vector<TextLogEntry>& Canvas::TextLog() const { return impl_->log; }
+
+bool Canvas::SavePng(const std::string& path) const {
+  return impl_->image.save(QString::fromStdString(path), "PNG");
+}
+
+const QImage& CanvasImage(const Canvas& canvas) { return canvas.impl().image; }

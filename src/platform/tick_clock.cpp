@@ -1,0 +1,8 @@
+#include "platform/tick_clock.h"
+
+#include <chrono>
+
+uint32_t RealTickClock::NowMs() const {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}

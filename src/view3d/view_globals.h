@@ -1,0 +1,11 @@
+// Camera of the sailing view.
+#pragma once
+
+#include <cstdint>
+
+struct ViewGlobals {
+  int32_t CameraDistance = 2;  // zoom step, 1 nearest .. 4 farthest
+  int32_t HorizonY = 0;
+  int32_t SceneTop = 0;
+  int32_t WaveClass = 0;
+};

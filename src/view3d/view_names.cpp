@@ -1,0 +1,11 @@
+#include "world/names.h"
+
+#define NAME(S, field) r.Add(#field, &S::field)
+
+void RegisterViewNames(NameRegistry& r) {
+  using S = ViewGlobals;
+  NAME(S, CameraDistance);
+  NAME(S, HorizonY);
+  NAME(S, SceneTop);
+  NAME(S, WaveClass);
+}

@@ -1,0 +1,35 @@
+// The settings file: 35 little-endian 32-bit fields, 140 bytes, no header.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct World;
+
+constexpr int kSettingsFieldCount = 35;
+constexpr int kSettingsFileBytes = kSettingsFieldCount * 4;
+constexpr const char* kSettingsFileName = "op.bm";
+
+using SettingsFields = std::array<int32_t, kSettingsFieldCount>;
+
+// The fields in file order, read from or written into the world.
+SettingsFields CollectSettings(const World& w);
+void StoreSettings(World& w, const SettingsFields& fields);
+
+enum class SettingsLoad { Loaded, Missing, Unreadable };
+
+// Reads the file into the world. A missing file, one shorter than 140 bytes or one that
+// cannot be read leaves the world as it is and says so; the caller applies the built-ins.
+SettingsLoad ReadSettingsFile(World& w, const std::string& path);
+
+// Writes the file through a temporary file renamed over it, so that a failed or interrupted
+// save leaves the previous file whole. Returns false when nothing was replaced.
+bool WriteSettingsFile(const World& w, const std::string& path);
+
+// The values a world holds when no file was read.
+void ApplyBuiltInSettings(World& w);
+
+// Brings every loaded field into its range and derives the state that follows from them.
+// screenWidth is the capped screen width; a vertical steering zone does not fit below 700.
+void ValidateSettings(World& w, int screenWidth);
