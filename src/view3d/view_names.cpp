@@ -5,6 +5,7 @@
 void RegisterViewNames(NameRegistry& r) {
   using S = ViewGlobals;
   NAME(S, CameraDistance);
+  NAME(S, LookAngle);
   NAME(S, HorizonY);
   NAME(S, SceneTop);
   NAME(S, WaveClass);

@@ -78,6 +78,10 @@ const NameRegistry& Names() {
     RegisterFleetNames(r);
     RegisterViewNames(r);
     RegisterInputNames(r);
+    RegisterBoatClassNames(r);
+    RegisterSetupNames(r);
+    RegisterDynamicsNames(r);
+    RegisterAppNames(r);
     return r;
   }();
   return registry;

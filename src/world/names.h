@@ -102,3 +102,7 @@ void RegisterTimeWindNames(NameRegistry& r);
 void RegisterFleetNames(NameRegistry& r);
 void RegisterViewNames(NameRegistry& r);
 void RegisterInputNames(NameRegistry& r);
+void RegisterBoatClassNames(NameRegistry& r);
+void RegisterSetupNames(NameRegistry& r);
+void RegisterDynamicsNames(NameRegistry& r);
+void RegisterAppNames(NameRegistry& r);

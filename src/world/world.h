@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 
+#include "app/app_globals.h"
+#include "boat/boat_class_globals.h"
+#include "boat/dynamics_globals.h"
 #include "input/input_globals.h"
 #include "platform/random15.h"
 #include "view3d/view_globals.h"
@@ -12,6 +15,7 @@
 #include "world/globals_options.h"
 #include "world/globals_shell.h"
 #include "world/globals_time.h"
+#include "world/setup_globals.h"
 
 class SoundSink;
 class TickClock;
@@ -26,8 +30,12 @@ struct World : ShellGlobals,
                OptionGlobals,
                TimeWindGlobals,
                FleetGlobals,
+               BoatClassGlobals,
+               SetupGlobals,
+               DynamicsGlobals,
                ViewGlobals,
-               InputGlobals {
+               InputGlobals,
+               AppGlobals {
   Services services;
   Random15 rng;
   std::array<int32_t, 701> RandomTable{};
