@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/document.h"
+#include "boat_sheet.h"
 #include "input/command_table.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
@@ -234,6 +235,12 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
   if (cmd == "png") {
     if (!argCount(1)) return error("usage: png FILE");
     if (!canvas_->SavePng(words[1])) return error("cannot write " + words[1]);
+    return true;
+  }
+  if (cmd == "boat") {
+    if (words.size() > 2) return error("usage: boat [FILE]");
+    DrawBoatSheet(w, *canvas_);
+    if (words.size() == 2 && !canvas_->SavePng(words[1])) return error("cannot write " + words[1]);
     return true;
   }
   if (cmd == "save") {
