@@ -29,6 +29,7 @@ enum class BoatLook {
 };
 
 enum class MainStyle { Pinhead, Sprit, SquareTop };
+enum class SailCloth { White, Cream, Laminate, Smoke, Carbon, Striped };
 
 // Proportions of one family. Lengths are in hull spacings g (a tenth of the mast scale), the
 // mast in mast scales, the beam as a multiple of the standard half-beam 0.85 u.
@@ -48,7 +49,7 @@ struct LookSpec {
   bool trapeze;       // the crew (and on catamarans the skipper) stand on a trapeze
   bool racks;         // wings for hiking
   bool carbon;        // black mast and boom
-  bool laminate;      // racing sails of laminate
+  SailCloth cloth;
   bool standingRig;   // backstay, spreaders and lifelines of a keelboat
   bool teakDeck;
 };

@@ -49,13 +49,13 @@ void DrawBootStripe(BoatFigure& f, std::initializer_list<int> deckPoints) {
 void DrawMonohull(BoatFigure& f) {
   const Color hull = f.hullColor;
   if (ShowsStarboard(f.rho)) {
-    f.FillPolygon(Side(f, {5, 10, 9, 8, 7, 6}), hull, palette::kHullOutline);
-    DrawBootStripe(f, {5, 10, 9, 8, 7, 6});
+    f.FillPolygon(Side(f, {5, 10, 9, 8, 7, 6, 11}), hull, palette::kHullOutline);
+    DrawBootStripe(f, {5, 10, 9, 8, 7, 6, 11});
     f.Record(BoatPart::HullStarboard);
   }
   if (ShowsPort(f.rho)) {
-    f.FillPolygon(Side(f, {5, 12, 13, 14, 15, 16}), hull, palette::kHullOutline);
-    DrawBootStripe(f, {5, 12, 13, 14, 15, 16});
+    f.FillPolygon(Side(f, {5, 12, 13, 14, 15, 16, 11}), hull, palette::kHullOutline);
+    DrawBootStripe(f, {5, 12, 13, 14, 15, 16, 11});
     f.Record(BoatPart::HullPort);
   }
   if (std::abs(f.rho) < 90) {
@@ -178,15 +178,17 @@ void DrawHull(BoatFigure& f) {
 }
 
 void DrawBowWaves(BoatFigure& f) {
+  // A low wedge of foam that curls up at the stem and trails off along the waterline.
   const Vec3 stem = Waterline(f, f.Get(5));
-  const double lift = 0.3 * f.g * std::min(1.5, f.speedTenths / 60.0);
+  const double lift = 0.2 * f.g * std::min(1.5, f.speedTenths / 60.0);
   const double spread = std::max(HalfBeamAt(f, 0), 0.3 * f.g);
   for (int side : {-1, 1}) {
     const bool shown = side < 0 ? (f.rho < 15 || f.rho > 170) : (f.rho > -15 || f.rho < -170);
     if (!shown) continue;
-    const std::vector<Point> wave = {f.Turn(stem), f.Turn({side * 0.5 * spread, stem.aft + 0.7 * f.g, lift}),
-                                     f.Turn({side * 0.95 * spread, stem.aft + 1.6 * f.g, 0}),
-                                     f.Turn({side * 0.6 * spread, stem.aft + 1.2 * f.g, 0})};
+    const std::vector<Point> wave = {f.Turn({0, stem.aft - 0.05 * f.g, 0.4 * lift}),
+                                     f.Turn({side * 0.55 * spread, stem.aft + 0.45 * f.g, lift}),
+                                     f.Turn({side * 1.15 * spread, stem.aft + 2.0 * f.g, 0}),
+                                     f.Turn({side * 0.75 * spread, stem.aft + 1.3 * f.g, -0.05 * f.g})};
     f.FillPolygon(wave, palette::kFoam, f.mono ? palette::kBlack : palette::kFoam);
     f.Record(side < 0 ? BoatPart::BowWavePort : BoatPart::BowWaveStarboard);
   }

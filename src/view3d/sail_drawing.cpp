@@ -10,8 +10,14 @@ namespace {
 
 Color SailFace(const BoatFigure& f) {
   // One face of a sail is lit, the other in shade: which one shows tells the tack at a glance.
-  if (f.spec->laminate) return f.leeSideSeen ? palette::kSailLaminateShade : palette::kSailLaminate;
-  return f.leeSideSeen ? palette::kSailShade : palette::kSailCloth;
+  const bool shade = f.leeSideSeen;
+  switch (f.spec->cloth) {
+    case SailCloth::Cream: return shade ? palette::kSailCreamShade : palette::kSailCream;
+    case SailCloth::Laminate: return shade ? palette::kSailLaminateShade : palette::kSailLaminate;
+    case SailCloth::Smoke: return shade ? palette::kSailSmokeShade : palette::kSailSmoke;
+    case SailCloth::Carbon: return shade ? palette::kSailCarbonShade : palette::kSailCarbon;
+    default: return shade ? palette::kSailShade : palette::kSailCloth;
+  }
 }
 
 void SailBrush(BoatFigure& f, bool hollow) {
@@ -119,6 +125,14 @@ void DrawMain(BoatFigure& f) {
     f.c.Polygon({l5, f.P(22), f.P(20), f.P(19), f.P(18), l1});
   }
 
+  if (f.spec->cloth == SailCloth::Striped && !hollow && !f.mono && f.g >= 4) {
+    // Two coloured bands across the upper main, as beach catamarans wear them.
+    for (int k = 0; k < 2; ++k) {
+      const double t0 = 0.5 + 0.14 * k, t1 = t0 + 0.09;
+      f.FillPolygon({MainLuff(f, t0), f.Turn(MainLeech3(f, t0)), f.Turn(MainLeech3(f, t1)), MainLuff(f, t1)},
+                    palette::kSailStripes[k], palette::kSailStripes[k]);
+    }
+  }
   if (f.spec->main == MainStyle::Sprit) {
     f.Pen(spar, f.PenWidth(0.04));
     Segment(f, MainLuff(f, 0.3), f.P(18));
