@@ -108,8 +108,8 @@ void MoveObject(World& w, int i, int dx, int dy) {
   }
 }
 
-// An island drawn right over the user's start would leave the boat aground before it
-// moves: the island is moved away from the start until the boat floats in 5 ft.
+}  // namespace
+
 void KeepStartAfloat(World& w, int i) {
   const int x = static_cast<int>(w.BoatX[1]);
   const int y = static_cast<int>(w.BoatY[1]);
@@ -122,8 +122,6 @@ void KeepStartAfloat(World& w, int i) {
     MoveObject(w, i, static_cast<int>(std::lround(ux * 25)), static_cast<int>(std::lround(uy * 25)));
   }
 }
-
-}  // namespace
 
 void BuildSceneryOutline(World& w, int i) {
   const double rho = w.SceneryRotation[i];
