@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/window/brm_doc.h"
 #include "app/window/main_frame.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   {
     CBRMDoc doc(std::min(screen.width(), 1280), screen.height());
     CMainFrame frame(doc);
+    // Without a window manager a maximise request does nothing; start at the full work area.
+    if (QScreen* s = QGuiApplication::primaryScreen()) frame.setGeometry(s->availableGeometry());
     frame.showMaximized();
     result = app.exec();
   }  // the document saves the settings as it goes
