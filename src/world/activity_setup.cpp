@@ -128,9 +128,9 @@ void ResetCommonState(World& w) {
     w.BoatSpeedTenths[b] = 0;
     w.HeelAngles[b] = 0;
     w.TackInProgress[b] = 0;
-    w.Grounded[b] = 0;
     w.SpeedOverride[b] = -1;
   }
+  w.Grounded = 0;
   w.AutoManoeuvre = 0;
   w.HoldCloseHauled = 0;
   w.BearAwayCommand = 0;

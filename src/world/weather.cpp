@@ -84,7 +84,7 @@ void DrawPuffStrength(World& w) {
 }  // namespace
 
 void CreatePuff(World& w, int i) {
-  if (i < 1 || i > kPuffs) return;
+  if (i < 1 || i > kPuffCount) return;
   const double distance = RandomBelow(w, 2000) + 500;
   const int bearing = NormalizeDegrees(w.WindDirection + RandomBelow(w, 140) - 70);
   w.PuffX[i] = w.BoatX[1] + distance * std::sin(bearing * kDegToRad);
@@ -131,7 +131,7 @@ void SetUpWeather(World& w) {
   w.ClockHour = w.StartHour = 10 + RandomBelow(w, 5);
   w.NextShiftSeconds = -305;
   w.PuffSeed = RandomBelow(w, 12);
-  for (int i = 1; i <= kPuffs; ++i) CreatePuff(w, i);
+  for (int i = 1; i <= kPuffCount; ++i) CreatePuff(w, i);
 
   if (w.CurrentOn) {
     w.CurrentSpeed = w.ActivityMode > 12 ? RandomBelow(w, 12) : 10 + RandomBelow(w, 4);
