@@ -6,7 +6,6 @@
 
 #include "app/activity_start.h"
 #include "boat/boat_setup.h"
-#include "probe_helpers.h"
 #include "world/activity_setup.h"
 #include "world/angles.h"
 #include "world/vessels.h"
@@ -48,11 +47,9 @@ TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
   EXPECT_DOUBLE_EQ(w->SimTime, 0);
   EXPECT_EQ(w->ActivityStartSeconds, 0);
   for (int b = 1; b <= 4; ++b) {
-    EXPECT_EQ(w->BoatTack[b], 1);
     EXPECT_EQ(w->BoatHeadings[b], 340);
     EXPECT_EQ(w->BoatSpeedTenths[b], 40);
   }
-  EXPECT_EQ(w->InstructionPage, 13);
 }
 
 TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
@@ -62,7 +59,6 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
   w->AutopilotOff = 1;
   w->MainAutoTrimOff = 1;
   w->ResultsShown = 2;
-  w->ChordLinesShown = 1;
   w->BoatCount = 10;
   w->BoatSpeeds[7] = 55;
   w->SpeedOverride[3] = 20;
@@ -70,15 +66,12 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
   SetUpActivity(*w);
   EXPECT_EQ(w->SailingArea, 1);
   EXPECT_EQ(w->AutopilotOff, 1) << "upwind sailing keeps its no-autopilot choice";
-  EXPECT_EQ(w->MainAutoTrimOff, 1);
   EXPECT_EQ(w->MainAutoTrimActive, 0);
   EXPECT_EQ(w->ResultsShown, 0);
-  EXPECT_EQ(w->ChordLinesShown, 0);
   EXPECT_EQ(w->BoatCount, 1);
-  EXPECT_EQ(w->BoatSpeeds[7], 0);
+  EXPECT_EQ(w->BoatSpeeds[7], 0) << "every slot, not only the new activity's boats";
   EXPECT_EQ(w->SpeedOverride[3], -1);
   EXPECT_EQ(w->TotalFrames, 0);
-  EXPECT_EQ(w->OverboardSeconds, -300);
 
   w->ActivityMode = 1;
   SetUpActivity(*w);
@@ -90,8 +83,6 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
 
 TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
   auto steering = Started(1);
-  EXPECT_EQ(steering->TargetX[1], -1500);
-  EXPECT_EQ(steering->TargetY[1], -35);
   EXPECT_EQ(steering->TargetY[2], 35);
   EXPECT_EQ(steering->BoatHeadings[1], 265);
   EXPECT_EQ(steering->SceneObjectKind[6], kSceneKindBuoy);
@@ -101,25 +92,14 @@ TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
   EXPECT_DOUBLE_EQ(mooring->MainSheet, 45);
   EXPECT_EQ(mooring->MainAutoTrimActive, 0);
   EXPECT_EQ(mooring->MiniViewZoom, 4);
-  EXPECT_EQ(mooring->SkipperHike, -1);
-  EXPECT_EQ(mooring->Crew1Hike, 1);
   EXPECT_EQ(mooring->BaseWindDirection, 270);
 
   auto docking = Started(5);
   EXPECT_EQ(docking->MirrorScenery, 0);
-  EXPECT_EQ(docking->TargetX[3], -370);
-  EXPECT_EQ(docking->JibSheet, 24);
-  EXPECT_EQ(docking->SceneryX[1], -680);
-  EXPECT_EQ(docking->ScenerySize[1], 630);
-  EXPECT_GE(docking->SceneryDent[1], 11);
-  EXPECT_LE(docking->SceneryDent[1], 19);
+  EXPECT_EQ(docking->SceneryX[1], -680) << "the pier";
 
   auto overboard = Started(6, 1, 2);
   EXPECT_EQ(overboard->HullClass, 2) << "the single-hander takes a crew for the rescue";
-  EXPECT_GE(overboard->OverboardSeconds, 10);
-  EXPECT_LE(overboard->OverboardSeconds, 20);
-  EXPECT_GE(overboard->OwnHeading, 220);
-  EXPECT_LE(overboard->OwnHeading, 322);
   EXPECT_EQ(overboard->SceneObjectKind[6], kSceneKindPerson);
 }
 
@@ -132,11 +112,7 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
     w->ActivityMode = 11;
     SetUpActivity(*w);
     EXPECT_EQ(w->BoatType, to) << "from " << from;
-    EXPECT_EQ(w->Difficulty, 1);
-    EXPECT_EQ(w->WindSetting, 0);
-    EXPECT_EQ(w->ChordLinesShown, 1);
     EXPECT_EQ(w->HoldCloseHauled, 1);
-    EXPECT_EQ(w->BoatTack[1], 1);
   }
   auto cat = FreshWorld();
   cat->BoatType = 10;
@@ -155,27 +131,14 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
     EXPECT_EQ(w->HelmSign, -1);
     EXPECT_EQ(w->InstructionPage, step == 0 ? 2 : 0);
   }
-}
 
-TEST(ActivitySetup, RulesLessonsOpenTheirPagesAndCalmTheWind) {
-  auto w = FreshWorld();
-  w->ActivityMode = 10;
-  w->WindSetting = 3;
-  w->CurrentOn = 1;
-  w->SpinnakerSetCommand = 1;
-  SetUpActivity(*w);
-  EXPECT_EQ(w->LessonIntroPending, 1);
-  EXPECT_EQ(w->InstructionPage, 101);
-  EXPECT_EQ(w->LastInstructionPage, 101);
-  EXPECT_EQ(w->WindSetting, 0);
-  EXPECT_EQ(w->CurrentOn, 0);
-  EXPECT_EQ(w->SpinnakerSetCommand, 0);
-
-  auto nav = Started(7);
-  EXPECT_EQ(nav->BoatType, 9);
-  EXPECT_EQ(nav->BoatCount, 2);
-  EXPECT_EQ(nav->CameraDistance, 3);
-  EXPECT_EQ(nav->SceneShiftX, -1280 / 3);
+  auto rules = FreshWorld();
+  rules->ActivityMode = 10;
+  rules->CurrentOn = 1;
+  SetUpActivity(*rules);
+  EXPECT_EQ(rules->InstructionPage, 101);
+  EXPECT_EQ(rules->WindSetting, 0);
+  EXPECT_EQ(rules->CurrentOn, 0) << "no current while the introduction is pending";
 }
 
 TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
@@ -184,9 +147,7 @@ TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
     w->ActivityMode = 8;
     w->Difficulty = difficulty;
     StartActivity(*w);
-    EXPECT_EQ(w->BoatCount, 4);
     EXPECT_EQ(w->BoatType, 9);
-    EXPECT_EQ(w->SceneryObjectCount, 0);
     const double range = difficulty == 15 ? 1750 : 1890;
     for (int k = 2; k <= 4; ++k) {
       EXPECT_NEAR(std::hypot(w->BoatX[k], w->BoatY[k]), range, 0.01);
@@ -199,113 +160,40 @@ TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
   }
 }
 
-TEST(Vessels, CrossingVesselsPassToOneSide) {
-  auto w = FreshWorld(3);
-  w->Difficulty = 10;
-  for (int n = 0; n < 200; ++n) {
-    SetUpVessels(*w);
-    for (int k : {2, 4}) {
-      const int bearingFromVessel = BearingTo(-w->BoatX[k], w->BoatY[k]);
-      const int off = std::abs(SignedDegrees(w->BoatHeadings[k] - bearingFromVessel));
-      EXPECT_GE(off, 19);
-      EXPECT_LE(off, 42);
-    }
-  }
-}
-
-TEST(Weather, BaseWindFollowsTheWindSetting) {
-  std::set<int> strong;
+TEST(Weather, ScenarioStaysWithinItsLimits) {
+  std::set<int> strong, collision;
   for (uint32_t seed = 1; seed <= 400; ++seed) {
     auto w = FreshWorld(seed);
-    w->ActivityMode = 0;
+    w->ActivityMode = seed % 2 ? 0 : 8;
     w->WindSetting = 3;
-    SetUpWeather(*w);
-    strong.insert(w->BaseWindSpeed);
-    EXPECT_EQ(w->WindSpeed, w->BaseWindSpeed);
-    EXPECT_EQ(w->WindDirection, w->BaseWindDirection);
-    EXPECT_EQ(w->MeanWindDirection, w->BaseWindDirection);
-  }
-  // RandomBelow(4) reaches 4 for the top 768 of its 32768 draws, hence the rare 24.
-  EXPECT_EQ(*strong.begin(), 20);
-  EXPECT_LE(*strong.rbegin(), 24);
-  EXPECT_TRUE(strong.count(21) && strong.count(22) && strong.count(23));
-
-  for (const auto& [setting, speed] : {std::pair{0, 10}, {1, 9}}) {
-    auto w = FreshWorld();
-    w->WindSetting = setting;
-    SetUpWeather(*w);
-    EXPECT_EQ(w->BaseWindSpeed, speed);
-  }
-}
-
-TEST(Weather, ExercisesFixTheWindSide) {
-  for (int mode : {1, 2, 5, 6, 7, 10, 11, 12}) {
-    auto w = FreshWorld(mode);
-    w->ActivityMode = mode;
-    SetUpWeather(*w);
-    EXPECT_EQ(w->WindOctant, 1);
-    EXPECT_EQ(w->BaseWindDirection, 0);
-  }
-  std::set<int> collision;
-  for (uint32_t seed = 1; seed <= 60; ++seed) {
-    auto w = FreshWorld(seed);
-    w->ActivityMode = 8;
-    SetUpWeather(*w);
-    EXPECT_EQ(w->BaseWindDirection, 45 * (w->WindOctant - 1));
-    collision.insert(w->WindOctant);
-  }
-  EXPECT_EQ(collision, (std::set<int>{1, 5}));
-}
-
-TEST(Weather, ScenarioStaysWithinItsRanges) {
-  for (uint32_t seed = 1; seed <= 300; ++seed) {
-    auto w = FreshWorld(seed);
-    w->ActivityMode = 0;
-    w->WindSetting = static_cast<int>(seed % 4);
-    w->SailingArea = 1 + static_cast<int>(seed % 4);
-    w->ShoreQuadrant = seed % 2 ? 1 : 3;
+    w->SailingArea = 1 + static_cast<int>(seed / 2 % 4);
+    w->ShoreQuadrant = seed / 8 % 2 ? 1 : 3;
     w->CurrentOn = 1;
     SetUpWeather(*w);
-    EXPECT_GE(w->WindOctant, 1);
-    EXPECT_LE(w->WindOctant, 8);
-    EXPECT_GE(w->VeerOctant, 1);
-    EXPECT_LE(w->VeerOctant, 8);
-    EXPECT_EQ(w->PersistentShiftExpected, std::abs(w->PersistentShiftRate) > 4);
-    EXPECT_GE(w->PuffStrength, 0);
-    if (w->SeaBreeze) {
-      EXPECT_EQ(w->PuffStrength, 0);
+    strong.insert(w->BaseWindSpeed);
+    if (w->ActivityMode == 8) {
+      EXPECT_EQ(w->BaseWindDirection, 45 * (w->WindOctant - 1));
+      collision.insert(w->WindOctant);
     }
-    if (w->SailingArea >= 3) {
-      EXPECT_EQ(w->SeaBreeze, 1);
-    }
-    EXPECT_GE(w->StartHour, 10);
-    EXPECT_LE(w->StartHour, 15);
+    EXPECT_EQ(w->WindSpeed, w->BaseWindSpeed);
+    EXPECT_EQ(w->MeanWindDirection, w->BaseWindDirection);
+    EXPECT_TRUE(w->SeaBreeze == 1 || w->SailingArea < 3);
+    EXPECT_TRUE(w->PuffStrength == 0 || w->SeaBreeze == 0);
     EXPECT_GE(w->CurrentSpeed, 10);
     EXPECT_LE(w->CurrentSpeed, 14);
     EXPECT_EQ(w->CurrentDirection, w->ShoreQuadrant * 90);
     for (int i = 1; i <= 5; ++i) {
-      const double d = std::hypot(w->PuffX[i], w->PuffY[i]);
-      EXPECT_GE(d, 500);
-      EXPECT_LE(d, 2564);
+      EXPECT_GE(std::hypot(w->PuffX[i], w->PuffY[i]), 500);
+      EXPECT_LE(std::hypot(w->PuffX[i], w->PuffY[i]), 2564);
       // Upwind of the boat: within about 70 degrees of the wind.
       const int bearing = BearingTo(w->PuffX[i], -w->PuffY[i]);
       EXPECT_LE(std::abs(SignedDegrees(bearing - w->WindDirection)), 74);
     }
   }
-}
-
-TEST(ActivityStart, EveryActivityEndsInACompleteScene) {
-  for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15}) {
-    const std::string script = "set ActivityMode " + std::to_string(mode) +
-                               "\nset BoatCount 4\nset SailingState 1\nframes 1\n"
-                               "get SailingState SailingArea SceneryObjectCount ShoreStep\n";
-    auto run = RunProbe(script);
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("SailingState=2\nSailingArea=1\n"), std::string::npos) << mode << run.output;
-    EXPECT_NE(run.output.find(mode == 8 ? "SceneryObjectCount=0" : "SceneryObjectCount=5"), std::string::npos)
-        << mode;
-    EXPECT_EQ(run.output.find("ShoreStep=0\n"), std::string::npos) << mode;
-  }
+  // RandomBelow(4) reaches 4 for the top 768 of its 32768 draws, hence a rare 24 knots.
+  EXPECT_EQ(*strong.begin(), 20);
+  EXPECT_LE(*strong.rbegin(), 24);
+  EXPECT_EQ(collision, (std::set<int>{1, 5}));
 }
 
 }  // namespace
