@@ -54,45 +54,43 @@ void SetUpPier(World& w) {
   w.SceneryDent[1] = 11 + RandomBelow(w, 8);
 }
 
-// The river's five objects stand where its bend puts them.
+// The river's five objects stand where its bend puts them; a spread adds a random draw.
+enum class RiverSide { AgainstBend, ShoreSign };
+enum class RiverTurn { WithBend, Fixed120, ByMirror };
+
+struct RiverObject {
+  int x, xSpread;
+  int y;
+  RiverSide side;
+  int size, sizeSpread;
+  double shape;
+  bool randomShape;  // 0.4 + 0.6 / (1, 2 or 3)
+  RiverTurn turn;
+  int dent, dentSpread;
+};
+
+constexpr std::array<RiverObject, 5> kRiverObjects{{
+    {-7000, 0, 2700, RiverSide::AgainstBend, 400, 0, 0.3, false, RiverTurn::WithBend, 22, 0},
+    {-7300, 0, 3300, RiverSide::AgainstBend, 300, 0, 0.2, false, RiverTurn::WithBend, 1, 10},
+    {3000, 0, 200, RiverSide::ShoreSign, 300, 50, 0.3, false, RiverTurn::Fixed120, 15, 10},
+    {6000, 0, 600, RiverSide::ShoreSign, 500, 0, 0.2, false, RiverTurn::ByMirror, 0, 15},
+    // The small rock gets a plain outline without a bay.
+    {-6200, 200, 1700, RiverSide::AgainstBend, 100, 100, 0.4, true, RiverTurn::WithBend, 0, 0},
+}};
+
 void SetUpRiverObject(World& w, int i) {
+  const RiverObject& o = kRiverObjects[i - 1];
   const bool bendNorth = w.RiverBend == 1;
-  const double bendRotation = (bendNorth ? 110 : 70) * kDegToRad;
-  switch (i) {
-    case 1:
-      SetObject(w, 1, -7000, bendNorth ? -2700 : 2700, 400);
-      w.SceneryShape[1] = 0.3;
-      w.SceneryRotation[1] = bendRotation;
-      w.SceneryDent[1] = 22;
-      break;
-    case 2:
-      SetObject(w, 2, -7300, bendNorth ? -3300 : 3300, 300);
-      w.SceneryShape[2] = 0.2;
-      w.SceneryRotation[2] = bendRotation;
-      w.SceneryDent[2] = 1 + RandomBelow(w, 10);
-      break;
-    case 3:
-      SetObject(w, 3, 3000, 200 * w.ShoreSign, 300 + RandomBelow(w, 50));
-      w.SceneryShape[3] = 0.3;
-      w.SceneryRotation[3] = 120 * kDegToRad;
-      w.SceneryDent[3] = 15 + RandomBelow(w, 10);
-      break;
-    case 4:
-      SetObject(w, 4, 6000, 600 * w.ShoreSign, 500);
-      w.SceneryShape[4] = 0.2;
-      w.SceneryRotation[4] = (w.MirrorScenery + 6) * 10 * kDegToRad;
-      w.SceneryDent[4] = RandomBelow(w, 15);
-      break;
-    default: {
-      const int x = RandomBelow(w, 200) - 6200;
-      SetObject(w, 5, x, bendNorth ? -1700 : 1700, 100 + RandomBelow(w, 100));
-      w.SceneryShape[5] = 0.4 + 0.6 / (1 + RandomBelow(w, 3));
-      w.SceneryRotation[5] = bendRotation;
-      // A small rock: a plain outline without a bay.
-      w.SceneryDent[5] = 0;
-      break;
-    }
-  }
+  const int x = o.x + (o.xSpread ? RandomBelow(w, o.xSpread) : 0);
+  const int y = o.side == RiverSide::AgainstBend ? (bendNorth ? -o.y : o.y) : o.y * w.ShoreSign;
+  const int size = o.size + (o.sizeSpread ? RandomBelow(w, o.sizeSpread) : 0);
+  SetObject(w, i, x, y, size);
+  w.SceneryShape[i] = o.randomShape ? o.shape + 0.6 / (1 + RandomBelow(w, 3)) : o.shape;
+  int turn = bendNorth ? 110 : 70;
+  if (o.turn == RiverTurn::Fixed120) turn = 120;
+  if (o.turn == RiverTurn::ByMirror) turn = (w.MirrorScenery + 6) * 10;
+  w.SceneryRotation[i] = turn * kDegToRad;
+  w.SceneryDent[i] = o.dent + (o.dentSpread ? RandomBelow(w, o.dentSpread) : 0);
 }
 
 void MoveObject(World& w, int i, int dx, int dy) {
