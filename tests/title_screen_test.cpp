@@ -21,14 +21,13 @@ struct Title {
     w.SailingState = 0;
     Keelboat();
   }
+  // The paint handler sets the boat class up from the type and the Design values.
   void Keelboat() {
     w.BoatType = 12;
-    w.HullClass = 6;
-    w.IsSportboat = 0;
-    w.ScaleLength = 25;
-    w.DisplacementClass = 9;
-    w.SailAreaClass = 10;
-    w.RigHeightPercent = 80;
+    w.DesignLength = 25;
+    w.DesignDisplacement = 9;
+    w.DesignSailArea = 10;
+    w.DesignRig = 80;
   }
   void Paint() { PaintFrame(w, canvas, screen); }
 
@@ -152,10 +151,10 @@ TEST(TitleScreen, ActivityLabels) {
 
 TEST(TitleScreen, DesignRowOnlyForTheDesignedBoats) {
   Title t;
-  t.w.ScaleLength = 30;
-  t.w.DisplacementClass = 9;
-  t.w.SailAreaClass = 11;
-  t.w.RigHeightPercent = 100;
+  t.w.DesignLength = 30;
+  t.w.DesignDisplacement = 9;
+  t.w.DesignSailArea = 11;
+  t.w.DesignRig = 100;
   t.Paint();
   const int row = 450 - 120 + 20;
   const TextLogEntry* length = t.Find("長さ  = 30");
@@ -167,9 +166,9 @@ TEST(TitleScreen, DesignRowOnlyForTheDesignedBoats) {
   EXPECT_EQ(t.Find("標準より大きいセール  ")->x, 640 * 2 / 4 + 10);
   EXPECT_EQ(t.Find("ﾏｽﾄﾍｯﾄﾞﾘｸﾞ  ")->x, 640 * 3 / 4 + 10);
 
-  t.w.RigHeightPercent = 80;
-  t.w.DisplacementClass = 6;
-  t.w.SailAreaClass = 9;
+  t.w.DesignRig = 80;
+  t.w.DesignDisplacement = 8;
+  t.w.DesignSailArea = 9;
   t.Paint();
   EXPECT_NE(t.Find("ﾌﾗｸｼｮﾅﾙﾘｸﾞ    "), nullptr);
   EXPECT_NE(t.Find("超軽排水量              "), nullptr);
@@ -177,7 +176,6 @@ TEST(TitleScreen, DesignRowOnlyForTheDesignedBoats) {
 
   // A sportboat shows no design row, nor does any boat while a page is open.
   t.w.BoatType = 13;
-  t.w.IsSportboat = 1;
   t.Paint();
   EXPECT_NE(t.Find("艇種: スポートボート "), nullptr);
   EXPECT_FALSE(t.Starts("長さ"));
