@@ -12,7 +12,7 @@ namespace {
 // beam, full stern, freeboard, mast, boom, boom height, jib height, jib foot, main, crew size,
 // crew positions (skipper, crew 1..4), bowsprit, trapeze, racks, carbon spars, sail cloth,
 // standing rig, teak deck.
-constexpr LookSpec kLooks[] = {
+constexpr Proportions kLooks[] = {
     // Optimist: a box with a pram bow and a sprit sail, sailed by a child.
     {1.2, true, 0.30, 0.50, 2.2, 0.30, 0, 0, MainStyle::Sprit, 0.85, {1.1, 0, 0, 0, 0}, 0, false,
      false, false, SailCloth::White, false, false},
@@ -56,7 +56,7 @@ constexpr LookSpec kLooks[] = {
 
 }  // namespace
 
-const LookSpec& LookSpecFor(BoatLook look) { return kLooks[static_cast<int>(look)]; }
+const Proportions& ProportionsOf(BoatLook look) { return kLooks[static_cast<int>(look)]; }
 
 BoatLook LookFor(const World& w, int boat) {
   if (boat == 0) return BoatLook::Committee;
@@ -148,8 +148,8 @@ namespace {
 
 void BuildMonohull(BoatFigure& f) {
   const double g = f.g;
-  const double v = f.spec->fullStern ? 0.8 : 1.0;
-  const double beam = 0.85 * f.u * f.spec->beam;
+  const double v = f.shape->fullStern ? 0.8 : 1.0;
+  const double beam = 0.85 * f.u * f.shape->beam;
   const double deck = f.freeboard;
   for (int i = 0; i <= 5; ++i) f.SetPoint(i, {0, -(i - 2) * g, deck});
   for (int k = 1; k <= 5; ++k) {
@@ -183,7 +183,7 @@ void BuildCatamaran(BoatFigure& f) {
   // Port hull 0..7, starboard hull 8..15 (bow, three outer points, stern, three inner points);
   // point 16 the middle of the front beam.
   const double g = f.g;
-  const double spacing = 0.85 * f.u * f.spec->beam;
+  const double spacing = 0.85 * f.u * f.shape->beam;
   const double hw = 0.22 * f.u * (f.look == BoatLook::OffshoreCatamaran ? 1.5 : 1.0);
   const double deck = f.freeboard;
   const double aftOf[4] = {-3.1 * g, -1.8 * g, 0.3 * g, 2.0 * g};

@@ -65,7 +65,7 @@ void DrawMonohull(BoatFigure& f) {
   }
 
   // The deck, and the open cockpit of the boats that have one.
-  const bool teak = f.spec->teakDeck;
+  const bool teak = f.shape->teakDeck;
   f.FillPolygon({f.P(5), f.P(10), f.P(9), f.P(8), f.P(7), f.P(6), f.P(11), f.P(16), f.P(15), f.P(14),
                  f.P(13), f.P(12)},
                 teak ? palette::kDeckTeak : palette::kDeckLight, palette::kHullOutline);
@@ -109,7 +109,7 @@ void DrawCatamaranHulls(BoatFigure& f) {
   const int farHull = f.rho > 0 ? 0 : 1;  // the starboard hull is nearer when its side shows
   DrawCatHull(f, farHull);
   if (std::abs(f.rho) < 91) {
-    const double in = 0.85 * f.u * f.spec->beam - 0.15 * f.u;
+    const double in = 0.85 * f.u * f.shape->beam - 0.15 * f.u;
     const double z = f.freeboard * 0.9;
     f.FillPolygon({f.Turn({-in, -0.1 * f.g, z}), f.Turn({in, -0.1 * f.g, z}), f.Turn({in, 1.75 * f.g, z}),
                    f.Turn({-in, 1.75 * f.g, z})},
@@ -163,7 +163,7 @@ void DrawBox(BoatFigure& f, double halfWidth, double front, double back, double 
 
 Vec3 Waterline(const BoatFigure& f, Vec3 deck) {
   if (f.catamaran) {
-    const double centre = deck.lat > 0 ? 0.85 * f.u * f.spec->beam : -0.85 * f.u * f.spec->beam;
+    const double centre = deck.lat > 0 ? 0.85 * f.u * f.shape->beam : -0.85 * f.u * f.shape->beam;
     return {centre + (deck.lat - centre) * 0.7, deck.aft * 0.97, 0};
   }
   return {deck.lat * 0.8, deck.aft * Overhang(f.look), 0};
@@ -195,7 +195,7 @@ void DrawBowWaves(BoatFigure& f) {
 }
 
 void DrawFittings(BoatFigure& f) {
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double deck = f.freeboard;
   const double top = deck + f.mastHeight;
   const double hounds = deck + (s.jibHeight > 0 ? s.jibHeight : 0.8) * f.mastHeight;
@@ -307,7 +307,7 @@ void DrawTiller(BoatFigure& f) {
   Line(f, head, end);
   if (f.catamaran) {
     // The cross bar joins the two rudders.
-    const double reach = 0.85 * f.u * f.spec->beam;
+    const double reach = 0.85 * f.u * f.shape->beam;
     f.Pen(palette::kMast, f.PenWidth(0.04));
     Line(f, {-reach, 1.9 * g, f.freeboard}, {reach, 1.9 * g, f.freeboard});
   }
@@ -316,7 +316,7 @@ void DrawTiller(BoatFigure& f) {
 
 void DrawWheel(BoatFigure& f) {
   const double g = f.g;
-  const double aft = (f.spec->crewAft[0] - 0.35) * g;
+  const double aft = (f.shape->crewAft[0] - 0.35) * g;
   const double r = 0.32 * g;
   const Vec3 hub = {0, aft, f.freeboard + r + 0.05 * g};
   f.Pen(palette::kMast, f.PenWidth(0.04));
