@@ -6,7 +6,12 @@
 
 #include "world/globals_fleet.h"
 
-constexpr int kMaxWaveCrests = 600;  // crests 0..599
+constexpr int kPuffCount = 5;       // puffs 1..5
+constexpr int kMaxWaveCrests = 600; // crests 0..599
+constexpr int kWakeLength = 40;     // wake history slots, 0 newest
+
+template <typename T>
+using WakeHistory = PerBoat<std::array<T, kWakeLength>>;
 
 constexpr PerBoat<int32_t> FilledPerBoat(int32_t value) {
   PerBoat<int32_t> a{};
@@ -33,19 +38,27 @@ struct DynamicsGlobals {
   int32_t ZoneCentreX = 0;
   int32_t ZoneCentreY = 0;  // centre row of the vertical zone
 
-  // Shared with the commands (the manoeuvre flags themselves are kept with the set-up)
+  // Shared with the commands
+  int32_t HoldCloseHauled = 0;
+  int32_t BearAwayCommand = 0;
+  int32_t GybeCommand = 0;
+  int32_t HoldDownwindCourse = 0;
   int32_t CloseHauledCommandUsed = 0;
   PerBoat<int32_t> LastTackTime = FilledPerBoat(-400);
 
   // --- Per boat: wind, speed and heel -----------------------------------------------------
   PerBoat<int32_t> WindSpeedAtBoat{};
   PerBoat<int32_t> TrueWindAngles{};
+  PerBoat<double> BoatSpeeds{};      // tenths of a knot, negative when sailing backwards
+  PerBoat<int32_t> BoatSpeedTenths{};
+  PerBoat<int32_t> HeelAngles{};
   PerBoat<int32_t> SailAngles{};
   PerBoat<int32_t> SpinnakerFlying{};
   PerBoat<int32_t> DriveForces{};
   PerBoat<int32_t> WindShadowState{};  // 0 clear, 2 wind shadow, 3 backwind of a boat ahead
   PerBoat<int32_t> BoatRatingPercent = FilledPerBoat(100);
   PerBoat<int32_t> SpeedAtTack{};
+  PerBoat<int32_t> SpeedOverride = FilledPerBoat(-1);
   PerBoat<int32_t> PenaltyUntil = FilledPerBoat(-400);
   PerBoat<int32_t> BoatLegs{};
 
@@ -57,6 +70,8 @@ struct DynamicsGlobals {
   // --- Per boat: motion -------------------------------------------------------------------
   PerBoat<int32_t> LookAheadX{};
   PerBoat<int32_t> LookAheadY{};
+  WakeHistory<double> WakeX{};
+  WakeHistory<double> WakeY{};
 
   // --- User boat: apparent wind -----------------------------------------------------------
   int32_t ApparentWindAngle = 0;
@@ -86,9 +101,14 @@ struct DynamicsGlobals {
   int32_t JibTopBackwinded = 0;
   int32_t JibTopStalled = 0;
 
+  // --- User boat: spinnaker ---------------------------------------------------------------
+  int32_t SpinnakerCollapse = 0;  // 0, 30 or 100
+  int32_t SpinnakerMistrim = 0;
+
   // --- User boat: crew, depth and coach hints ---------------------------------------------
   int32_t FullHike = 0;
   int32_t DepthUnderBoat = 59;
+  int32_t Grounded = 0;
   int32_t CrewHint = 0;     // -1 forward, +1 aft
   int32_t VangHint = 0;
   int32_t OuthaulHint = 0;
@@ -106,8 +126,15 @@ struct DynamicsGlobals {
   int32_t BigWave = 0;
   double PreviousCrestDistance = 50000;
 
-  // --- Puffs (their slots are kept with the set-up) ---------------------------------------
-  int32_t InsidePuff = 0;  // the user's boat lies inside a puff
+  // --- Puffs 1..5 -------------------------------------------------------------------------
+  std::array<double, kPuffCount + 1> PuffX{};
+  std::array<double, kPuffCount + 1> PuffY{};
+  std::array<int32_t, kPuffCount + 1> PuffSpeedChange{};
+  std::array<int32_t, kPuffCount + 1> PuffRadius{};
+  std::array<int32_t, kPuffCount + 1> PuffExpiry{};
+  int32_t PuffShift = 0;      // added to the wind direction inside any puff
+  int32_t PuffGustSpeed = 0;
+  int32_t InsidePuff = 0;     // the user's boat lies inside a puff
 
   // --- Wave crests 0..599 -----------------------------------------------------------------
   std::array<double, kMaxWaveCrests> CrestX{};
