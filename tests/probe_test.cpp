@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "probe_helpers.h"
+#include "world/names.h"
 
 namespace {
 
@@ -71,3 +72,12 @@ TEST(Probe, PngAndTextsOfTheLastFrame) {
 }
 
 }  // namespace
+
+TEST(Names, EveryGlobalHasOneHome) {
+  EXPECT_TRUE(Names().Duplicates().empty()) << Names().Duplicates().front();
+  World w;
+  for (const std::string& name : Names().Names()) {
+    EXPECT_TRUE(Names().Contains(name));
+  }
+  EXPECT_TRUE(Names().Resolve(w, "SceneryOutlineX[3][12]").has_value());
+}

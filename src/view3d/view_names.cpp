@@ -7,6 +7,7 @@ void RegisterViewNames(NameRegistry& r) {
   NAME(S, CameraDistance);
   NAME(S, LookAngle);
   NAME(S, HorizonY);
+  NAME(S, SceneShiftX);
   NAME(S, SceneTop);
   NAME(S, WaveClass);
 }

@@ -95,10 +95,6 @@ struct SetupGlobals {
   std::array<std::array<double, kOutlinePoints>, kMaxScenery + 1> SceneryRadius{};
   std::array<std::array<int32_t, kOutlinePoints>, kMaxScenery + 1> SceneryBearing{};
 
-  // --- Track history of every boat, slot 0 newest -----------------------------------------
-  PerBoat<std::array<double, kWakePoints>> WakeX{};
-  PerBoat<std::array<double, kWakePoints>> WakeY{};
-
   // --- Shared with the motor vessels ------------------------------------------------------
   PerBoat<int32_t> VesselSpeeds{};
 
@@ -107,41 +103,8 @@ struct SetupGlobals {
   std::array<double, kSceneObjects + 1> SceneObjectY{};
   std::array<int32_t, kSceneObjects + 1> SceneObjectKind{};
 
-  // --- Shared with the boat model ---------------------------------------------------------
-  PerBoat<double> BoatSpeeds{};
-  PerBoat<int32_t> BoatSpeedTenths{};
-  PerBoat<int32_t> HeelAngles{};
-  PerBoat<int32_t> SpeedOverride = FilledArray<int32_t, kMaxBoats + 1>(-1);
-  PerBoat<int32_t> Grounded{};
-  int32_t SpinnakerCollapse = 0;
-  int32_t SpinnakerMistrim = 0;
-
-  // --- Shared with the puffs --------------------------------------------------------------
-  std::array<double, kPuffs + 1> PuffX{};
-  std::array<double, kPuffs + 1> PuffY{};
-  std::array<int32_t, kPuffs + 1> PuffSpeedChange{};
-  std::array<int32_t, kPuffs + 1> PuffRadius{};
-  std::array<int32_t, kPuffs + 1> PuffExpiry{};
-  int32_t PuffShift = 0;
-  int32_t PuffGustSpeed = 0;
-
   // --- Shared with the race fleet ---------------------------------------------------------
   PerBoat<int32_t> TackInProgress{};
-
-  // --- Shared with input ------------------------------------------------------------------
-  int32_t JibAutoTrimActive = 1;
-  int32_t SpinnakerAutoTrimActive = 1;
-  int32_t GuyAutoTrimActive = 1;
-  int32_t MiniViewZoom = 64;
-  int32_t ChordLinesShown = 0;
-  int32_t LessonChoice = 0;
-  int32_t HoldCloseHauled = 0;
-  int32_t BearAwayCommand = 0;
-  int32_t GybeCommand = 0;
-  int32_t HoldDownwindCourse = 0;
-
-  // --- Shared with the camera -------------------------------------------------------------
-  int32_t SceneShiftX = 0;
 
   // --- Shared with scoring: the race-analysis counters ------------------------------------
   int32_t TotalFrames = 0;
