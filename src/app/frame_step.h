@@ -14,6 +14,12 @@ void UpdateWind(World& w);
 // lesson introduction, a page, the chart, the coach or the stop toggle holds it.
 void AdvanceTime(World& w);
 
+// The motion the exercises give their other vessels.
+void NonRaceBoatUpdate(World& w, int b);
+
+// For every boat: its non-race or race update, its tack and the boat step.
+void StepBoats(World& w);
+
 // SceneHeight, SceneBottom, PanelLeft and MiniViewWidth for this frame.
 void LayOutFrame(World& w);
 
