@@ -83,13 +83,7 @@ int BaseDrive(World& w, const StepValues& v) {
   } else {
     d = v.sailPower + 120;
   }
-  if (v.twa <= 60) {
-    const int k = w.IsCatamaran ? 60 : 80;
-    d = (d + k) * v.twa / 60 - k;
-  } else {
-    d -= (v.twa - 60) / 6;
-  }
-  return d;
+  return PointOfSail(d, v.twa, w.IsCatamaran != 0);
 }
 
 void SmoothSpeed(World& w, const StepValues& v) {
@@ -99,6 +93,14 @@ void SmoothSpeed(World& w, const StepValues& v) {
   double& speed = w.BoatSpeeds[v.b];
   speed += (v.target - speed) * w.TimeStep / tau;
   w.BoatSpeedTenths[v.b] = static_cast<int>(speed);
+}
+
+}  // namespace
+
+int PointOfSail(int drive, int twa, bool catamaran) {
+  if (twa > 60) return drive - (twa - 60) / 6;
+  const int k = catamaran ? 60 : 80;
+  return (drive + k) * twa / 60 - k;
 }
 
 void CheckCapsize(World& w, int heel) {
@@ -118,8 +120,6 @@ void CheckGrounding(World& w) {
   w.BoatSpeeds[1] = 0;
   PlayBeep(w);
 }
-
-}  // namespace
 
 void BoatStep(World& w, int b) {
   if (w.ActivityMode == 8 && b > 1) return;

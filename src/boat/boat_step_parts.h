@@ -29,6 +29,14 @@ struct StepValues {
   double target = 0;      // target speed, tenths of a knot
 };
 
+// Drive scaled by the point of sail: pinching below 60 degrees off the wind, a slow loss
+// beyond (boat_step.cpp).
+int PointOfSail(int drive, int twa, bool catamaran);
+// A dinghy, catamaran or scow heeled past 25 degrees capsizes: the activity ends.
+void CheckCapsize(World& w, int heel);
+// The user's boat in water under 5 ft stops dead.
+void CheckGrounding(World& w);
+
 // Sails (sail_state.cpp).
 void RunJibState(World& w);
 void SetUserMainShape(World& w, StepValues& v);
