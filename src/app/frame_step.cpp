@@ -96,11 +96,7 @@ int MinimumFrameMs(const World& w) {
   return ms;
 }
 
-void StepFrame(World& w, Canvas& canvas) {
-  w.FrameCounter += 1;
-  if (w.FrameCounter > 100) w.FrameCounter = 0;
-  w.FrameStartTick = NowMs(w);
-
+void AdvanceWorld(World& w) {
   UpdateWind(w);
   RenewExpiredPuffs(w);
   PlaceCrestsAtStart(w);
@@ -108,6 +104,14 @@ void StepFrame(World& w, Canvas& canvas) {
   StepBoats(w);
   AdvanceTime(w);
   UpdateBoatPositions(w);
+}
+
+void StepFrame(World& w, Canvas& canvas) {
+  w.FrameCounter += 1;
+  if (w.FrameCounter > 100) w.FrameCounter = 0;
+  w.FrameStartTick = NowMs(w);
+
+  AdvanceWorld(w);
 
   LayOutFrame(w);
   UpdateWaveCrests(w);

@@ -7,6 +7,10 @@ struct World;
 
 void StepFrame(World& w, Canvas& canvas);
 
+// The simulation part of a frame, before anything is drawn: wind, puffs, the helm, every
+// boat's step, the time advance and the motion over the ground.
+void AdvanceWorld(World& w);
+
 // The first work of every frame: the wind's speed and its shifts.
 void UpdateWind(World& w);
 
