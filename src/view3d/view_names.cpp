@@ -10,4 +10,12 @@ void RegisterViewNames(NameRegistry& r) {
   NAME(S, SceneShiftX);
   NAME(S, SceneTop);
   NAME(S, WaveClass);
+  NAME(S, ViewDirection);
+  NAME(S, SceneCentreX);
+  NAME(S, ProjectedX);
+  NAME(S, ProjectedY);
+  NAME(S, ProjectedDistance);
+  NAME(S, ProjectedBearing);
+  NAME(S, DrawKey);
+  NAME(S, DrawOrder);
 }

@@ -110,3 +110,4 @@ void RegisterBoatClassNames(NameRegistry& r);
 void RegisterSetupNames(NameRegistry& r);
 void RegisterDynamicsNames(NameRegistry& r);
 void RegisterAppNames(NameRegistry& r);
+void RegisterBoatViewNames(NameRegistry& r);
