@@ -90,12 +90,12 @@ TEST(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
   EXPECT_EQ(ComputeLeeway(w, 1), 160);
   w.SimSeconds = -30;  // before a race start
   EXPECT_EQ(ComputeLeeway(w, 1), 80);
-  w.Grounded[1] = 1;
+  w.Grounded = 1;
   EXPECT_EQ(ComputeLeeway(w, 1), 0);
   EXPECT_EQ(w.LeewayAngle, 0);
 
   // At speed it is small and never above 15.
-  w.Grounded[1] = 0;
+  w.Grounded = 0;
   w.SimSeconds = 10;
   w.CentreboardUp = 0;
   w.BoatSpeedTenths[1] = 6;

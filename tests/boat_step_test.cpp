@@ -143,7 +143,7 @@ TEST(BoatStep, AgroundTheBoatStopsDeadAndBeepsEveryStep) {
   EXPECT_EQ(w.BoatSpeeds[1], 0);
   EXPECT_EQ(w.BoatSpeedTenths[1], 0);
   EXPECT_EQ(w.PenaltyMessage, 8);
-  EXPECT_EQ(w.Grounded[1], 1);
+  EXPECT_EQ(w.Grounded, 1);
   EXPECT_EQ(bw.Beeps(), 2);
 
   w.SoundOff = 1;
@@ -153,7 +153,7 @@ TEST(BoatStep, AgroundTheBoatStopsDeadAndBeepsEveryStep) {
   w.DepthUnderBoat = 5;
   w.BoatSpeeds[1] = 30;
   CheckGrounding(w);
-  EXPECT_EQ(w.Grounded[1], 0);
+  EXPECT_EQ(w.Grounded, 0);
   EXPECT_EQ(w.BoatSpeeds[1], 30);
 }
 

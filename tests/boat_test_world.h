@@ -18,6 +18,7 @@ struct BoatWorld {
     w.services.sound = &sounds;
     w.SailingState = 2;
     w.ActivityMode = 0;
+    w.SailingArea = 2;  // islands with no island: open water everywhere
     w.HullClass = 6;
     w.ScaleLength = 25;
     w.DisplacementClass = 10;

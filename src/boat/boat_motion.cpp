@@ -51,7 +51,7 @@ int ComputeLeeway(World& w, int b) {
     if (w.CentreboardUp == 80) leeway *= 2;
     if (w.CentreboardUp == 100) leeway *= 4;
   }
-  if (w.Grounded[b]) leeway = 0;
+  if (b == 1 && w.Grounded) leeway = 0;
   leeway = std::abs(leeway);
   if (w.SimSeconds < 0) leeway /= 2;
   if (b == 1) w.LeewayAngle = leeway;

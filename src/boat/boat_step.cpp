@@ -7,6 +7,7 @@
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
 #include "world/angles.h"
+#include "world/depth.h"
 #include "world/world.h"
 
 int AngleBetween(int a, int b) {
@@ -112,10 +113,10 @@ void CheckCapsize(World& w, int heel) {
 }
 
 void CheckGrounding(World& w) {
-  w.Grounded[1] = 0;
+  w.Grounded = 0;
   if (w.DepthUnderBoat >= 5) return;
   w.PenaltyMessage = 8;
-  w.Grounded[1] = 1;
+  w.Grounded = 1;
   w.BoatSpeedTenths[1] = 0;
   w.BoatSpeeds[1] = 0;
   PlayBeep(w);
@@ -130,7 +131,7 @@ void BoatStep(World& w, int b) {
   if (v.user) PrepareUserSails(w);
   v.previousSpeed = w.BoatSpeedTenths[b];
   if (v.user) {
-    w.DepthUnderBoat = WaterDepth(w, static_cast<int>(w.BoatX[1]), static_cast<int>(w.BoatY[1]));
+    w.DepthUnderBoat = DepthAt(w, static_cast<int>(w.BoatX[1]), static_cast<int>(w.BoatY[1]));
     if (w.PenaltyMessage != 0 && w.SimSeconds > w.PenaltyUntil[1]) w.PenaltyMessage = 0;
   }
   ComputeWindAtBoat(w, b);

@@ -62,5 +62,3 @@ void AutoMainTrim(World& w, int heelLimit, int heel);
 
 // Wind at the boat (wind_at_boat.cpp).
 void ComputeWindAtBoat(World& w, int b);
-// Feet of water at a world point.
-int WaterDepth(const World& w, int x, int y);

@@ -1,10 +1,9 @@
-// The five wind puffs upwind of the user's boat.
+// The five wind puffs upwind of the user's boat; the weather set-up creates them.
 #pragma once
 
-struct World;
+#include "world/weather.h"
 
-// Fills slot i (1..5) with a new puff somewhere upwind of the user's boat.
-void CreatePuff(World& w, int i);
+struct World;
 
 // Re-creates, in slot order, every puff whose expiry second has passed.
 void RenewExpiredPuffs(World& w);

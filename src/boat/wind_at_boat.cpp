@@ -6,13 +6,12 @@
 
 #include "boat/boat_step_parts.h"
 #include "world/angles.h"
-
-int WaterDepth(const World& w, int x, int y) { return 59; }
+#include "world/depth.h"
 
 namespace {
 
 int Fetch(const World& w, int x, int y, int dir) {
-  return UpwindFetch(w, x, y, dir, [&w](int px, int py) { return WaterDepth(w, px, py); });
+  return UpwindFetch(w, x, y, dir, [&w](int px, int py) { return DepthAt(w, px, py); });
 }
 
 }  // namespace
