@@ -250,4 +250,81 @@ TEST(BoatStep, AutomaticMainTrimEasesWhenOverHeeledAndStaysInRange) {
   EXPECT_DOUBLE_EQ(w.MainSheet, 2);
 }
 
+TEST(BoatStep, FleetBoatsSailTheirOwnSailsAndSpinnakers) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.ActivityMode = 14;
+  w.BoatCount = 2;
+  w.BoatX[2] = 500;
+  bw.Heading(2, 210);  // 150 degrees off the wind
+  w.BoatLegs[2] = 4;
+  w.BoatSpeedTenths[2] = 30;
+  BoatStep(w, 2);
+  EXPECT_EQ(w.TrueWindAngles[2], 150);
+  EXPECT_EQ(w.SailAngles[2], (150 - 40) * 90 / 140 + 1);
+  EXPECT_EQ(w.SpinnakerFlying[2], 1);
+  EXPECT_GT(w.BoatSpeeds[2], 0);
+  w.BoatLegs[2] = 2;  // an upwind leg: no spinnaker
+  BoatStep(w, 2);
+  EXPECT_EQ(w.SpinnakerFlying[2], 0);
+
+  // The collision exercise moves its vessels itself.
+  w.ActivityMode = 8;
+  const double before = w.BoatSpeeds[2];
+  BoatStep(w, 2);
+  EXPECT_EQ(w.BoatSpeeds[2], before);
+}
+
+TEST(BoatStep, FleetCannotRunAwayFromAFastUserOnTheSameLeg) {
+  BoatWorld bw;
+  World& w = bw.w;
+  StepValues v;
+  v.b = 2;
+  v.user = false;
+  v.forward = 5000;
+  w.BoatSpeeds[1] = 60;  // above 1.1 hull speeds
+  ComputeTargetSpeed(w, v);
+  EXPECT_NEAR(v.target, 66, 1e-9);
+  w.BoatLegs[2] = 1;  // another leg
+  ComputeTargetSpeed(w, v);
+  EXPECT_GT(v.target, 66);
+  w.BoatLegs[2] = 0;
+  w.WindShadowState[1] = 2;  // the user in bad air
+  ComputeTargetSpeed(w, v);
+  EXPECT_GT(v.target, 66);
+}
+
+TEST(BoatStep, TackSlowsTheBoatForAFewSeconds) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.CloseHauledAngle = 45;
+  StepValues v;
+  v.twa = 45;
+  v.previousSpeed = 40;
+  v.hullSpeed = 50;
+  w.LastTackTime[1] = 100;
+  w.SimSeconds = 100;
+  w.BoatSpeeds[1] = 40;
+  ApplyTackSlowdown(w, v);
+  EXPECT_EQ(w.SpeedAtTack[1], 40);
+  EXPECT_EQ(w.BoatSpeeds[1], 40);
+  w.SimSeconds = 102;  // first phase of a keelboat's five seconds
+  ApplyTackSlowdown(w, v);
+  EXPECT_EQ(w.BoatSpeeds[1], 26);
+  EXPECT_EQ(w.BoatSpeedTenths[1], 26);
+  w.BoatSpeeds[1] = 39;
+  w.SimSeconds = 104;
+  ApplyTackSlowdown(w, v);
+  EXPECT_EQ(w.BoatSpeeds[1], 32);
+  w.SimSeconds = 106;  // over
+  w.BoatSpeeds[1] = 39;
+  ApplyTackSlowdown(w, v);
+  EXPECT_EQ(w.BoatSpeeds[1], 39);
+  // Off the wind after the turn there is no slowdown.
+  w.SimSeconds = 102;
+  v.twa = 90;
+  ApplyTackSlowdown(w, v);
+  EXPECT_EQ(w.BoatSpeeds[1], 39);
+}
+
 }  // namespace

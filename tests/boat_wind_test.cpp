@@ -96,6 +96,41 @@ TEST(WindAtBoat, WaveClassFollowsTheWind) {
     ComputeWindAtBoat(w, 1);
     EXPECT_EQ(w.WaveClass, std::min(wind / 7, 3)) << wind;
   }
+  // Steady wind does not keep the waves of a windier sailing.
+  w.WindSetting = 0;
+  w.WindSpeed = 10;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WaveClass, 1);
+}
+
+TEST(WindAtBoat, AnIslandUpwindSheltersTheBoatAndSlowsTheCurrent) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.WindSetting = 2;
+  w.WindSpeed = 14;
+  w.CurrentSpeed = 12;
+  w.CurrentDirection = 0;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 14);
+  EXPECT_EQ(w.WaveClass, 2);
+  EXPECT_EQ(w.EffectiveCurrent, 12);
+
+  // A round island of radius 300 centred 1000 units to the north.
+  w.SceneryObjectCount = 1;
+  w.SceneryY[1] = -1000;
+  w.SceneryRadius[1].fill(300);
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 9);  // (14 + 14 x 300 / 900) / 2
+  EXPECT_EQ(w.WaveClass, 1);
+  EXPECT_EQ(w.EffectiveCurrent, 4);
+  // The wind never drops below 7 knots in the lee.
+  w.WindSpeed = 10;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 7);
+  // Downwind of the boat the island shelters nothing.
+  w.WindDirection = 180;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 10);
 }
 
 TEST(WaveCrests, PlacedAheadAndMostlyTwentyApart) {

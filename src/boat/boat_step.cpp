@@ -181,10 +181,9 @@ void BoatStep(World& w, int b) {
   SmoothSpeed(w, v);
 
   // Before a race start the fleet's approach speed is scaled here.
-  if (w.SimSeconds < w.PenaltyUntil[b] + 5 && w.SimSeconds >= 20) {
-    w.BoatSpeeds[b] /= 3;
-    w.BoatSpeedTenths[b] = static_cast<int>(w.BoatSpeeds[b]);
-  }
+  // A boat serving a penalty moves at a third of its speed; its smoothed speed is kept, so
+  // the slowdown does not compound from step to step.
+  if (w.SimSeconds < w.PenaltyUntil[b] + 5 && w.SimSeconds >= 20) w.BoatSpeedTenths[b] /= 3;
   w.HeelAngles[b] = v.heel;
 
   if (v.user) {

@@ -84,7 +84,7 @@ void ComputeHeel(World& w, StepValues& v) {
     e = std::clamp(e, previous - r, previous + r);
     e = std::clamp(e, -20, 35);
   }
-  if (!v.user && e > w.MaxHeel) {
+  if (!v.user && e > w.MaxHeel && e > 0) {
     v.overpower = (100 - 100 * w.MaxHeel / e) / 2;
     e = w.MaxHeel - 1;
   }

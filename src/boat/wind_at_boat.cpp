@@ -40,6 +40,8 @@ void ComputeWindAtBoat(World& w, int b) {
       w.WaveClass = std::max(std::min(w.WindSpeed / 7, 3) - (fetch < 900 ? 1 : 0), 0);
     }
   }
+  // In steady wind the waves follow the wind alone, rather than keep the previous sailing's.
+  if (w.WindSetting == 0 && b == 1) w.WaveClass = std::min(w.WindSpeed / 7, 3);
   w.WindDirectionAtBoat[b] = WrapDegrees(dir);
   w.WindSpeedAtBoat[b] = speed;
 
