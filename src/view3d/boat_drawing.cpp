@@ -153,7 +153,6 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   if (boat == 1) {
     w.UserBoatScreenX = x;
     w.UserBoatScreenY = y;
-    // The wave pitch of the boat motion runs here once the dynamics provide it.
   }
 
   BoatFigure f{w, c};
