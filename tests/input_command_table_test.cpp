@@ -436,7 +436,7 @@ TEST(CommandTable, ManoeuvreCommands) {
   w->LookAngle = 180;
   ASSERT_TRUE(RunCommand(*w, 32772));
   EXPECT_EQ(w->AutoManoeuvre, 1);
-  EXPECT_EQ(w->LastTackTime, 42);
+  EXPECT_EQ(w->LastTackTime[1], 42);
   EXPECT_EQ(w->LookAngle, 0);
   EXPECT_EQ(w->HoldDownwindCourse, 0);
   ASSERT_TRUE(RunCommand(*w, 32771));

@@ -6,6 +6,3 @@
 struct World;
 
 void ComposeScene(World& w, Canvas& canvas, const Rect& scene);
-
-// The horizon row for a scene of the given height and bottom row.
-int HorizonRow(const World& w, int sceneHeight, int sceneBottom);

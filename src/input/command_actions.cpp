@@ -29,7 +29,7 @@ void CommandTack(World& w) {
   w.LookAngle = 0;
   ClearDownwindManoeuvres(w);
   PlaySoundEvent(w, 12);
-  w.LastTackTime = w.SimSeconds;
+  w.LastTackTime[1] = w.SimSeconds;
 }
 
 void CommandBearAway(World& w) {

@@ -33,13 +33,8 @@ struct InputGlobals {
   // --- Lessons ----------------------------------------------------------------------------
   int32_t LessonChoice = 0;
 
-  // --- Helm commands ----------------------------------------------------------------------
-  int32_t HoldCloseHauled = 0;
-  int32_t BearAwayCommand = 0;
-  int32_t GybeCommand = 0;
-  int32_t HoldDownwindCourse = 0;
-  int32_t CloseHauledCommandUsed = 0;
-  int32_t LastTackTime = -400;
+  // The helm commands (HoldCloseHauled, BearAwayCommand, GybeCommand, HoldDownwindCourse,
+  // CloseHauledCommandUsed, LastTackTime) live with the helm in boat/dynamics_globals.h.
 
   // --- Shared with the tutorial and help pages, which set them when they are drawn --------
   int32_t TutorialStepCount = 0;

@@ -20,12 +20,6 @@ void RegisterInputNames(NameRegistry& r) {
   NAME(S, ChordLinesShown);
   NAME(S, LaylinesShown);
   NAME(S, LessonChoice);
-  NAME(S, HoldCloseHauled);
-  NAME(S, BearAwayCommand);
-  NAME(S, GybeCommand);
-  NAME(S, HoldDownwindCourse);
-  NAME(S, CloseHauledCommandUsed);
-  NAME(S, LastTackTime);
   NAME(S, TutorialStepCount);
   NAME(S, AdvanceButtonY);
   NAME(S, PageButtonsY);

@@ -1,12 +1,29 @@
 // Camera of the sailing view.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+constexpr int kProjectionSlots = 64;  // 0: scratch; 1..: the scene objects, then callers' own
+constexpr int kMaxDrawObjects = 24;
 
 struct ViewGlobals {
   int32_t CameraDistance = 2;  // zoom step, 1 nearest .. 4 farthest
   int32_t LookAngle = 0;       // degrees added to the view direction: 0 ahead, 180 astern
   int32_t HorizonY = 0;
+  int32_t SceneShiftX = 0;  // whole-scene shift in the lesson layouts with a side panel
   int32_t SceneTop = 0;
   int32_t WaveClass = 0;
+  int32_t ViewDirection = 0;  // compass direction the camera looks along
+  int32_t SceneCentreX = 0;
+
+  // --- Projection: the screen point of the last projection into each slot -----------------
+  std::array<int32_t, kProjectionSlots> ProjectedX{};
+  std::array<int32_t, kProjectionSlots> ProjectedY{};
+  double ProjectedDistance = 0;  // world units from the camera
+  int32_t ProjectedBearing = 0;  // relative to the view direction, -179..180
+
+  // --- Far-to-near order of the scene objects ---------------------------------------------
+  std::array<int32_t, kMaxDrawObjects + 1> DrawKey{};    // screen row of each object
+  std::array<int32_t, kMaxDrawObjects + 1> DrawOrder{};  // object numbers, farthest first
 };

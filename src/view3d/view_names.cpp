@@ -7,6 +7,15 @@ void RegisterViewNames(NameRegistry& r) {
   NAME(S, CameraDistance);
   NAME(S, LookAngle);
   NAME(S, HorizonY);
+  NAME(S, SceneShiftX);
   NAME(S, SceneTop);
   NAME(S, WaveClass);
+  NAME(S, ViewDirection);
+  NAME(S, SceneCentreX);
+  NAME(S, ProjectedX);
+  NAME(S, ProjectedY);
+  NAME(S, ProjectedDistance);
+  NAME(S, ProjectedBearing);
+  NAME(S, DrawKey);
+  NAME(S, DrawOrder);
 }

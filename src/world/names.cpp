@@ -82,6 +82,7 @@ const NameRegistry& Names() {
     RegisterSetupNames(r);
     RegisterDynamicsNames(r);
     RegisterAppNames(r);
+    RegisterBoatViewNames(r);
     return r;
   }();
   return registry;

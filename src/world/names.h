@@ -36,6 +36,7 @@ class NameRegistry {
     e.at = [member](World& w, int i, int j) -> void* {
       return Element(static_cast<Section&>(w).*member, i, j);
     };
+    if (entries_.count(name)) duplicates_.push_back(name);
     entries_[name] = std::move(e);
   }
 
@@ -45,6 +46,8 @@ class NameRegistry {
 
   std::vector<std::string> Names() const;
   bool Contains(std::string_view name) const { return entries_.count(std::string(name)) > 0; }
+  // Names registered more than once: each must have exactly one home.
+  const std::vector<std::string>& Duplicates() const { return duplicates_; }
 
  private:
   struct Entry {
@@ -90,6 +93,7 @@ class NameRegistry {
   }
 
   std::map<std::string, Entry, std::less<>> entries_;
+  std::vector<std::string> duplicates_;
 };
 
 // The registry of every section's globals, built once.
@@ -106,3 +110,4 @@ void RegisterBoatClassNames(NameRegistry& r);
 void RegisterSetupNames(NameRegistry& r);
 void RegisterDynamicsNames(NameRegistry& r);
 void RegisterAppNames(NameRegistry& r);
+void RegisterBoatViewNames(NameRegistry& r);

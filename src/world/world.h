@@ -10,6 +10,7 @@
 #include "boat/dynamics_globals.h"
 #include "input/input_globals.h"
 #include "platform/random15.h"
+#include "view3d/boat_view_globals.h"
 #include "view3d/view_globals.h"
 #include "world/globals_fleet.h"
 #include "world/globals_options.h"
@@ -34,6 +35,7 @@ struct World : ShellGlobals,
                SetupGlobals,
                DynamicsGlobals,
                ViewGlobals,
+               BoatViewGlobals,
                InputGlobals,
                AppGlobals {
   Services services;

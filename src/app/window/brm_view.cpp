@@ -50,7 +50,12 @@ void CBRMView::paintEvent(QPaintEvent*) {
   ++paints_;
   {
     QPainter p(this);
-    p.drawImage(0, 0, CanvasImage(*canvas_));
+    const QImage& image = CanvasImage(*canvas_);
+    p.drawImage(0, 0, image);
+    // What lies beyond the frame (a window larger than the capped screen) keeps a plain ground.
+    const QColor ground = palette().color(QPalette::Window);
+    if (width() > image.width()) p.fillRect(image.width(), 0, width() - image.width(), height(), ground);
+    if (height() > image.height()) p.fillRect(0, image.height(), image.width(), height() - image.height(), ground);
   }
   frame_.FramePainted(paints_);
   if (result.requestNext) RequestNext(result);

@@ -1,0 +1,125 @@
+#include "view3d/camera.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr double kPi = 3.1416;  // the wrap of relative bearings uses this rounded value
+
+double Wrap(double a) {
+  if (a > kPi) a -= 2 * kPi;
+  if (a <= -kPi) a += 2 * kPi;
+  return a;
+}
+
+int BearingDegrees(double a) { return SignedDegrees(static_cast<int>(kRadToDeg * a)); }
+
+// Seen from above with the user's boat at the horizon row, for the farthest zoom and for
+// points far behind the camera.
+void PlanProject(World& w, int slot, double x, double y, double k) {
+  const double e = x - w.BoatX[1];
+  const double n = w.BoatY[1] - y;
+  double r = std::sqrt(e * e + n * n);
+  if (r > 1500) r = 1500;
+  const double a = Wrap(Wrap(std::atan2(e, n) - w.ViewDirection * kDegToRad));
+  w.ProjectedDistance = r;
+  w.ProjectedBearing = BearingDegrees(a);
+  w.ProjectedY[slot] = static_cast<int>(w.HorizonY - 5 * k * w.ScaleX * r * std::cos(a));
+  w.ProjectedX[slot] = static_cast<int>(w.SceneCentreX + 5 * w.ScaleX * r * std::sin(a));
+}
+
+}  // namespace
+
+void UpdateViewDirection(World& w) {
+  w.LookAngle = SignedDegrees(w.LookAngle);
+  const int heading = w.BoatHeadings[1];
+  if (w.LookAngle == 0 && w.CameraDistance < 4) {
+    // The camera looks a little to leeward of the bow, where the sails are.
+    const int bias = w.CameraDistance == 1 ? 8 : 6;
+    w.ViewDirection = NormalizeDegrees(heading - bias * w.BoatTack[1]);
+  } else {
+    w.ViewDirection = NormalizeDegrees(heading - w.LookAngle);
+  }
+  w.WaveOrientation = w.ViewDirection;
+}
+
+int HorizonRow(const World& w, int h, int bottom) {
+  const int zoom = w.CameraDistance;
+  int y = bottom - h / 10;
+  if (zoom == 1) y += static_cast<int>(h * -0.33);
+  if (zoom == 2) y -= h / 9;
+  if (zoom == 3) y -= h / 7;
+  if (zoom == 4) y -= h / 5;
+  if (w.ViewHeight > 700 && zoom < 4) y -= h / 7;
+  if (w.ViewHeight < 500 && zoom < 4) y += h / 6;
+  if (zoom == 2) y -= h / 9;
+  if (w.ViewWidth < 900 && w.LargeMenuFont) y -= h / 20;
+  if (zoom == 1 && w.ViewWidth < 900) y -= h / 20;
+  if (w.ViewWidth < 700) y -= h / 15;
+  if ((w.ActivityMode == 2 || w.ActivityMode == 11) && zoom == 2) y += h / 30;
+  return y;
+}
+
+void SetSceneGeometry(World& w, const Rect& scene) {
+  w.SceneCentreX = (scene.left + scene.right) / 2;
+  w.HorizonY = HorizonRow(w, scene.Height(), scene.bottom);
+  w.SceneTop = w.CameraDistance < 4 ? w.ViewHeight / 10 : 0;
+}
+
+void Project(World& w, int slot, double x, double y, int viewer) {
+  if (w.CameraDistance == 4) {
+    PlanProject(w, slot, x, y, 0.7);
+    return;
+  }
+  const double d = 60 - 15 * (3 - w.CameraDistance);
+  const double v = w.ViewDirection * kDegToRad;
+  const double cx = w.BoatX[viewer] - d * std::sin(v);
+  const double cy = w.BoatY[viewer] + d * std::cos(v);
+
+  const double e = x - cx;
+  const double n = cy - y;
+  const double sum = e * e + n * n;
+  const double r = sum > 0 ? std::sqrt(sum) : 0;
+  const double a = Wrap(std::atan2(e, n) - v);
+  w.ProjectedDistance = r;
+  w.ProjectedBearing = BearingDegrees(a);
+
+  const double f = std::max(r * std::cos(a), 10.0);
+  const int span = w.HorizonY - w.SceneTop;
+  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double row = std::cos(a) >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
+
+  if (std::abs(static_cast<int>(kRadToDeg * a)) > 120) {
+    PlanProject(w, slot, x, y, 0.4);
+    return;
+  }
+  w.ProjectedY[slot] = static_cast<int>(row);
+
+  const double u = span != 0 ? (row - w.SceneTop) / span : 0;
+  const bool wide = w.ActivityMode == 6 || w.ActivityMode == 15;
+  double s;
+  switch (w.CameraDistance) {
+    case 1: s = wide ? 8 + 12 * u : 7 + 6 * u; break;
+    case 2: s = wide ? 8 + 6 * u : 7 + 4 * u; break;
+    default: s = wide ? 8 + 4 * u : 7 + 3 * u; break;
+  }
+  s *= w.ScaleX;
+  // 51.5655 = 0.9 x 57.295: screen x grows with the bearing angle.
+  w.ProjectedX[slot] = static_cast<int>(a * s * 51.5655) + w.SceneShiftX + w.SceneCentreX;
+}
+
+void OrderObjects(World& w, int count) {
+  if (count > kMaxDrawObjects) count = kMaxDrawObjects;
+  for (int rank = 1; rank <= count; ++rank) {
+    int best = 0;
+    for (int i = 1; i <= count; ++i) {
+      if (w.DrawKey[i] < 19000 && (best == 0 || w.DrawKey[i] < w.DrawKey[best])) best = i;
+    }
+    w.DrawOrder[rank] = best;
+    if (best) w.DrawKey[best] = 20000;
+  }
+}

@@ -1,0 +1,130 @@
+// Random numbers, angles, keys and the canvas.
+#include <gtest/gtest.h>
+
+#include <Qt>
+
+#include "platform/canvas.h"
+#include "platform/key_codes.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+TEST(Random, RunsFromZeroToSlightlyAboveTheBound) {
+  World w;
+  w.rng.Seed(12345);
+  int lo = 1000, hi = -1;
+  for (int i = 0; i < 200000; ++i) {
+    const int r = RandomBelow(w, 100);
+    lo = std::min(lo, r);
+    hi = std::max(hi, r);
+  }
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 102);  // 32767 / 320
+}
+
+TEST(Random, FixedSeedGivesTheClassicSequence) {
+  World w;
+  w.rng.Seed(1);
+  // The classic C library's rand() after srand(1): 41, 18467, 6334, 26500, 19169.
+  const int expected[] = {41, 18467, 6334, 26500, 19169};
+  for (int e : expected) EXPECT_EQ(w.rng.Next(), e);
+  w.rng.Seed(1);
+  EXPECT_EQ(RandomBelow(w, 100), 0);   // 41 / 320
+  EXPECT_EQ(RandomBelow(w, 100), 57);  // 18467 / 320
+  EXPECT_EQ(RandomBelow(w, 10), 1);    // 6334 / 3200
+}
+
+TEST(Random, SmallAndHugeBoundsAreSafe) {
+  World w;
+  for (int n : {0, 1, -1, -7, 32000, 40000, 1 << 30}) {
+    for (int i = 0; i < 50; ++i) EXPECT_GE(RandomBelow(w, n), 0);
+  }
+  w.rng.Seed(3);
+  for (int i = 0; i < 1000; ++i) EXPECT_LE(RandomBelow(w, 1), 2);  // a bound below 2 counts as 2
+}
+
+TEST(Angles, NormaliseOnceEachWay) {
+  EXPECT_EQ(NormalizeDegrees(360), 0);
+  EXPECT_EQ(NormalizeDegrees(-1), 359);
+  EXPECT_EQ(NormalizeDegrees(725), 365);  // only one correction
+  EXPECT_EQ(SignedDegrees(181), -179);
+  EXPECT_EQ(SignedDegrees(180), 180);
+  EXPECT_EQ(SignedDegrees(-180), 180);
+  EXPECT_EQ(SignedDegrees(350), -10);
+}
+
+TEST(Angles, PointsAndBearings) {
+  EXPECT_EQ(PointAt(0, 0, 100, 0), (IntPoint{0, -100}));   // north is -y
+  EXPECT_EQ(PointAt(10, 10, 100, 90), (IntPoint{109, 10}));  // sin 90 a hair below 1
+  EXPECT_EQ(BearingTo(0, 1), 0);
+  EXPECT_EQ(BearingTo(1, 0), 90);
+  EXPECT_EQ(BearingTo(0, -1), 180);
+  // Rounding adds a half before truncating toward zero, so westerly bearings come out one
+  // degree high.
+  EXPECT_EQ(BearingTo(-1, 0), 271);
+  EXPECT_EQ(BearingTo(-1, 1), 316);
+}
+
+TEST(Angles, TrigTablesUseTheProgramsDegreeFactor) {
+  World w;
+  FillTrigTables(w.SinTable, w.CosTable);
+  EXPECT_EQ(w.SinTable[0], 0);
+  EXPECT_EQ(w.CosTable[0], 100);
+  EXPECT_EQ(w.SinTable[30], 50);
+  EXPECT_EQ(w.SinTable[90], 99);
+  EXPECT_EQ(w.CosTable[180], -99);
+  EXPECT_EQ(w.SinTable[361], 1);
+}
+
+TEST(Keys, QtKeysMapToVirtualKeyCodes) {
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Space, u" "), vk::kSpace);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_T, u"t"), 'T');
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, u"7"), '7');
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageUp, u""), vk::kPageUp);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F9, u""), vk::kF9);
+  // "+" is reached through different keys on Japanese and US layouts.
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, u"+"), vk::kPlus);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Semicolon, u";"), vk::kPlus);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Equal, u"="), vk::kPlus);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Less, u"<"), vk::kComma);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_BracketRight, u"]"), vk::kRBracket);
+  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape, u"\x1b"), vk::kNone);
+  EXPECT_EQ(VirtualKeyFromName("COMMA"), vk::kComma);
+  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
+  EXPECT_EQ(VirtualKeyFromName("120"), 120);
+  EXPECT_EQ(VirtualKeyFromName("ENTERKEY"), -1);
+}
+
+TEST(CanvasTest, TextLogKeepsWhatWasDrawn) {
+  Canvas c(200, 100);
+  c.BeginFrame();
+  c.SetTextColor(Rgb(127, 0, 0));
+  c.TextOut(5, 6, "ﾒｲﾝ : ﾌﾙ  ");
+  ASSERT_EQ(c.TextLog().size(), 1u);
+  EXPECT_EQ(c.TextLog()[0].text, "ﾒｲﾝ : ﾌﾙ  ");
+  EXPECT_EQ(c.TextLog()[0].x, 5);
+  EXPECT_EQ(c.TextLog()[0].textColor, Rgb(127, 0, 0));
+  c.BeginFrame();
+  EXPECT_TRUE(c.TextLog().empty());
+}
+
+TEST(CanvasTest, ShapesExcludeTheirRightAndBottomEdges) {
+  Canvas c(50, 50);
+  c.BeginFrame();
+  c.FillRect(Rect{0, 0, 50, 50}, Rgb(255, 255, 255));
+  c.SetPen(Rgb(0, 0, 0));
+  c.SetBrush(Rgb(255, 0, 0));
+  c.Rectangle(10, 10, 20, 20);
+  EXPECT_EQ(c.GetPixel(10, 10), Rgb(0, 0, 0));
+  EXPECT_EQ(c.GetPixel(19, 19), Rgb(0, 0, 0));
+  EXPECT_EQ(c.GetPixel(15, 15), Rgb(255, 0, 0));
+  EXPECT_EQ(c.GetPixel(20, 20), Rgb(255, 255, 255));
+  c.SetClip(Rect{0, 0, 5, 5});
+  c.FillRect(Rect{0, 0, 50, 50}, Rgb(0, 0, 255));
+  c.ClearClip();
+  EXPECT_EQ(c.GetPixel(4, 4), Rgb(0, 0, 255));
+  EXPECT_EQ(c.GetPixel(6, 6), Rgb(255, 255, 255));
+}
+
+}  // namespace

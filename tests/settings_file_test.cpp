@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "app/document.h"
+#include "world/settings_file.h"
+#include "world/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("brisamar_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+    path_ = (dir_ / "op.bm").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void WriteBytes(const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  void WriteFields(const SettingsFields& f) {
+    std::vector<unsigned char> bytes;
+    for (int32_t v : f) {
+      for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<unsigned char>(static_cast<uint32_t>(v) >> (8 * i)));
+    }
+    WriteBytes(bytes);
+  }
+  // A world as the document builds it from the file.
+  World Load(int screenWidth = 1280) {
+    World w;
+    DocumentOptions o;
+    o.settingsPath = path_;
+    o.seed = 1;
+    o.screenWidth = screenWidth;
+    o.screenHeight = 768;
+    ConstructDocument(w, o);
+    return w;
+  }
+  SettingsFields ValidFields() {
+    World w;
+    SettingsFields f = CollectSettings(w);
+    f[0] = 14;   // offshore racer
+    f[1] = 30;
+    f[2] = 9;
+    f[3] = 11;
+    f[4] = 100;
+    f[5] = 7;
+    f[6] = 3;
+    f[8] = 12;
+    f[10] = 3;
+    f[11] = 1;
+    f[13] = 1;
+    f[16] = 9;
+    f[19] = 350;
+    f[20] = 120;
+    for (int k = 21; k < 31; ++k) f[k] = 100 + k;
+    f[31] = 1;
+    f[33] = 1;
+    return f;
+  }
+
+  fs::path dir_;
+  std::string path_;
+};
+
+TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryField) {
+  World original;
+  StoreSettings(original, ValidFields());
+  ASSERT_TRUE(WriteSettingsFile(original, path_));
+  EXPECT_EQ(fs::file_size(path_), 140u);
+  World loaded = Load();
+  EXPECT_EQ(CollectSettings(loaded), CollectSettings(original));
+  EXPECT_FALSE(fs::exists(path_ + ".tmp"));
+}
+
+TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {
+  World w;
+  w.BoatType = 0x0102 + 0;  // deliberately odd to see the byte order
+  w.IsOffshoreCatamaran = 1;
+  w.BestScores[15] = 0x11223344;
+  ASSERT_TRUE(WriteSettingsFile(w, path_));
+  std::ifstream in(path_, std::ios::binary);
+  std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(b.size(), 140u);
+  EXPECT_EQ(b[0], 0x02);
+  EXPECT_EQ(b[1], 0x01);
+  EXPECT_EQ(b[120], 0x44);  // BestScores slot 15 is field 31
+  EXPECT_EQ(b[123], 0x11);
+  EXPECT_EQ(b[136], 1);     // the offshore catamaran flag closes the file
+}
+
+TEST_F(SettingsFileTest, MissingFileGivesBuiltInValues) {
+  World w = Load();
+  EXPECT_EQ(w.BoatType, 12);
+  EXPECT_EQ(w.SimSpeed, 9);
+  EXPECT_EQ(w.SimSpeedDivisor, 139);
+  EXPECT_EQ(w.HullClass, 6);
+  EXPECT_EQ(w.ActivityMode, 1);
+  EXPECT_EQ(w.SailingArea, 1);
+  EXPECT_EQ(w.WindSetting, 3);
+  EXPECT_EQ(w.Difficulty, 7);
+  EXPECT_EQ(w.ButtonHelpShown, 1);
+  EXPECT_EQ(w.AutopilotOff, 0);
+  for (int32_t s : w.BestScores) EXPECT_EQ(s, 0);
+}
+
+TEST_F(SettingsFileTest, ShortOrGarbageFilesLoadIntoValidValues) {
+  WriteBytes({1, 2, 3, 4, 5, 6, 7});
+  World shortFile = Load();
+  EXPECT_EQ(shortFile.BoatType, 12);
+  EXPECT_EQ(shortFile.SimSpeed, 9);
+
+  std::mt19937 gen(42);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<unsigned char> bytes(140);
+    for (auto& b : bytes) b = static_cast<unsigned char>(gen());
+    WriteBytes(bytes);
+    World w = Load();
+    EXPECT_TRUE(w.BoatType >= 1 && w.BoatType <= 15 && w.BoatType != 3 && w.BoatType != 5 && w.BoatType != 8);
+    EXPECT_TRUE(w.ActivityMode >= 0 && w.ActivityMode <= 15 && w.ActivityMode != 9);
+    EXPECT_TRUE(w.SimSpeed >= 1 && w.SimSpeed <= 15);
+    EXPECT_TRUE(w.SailingArea >= 1 && w.SailingArea <= 4);
+    EXPECT_TRUE(w.Difficulty >= 1 && w.Difficulty <= 15);
+    EXPECT_TRUE(w.WindSetting >= 0 && w.WindSetting <= 4);
+    EXPECT_TRUE(w.HelmSign == -1 || w.HelmSign == 1);
+    EXPECT_TRUE(w.HullClass >= 1 && w.HullClass <= 10);
+    for (int32_t flag : {w.BigFleet, w.CurrentOn, w.JustStartCourseUpDown, w.AutopilotOff, w.MainAutoTrimOff,
+                         w.VerticalSteeringZone, w.ButtonHelpShown, w.UsePreviousScore, w.SoundOff, w.VoiceOff,
+                         w.IsOffshoreCatamaran}) {
+      EXPECT_TRUE(flag == 0 || flag == 1);
+    }
+    for (int32_t s : w.BestScores) EXPECT_TRUE(s >= 0 && s <= 200);
+    EXPECT_GT(w.SimSpeedDivisor, 0);
+  }
+}
+
+TEST_F(SettingsFileTest, ValidationRulesOfTheLoadedFields) {
+  SettingsFields f = ValidFields();
+  f[13] = 7;  // WindSetting out of range
+  WriteFields(f);
+  EXPECT_EQ(Load().WindSetting, 2);
+
+  f[13] = 4;  // 4 is kept as it stands
+  WriteFields(f);
+  EXPECT_EQ(Load().WindSetting, 4);
+
+  f = ValidFields();
+  f[22] = 250;  // slot 2 out of range
+  WriteFields(f);
+  World w = Load();
+  EXPECT_EQ(w.BestScores[2], 0);
+  EXPECT_EQ(w.BestScores[0], 121);
+
+  f[31] = 0;  // without UsePreviousScore no best score survives
+  WriteFields(f);
+  w = Load();
+  for (int32_t s : w.BestScores) EXPECT_EQ(s, 0);
+}
+
+TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
+  SettingsFields f = ValidFields();
+  f[6] = 14;  // triangle race
+  f[16] = 1;  // Difficulty 1
+  f[13] = 0;  // steady wind
+  WriteFields(f);
+  World race = Load();
+  EXPECT_EQ(race.Difficulty, 7);
+  EXPECT_EQ(race.WindSetting, 2);
+  EXPECT_EQ(race.BoatCount, 4);
+  EXPECT_EQ(race.LessonIntroPending, 0);
+
+  f[7] = 1;  // big fleet
+  WriteFields(f);
+  EXPECT_EQ(Load().BoatCount, 10);
+
+  f = ValidFields();
+  f[6] = 10;  // racing-rules lesson
+  WriteFields(f);
+  World lesson = Load();
+  EXPECT_EQ(lesson.InstructionPage, 101);
+  EXPECT_EQ(lesson.LastInstructionPage, 101);
+  EXPECT_EQ(lesson.TutorialStep, 0);
+  EXPECT_EQ(lesson.LessonIntroPending, 1);
+
+  f[6] = 2;  // sail-trim lesson: introduction, no page
+  WriteFields(f);
+  lesson = Load();
+  EXPECT_EQ(lesson.LessonIntroPending, 1);
+  EXPECT_EQ(lesson.InstructionPage, 0);
+}
+
+TEST_F(SettingsFileTest, VerticalZoneNeedsAWideEnoughScreen) {
+  SettingsFields f = ValidFields();
+  f[17] = 1;
+  WriteFields(f);
+  EXPECT_EQ(Load(1280).VerticalSteeringZone, 1);
+  EXPECT_EQ(Load(640).VerticalSteeringZone, 0);
+}
+
+TEST_F(SettingsFileTest, FailedSaveKeepsThePreviousFile) {
+  World w;
+  StoreSettings(w, ValidFields());
+  ASSERT_TRUE(WriteSettingsFile(w, path_));
+  // A directory where the temporary file would go makes the save fail.
+  fs::create_directory(path_ + ".tmp");
+  World other;
+  other.BoatType = 1;
+  EXPECT_FALSE(WriteSettingsFile(other, path_));
+  fs::remove(path_ + ".tmp");
+  EXPECT_EQ(Load().BoatType, 14);
+
+  EXPECT_FALSE(WriteSettingsFile(w, (dir_ / "no_such_dir" / "op.bm").string()));
+}
+
+}  // namespace
