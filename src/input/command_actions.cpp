@@ -81,27 +81,6 @@ void CycleTransparency(World& w) {
   if (w.AllSailsTransparent > 1) w.MainTransparent = w.AllSailsTransparent = 0;
 }
 
-void ApplySailPowerPreset(World& w, int preset) {
-  // Settings by preset 1 (minimum), 2 (middle), 3 (maximum).
-  static constexpr int kShape[] = {3, 2, 1};     // outhaul, cunningham, luffs, bend, sprit
-  static constexpr int kForestay[] = {0, 1, 2};
-  static constexpr int kVang[] = {3, 2, 2};
-  const int i = std::clamp(preset, 1, 3) - 1;
-  w.Outhaul = kShape[i];
-  w.Cunningham = kShape[i];
-  w.Forestay = kForestay[i];
-  w.JibLuff = kShape[i];
-  if (w.HullClass > 3) w.MastBend = kShape[i];
-  if (w.HullClass <= 3) w.Vang = kVang[i];
-  // The cruising sloop's rig is fixed.
-  if (w.HullClass == 5) {
-    w.MastBend = 1;
-    w.Forestay = 2;
-  }
-  if (w.IsOptimist == 1) w.SpritTension = kShape[i];
-  w.SailPowerPreset = i + 1;
-}
-
 void SimSpeedFaster(World& w) {
   if (w.SimSpeed != 15) w.SimSpeed += 1;
   UpdateSimSpeedDivisor(w);

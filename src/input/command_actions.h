@@ -25,9 +25,6 @@ void AllSheetsOut(World& w);
 // Main only -> main, jib and spinnaker -> none.
 void CycleTransparency(World& w);
 
-// The menu's sail-power presets: 1 minimum, 2 middle, 3 maximum.
-void ApplySailPowerPreset(World& w, int preset);
-
 void SimSpeedFaster(World& w);
 void SimSpeedSlower(World& w);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "boat/boat_setup.h"
 #include "input/command_actions.h"
 #include "world/sim_speed.h"
 #include "world/world.h"
@@ -215,11 +216,11 @@ void ChooseActivity(W& w, int mode) {
       w.TutorialStep = 0;
       break;
     case 8:
+      // Collision avoidance is sailed in the cruising sloop.
       w.LessonIntroPending = 0;
       w.InstructionPage = 0;
-      // Collision avoidance is sailed in the cruising sloop. The boat set-up derives its
-      // class at the next paint (it runs before every title-screen frame).
       w.BoatType = 9;
+      SetUpBoatClass(w);
       break;
     case 1:
       w.LessonIntroPending = 0;

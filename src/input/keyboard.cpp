@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "input/command_actions.h"
+#include "world/activity_setup.h"
+#include "world/weather.h"
 #include "platform/key_codes.h"
 #include "sound/sound_events.h"
 #include "world/sim_speed.h"
@@ -22,6 +24,12 @@ void Redraw(World& w) { w.RepaintSuspended = 0; }
 bool IsLessonWithPages(int mode) { return mode == 7 || mode == 10 || mode == 12; }
 bool IsTrimLesson(int mode) { return mode == 2 || mode == 11; }
 
+// A lesson's set-up for the option just chosen, run at once rather than at the next paint.
+void RestartActivity(World& w) {
+  SetUpActivity(w);
+  if (w.ActivityMode < 13) SetUpWeather(w);
+}
+
 // 1. A digit on a lesson's introduction chooses the lesson's option.
 void LessonOption(World& w, KeyState& s) {
   if (s.k < '0' || s.k > '9' || w.LessonIntroPending != 1) return;
@@ -29,8 +37,10 @@ void LessonOption(World& w, KeyState& s) {
   w.LessonChoice = digit;
   w.InstructionPage = 0;
   w.CoachShown = 0;
+  RestartActivity(w);
+  // 0 opens the lesson's explanation page. It is set after the set-up, which would
+  // otherwise put the lesson's first step page over it.
   if (digit == 0 && (w.ActivityMode == 2 || w.ActivityMode == 7 || w.ActivityMode == 11)) w.InstructionPage = 1;
-  // The lesson's set-up for the chosen option runs here once the activity set-up exists.
   s.k = vk::kNone;
 }
 
@@ -122,8 +132,7 @@ void SpaceBar(World& w, KeyState& s) {
     w.LessonChoice = 0;
     w.LessonIntroPending = 1;
     w.SailingState = 1;
-    // The lesson's set-up runs here once the activity set-up exists; until then it runs
-    // at the next paint, as for any start.
+    RestartActivity(w);
     consume();
   } else if (IsTrimLesson(mode) && w.LessonChoice == 0) {
     w.LessonChoice = 1;
