@@ -171,6 +171,11 @@ TEST(CommandTable, ChoosingABoatChecksItOnTheTitleScreen) {
   EXPECT_EQ(w->HullClass, 10);
   EXPECT_FALSE(EvaluateCommand(*w, 32787).checked);
   EXPECT_TRUE(EvaluateCommand(*w, 32968).checked);
+  // Collision avoidance is sailed in the cruising sloop, checked at once.
+  ASSERT_TRUE(RunCommand(*w, 32817));
+  EXPECT_EQ(w->HullClass, 5);
+  EXPECT_TRUE(EvaluateCommand(*w, 32785).checked);
+  EXPECT_FALSE(EvaluateCommand(*w, 32968).checked);
   // The single-handers cannot be chosen for man overboard.
   w->ActivityMode = 6;
   EXPECT_FALSE(RunCommand(*w, 32780));
