@@ -84,3 +84,11 @@ TEST(Names, EveryGlobalHasOneHome) {
   }
   EXPECT_TRUE(Names().Resolve(w, "SceneryOutlineX[3][12]").has_value());
 }
+
+TEST(Probe, AKeyThatRedrawsAPageOnceGetsOnePaint) {
+  // A tutorial page is shown and the loop is stopped: A advances the animation and the probe
+  // paints exactly one frame for it, as the window does.
+  auto run = RunProbe("set SailingState 2\nframes 1\nset InstructionPage 101\nset TutorialStepCount 3\n"
+                      "menu\nkey A\nframes 5\npaints\nget TutorialStep RepaintSuspended\n");
+  EXPECT_EQ(run.output, "paints=2\nTutorialStep=1\nRepaintSuspended=1\n");
+}

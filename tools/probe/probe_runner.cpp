@@ -109,7 +109,8 @@ ScreenMetrics ProbeSession::Metrics() const {
 
 bool ProbeSession::Paint() {
   // A stopped loop gets no paints until a command, key or click restarts it.
-  if (world_->RepaintSuspended == 1 && paints_ > 0) return false;
+  if (world_->RepaintSuspended == 1 && paints_ > 0 && !paintOnce_) return false;
+  paintOnce_ = false;
   PaintFrame(*world_, *canvas_, Metrics());
   ++paints_;
   clock_.Advance(static_cast<uint32_t>(std::max(world_->MinFrameMs, 0)));
@@ -208,7 +209,8 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
     if (!argCount(1)) return error("usage: key K");
     const int key = VirtualKeyFromName(words[1]);
     if (key < 0) return error("unknown key " + words[1]);
-    KeyDown(w, key);
+    // A key that redraws a page once while the loop stays stopped earns exactly one paint.
+    if (KeyDown(w, key).paintOnce) paintOnce_ = true;
     return true;
   }
   if (cmd == "move" || cmd == "press" || cmd == "release") {

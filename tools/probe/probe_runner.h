@@ -50,6 +50,7 @@ class ProbeSession {
   std::unique_ptr<Canvas> canvas_;
   long long paints_ = 0;
   bool finished_ = false;
+  bool paintOnce_ = false;
 };
 
 // Parses "WxH".
