@@ -83,6 +83,8 @@ const NameRegistry& Names() {
     RegisterDynamicsNames(r);
     RegisterAppNames(r);
     RegisterBoatViewNames(r);
+    RegisterChartNames(r);
+    RegisterInstructionNames(r);
     return r;
   }();
   return registry;

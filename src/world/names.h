@@ -111,3 +111,5 @@ void RegisterSetupNames(NameRegistry& r);
 void RegisterDynamicsNames(NameRegistry& r);
 void RegisterAppNames(NameRegistry& r);
 void RegisterBoatViewNames(NameRegistry& r);
+void RegisterChartNames(NameRegistry& r);
+void RegisterInstructionNames(NameRegistry& r);

@@ -9,7 +9,9 @@
 #include "boat/boat_class_globals.h"
 #include "boat/dynamics_globals.h"
 #include "input/input_globals.h"
+#include "instruction/instruction_globals.h"
 #include "platform/random15.h"
+#include "race/chart_globals.h"
 #include "view3d/boat_view_globals.h"
 #include "view3d/view_globals.h"
 #include "world/globals_fleet.h"
@@ -37,7 +39,9 @@ struct World : ShellGlobals,
                ViewGlobals,
                BoatViewGlobals,
                InputGlobals,
-               AppGlobals {
+               AppGlobals,
+               ChartGlobals,
+               InstructionGlobals {
   Services services;
   Random15 rng;
   std::array<int32_t, 701> RandomTable{};

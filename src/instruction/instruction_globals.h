@@ -1,0 +1,7 @@
+// Instruction boxes, tutorial pages, help and glossary pages.
+#pragma once
+
+#include <cstdint>
+
+struct InstructionGlobals {
+};

@@ -1,0 +1,7 @@
+// The 2D view and the chart screen.
+#pragma once
+
+#include <cstdint>
+
+struct ChartGlobals {
+};
