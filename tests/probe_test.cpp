@@ -37,7 +37,10 @@ TEST(Probe, ErrorsAreReportedAndFailTheScript) {
 }
 
 TEST(Probe, UntilCountsFramesOrTimesOut) {
-  auto run = RunProbe("set SailingState 1\nuntil SimSeconds >= 2 100\nuntil SimTime < 0 5\n# a comment\n");
+  // The sportboat's time scale is 1; the activity's instruction box holds the time until it
+  // is closed.
+  auto run = RunProbe("set BoatType 13\nset SailingState 1\nframes 1\nset InstructionPage 0\n"
+                      "until SimSeconds >= 2 100\nuntil SimTime < 0 5\n# a comment\n");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.output, "until: 10 frames\nuntil: timeout\n");
 }
@@ -49,9 +52,9 @@ TEST(Probe, CommandsFollowTheirUpdateRules) {
 }
 
 TEST(Probe, MenuStopsPaintsUntilACommand) {
-  auto run = RunProbe("set SailingState 1\nframes 5\npaints\nmenu\nframes 5\npaints\nget SimSeconds\n"
-                      "command 32776\nframes 2\npaints\n");
-  EXPECT_EQ(run.output, "paints=5\npaints=5\nSimSeconds=1\npaints=7\n");
+  auto run = RunProbe("set BoatType 13\nset SailingState 1\nframes 1\nset InstructionPage 0\nframes 5\n"
+                      "paints\nmenu\nframes 5\npaints\nget SimSeconds\ncommand 32776\nframes 2\npaints\n");
+  EXPECT_EQ(run.output, "paints=6\npaints=6\nSimSeconds=1\npaints=8\n");
 }
 
 TEST(Probe, SaveAndLoadUseTheSettingsFormat) {

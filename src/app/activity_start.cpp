@@ -1,7 +1,22 @@
 #include "app/activity_start.h"
 
+#include "boat/boat_setup.h"
+#include "world/activity_setup.h"
+#include "world/scenery.h"
+#include "world/shoreline.h"
+#include "world/weather.h"
 #include "world/world.h"
 
 void StartActivity(World& w) {
+  SetUpBoatClass(w);
+  SetUpActivity(w);
+  if (w.ActivityMode < 13) SetUpWeather(w);
+  if (w.SailingArea != 2) SetUpShoreline(w);
+  w.SceneryObjectCount = w.SailingArea != 2 ? 5 : 12;
+  if (w.ActivityMode == 8) {
+    w.SceneryObjectCount = 0;
+  } else {
+    for (int i = 1; i <= w.SceneryObjectCount; ++i) SetUpScenery(w, i);
+  }
   w.SailingState = 2;
 }

@@ -3,4 +3,6 @@
 
 struct World;
 
+// Boat class, activity, weather (not for races), shoreline (not on the islands), scenery;
+// then SailingState 2.
 void StartActivity(World& w);

@@ -5,6 +5,7 @@
 #include "app/activity_start.h"
 #include "app/frame_step.h"
 #include "app/title_screen.h"
+#include "boat/boat_setup.h"
 #include "world/world.h"
 
 void ComputeScreenMetrics(World& w, const ScreenMetrics& screen) {
@@ -34,6 +35,7 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   canvas.SetFontSizes(std::max(11, w.ViewHeight / 45 + 1), std::max(20, w.ViewHeight / 15),
                       std::max(9, w.ViewHeight / 60));
 
+  if (w.SailingState == 0) SetUpBoatClass(w);
   if (w.SailingState == 0) DrawTitleScreen(w, canvas);
   if (w.SailingState == 1) StartActivity(w);
   if (w.ResultsShown == 0 && w.SailingState == 2 && w.ChartShown == 0) StepFrame(w, canvas);

@@ -11,8 +11,6 @@ constexpr int kShorePoints = 284;      // shore points 1..284; index 0 is not us
 constexpr int kMaxScenery = 12;        // scenery objects 1..12
 constexpr int kOutlinePoints = 37;     // outline points 0..35, point 36 repeats point 0
 constexpr int kSceneObjects = 20;      // scene objects 1..20: 1-5 scenery, 6-10 course, 11.. boats
-constexpr int kWakePoints = 40;
-constexpr int kPuffs = 5;              // puffs 1..5
 
 // Kinds of the scene-object table.
 constexpr int kSceneKindCommitteeBoat = 0;
@@ -21,13 +19,6 @@ constexpr int kSceneKindBuoy = 2;
 constexpr int kSceneKindLand = 3;  // island, rock or the docking pier
 constexpr int kSceneKindVessel = 7;
 constexpr int kSceneKindPerson = 9;
-
-template <typename T, std::size_t N>
-constexpr std::array<T, N> FilledArray(T value) {
-  std::array<T, N> a{};
-  a.fill(value);
-  return a;
-}
 
 struct SetupGlobals {
   // --- Exercise targets and statistics ----------------------------------------------------

@@ -12,7 +12,9 @@
 #include "input/command_table.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
+#include "plan_plot.h"
 #include "platform/key_codes.h"
+#include "world/depth.h"
 #include "world/names.h"
 #include "world/settings_file.h"
 
@@ -234,6 +236,12 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
   if (cmd == "png") {
     if (!argCount(1)) return error("usage: png FILE");
     if (!canvas_->SavePng(words[1])) return error("cannot write " + words[1]);
+    return true;
+  }
+  if (cmd == "plan") {
+    if (!argCount(1)) return error("usage: plan FILE");
+    if (!SavePlanPlot(w, words[1])) return error("cannot write " + words[1]);
+    out << "plan: depth at boat " << DepthAt(w, static_cast<int>(w.BoatX[1]), static_cast<int>(w.BoatY[1])) << "\n";
     return true;
   }
   if (cmd == "save") {

@@ -1,0 +1,334 @@
+#include "world/activity_setup.h"
+
+#include <array>
+#include <cmath>
+
+#include "boat/boat_setup.h"
+#include "world/angles.h"
+#include "world/vessels.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr int kKeep = -1;           // the activity leaves the value as it is
+constexpr int kRandomQuadrant = 0;  // the land to the north or to the south, 51 : 49
+
+enum Trim : unsigned { kTrimMain = 1, kTrimJib = 2, kTrimSpinnaker = 4, kTrimGuy = 8 };
+
+enum class TrimRule {
+  Set,          // exactly the listed automatic trims; the main only without MainAutoTrimOff
+  Keep,         // the lesson step decides
+  MainOffOnly,  // races: the main's automatic trim goes off with MainAutoTrimOff
+};
+
+enum class HeadingRule { Fixed, PlusRandom100, MeanWindMinus50 };
+
+struct ActivityRow {
+  int mode;
+  int cameraDistance;  // kKeep: unchanged
+  int shoreQuadrant;   // kKeep, kRandomQuadrant, 1 or 3
+  int ownHeading;
+  HeadingRule headingRule;
+  int boatCount;       // kKeep: unchanged
+  TrimRule trimRule;
+  unsigned trims;
+  double mainSheet;    // below -3: unchanged
+  int jibSheet;        // kKeep: unchanged
+  int firstPage;       // kKeep: unchanged
+  bool pageOnlyBeforeFirstStep;
+  int targetCount;
+  std::array<IntPoint, 4> targets;
+};
+
+constexpr double kSheetKept = -100;
+
+constexpr std::array<ActivityRow, 13> kActivities{{
+    {0, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set,
+     kTrimMain | kTrimJib | kTrimSpinnaker | kTrimGuy, kSheetKept, kKeep, 10, false, 0, {}},
+    {1, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept,
+     kKeep, 1, false, 2, {{{-1500, -35}, {-1500, 35}}}},
+    {2, 2, 3, 270, HeadingRule::Fixed, 1, TrimRule::Keep, 0, kSheetKept, kKeep, 2, true, 0, {}},
+    {3, 1, 3, 220, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain, kSheetKept, kKeep, 3, false, 2,
+     {{{-1500, -50}, {-1500, 50}}}},
+    {4, 2, kRandomQuadrant, 280, HeadingRule::Fixed, 1, TrimRule::Set, 0, 45, kKeep, 4, false, 1, {{{0, 0}}}},
+    {5, kKeep, kRandomQuadrant, 270, HeadingRule::Fixed, 1, TrimRule::Set, 0, 47, 24, 5, false, 4,
+     {{{-300, -35}, {-300, 35}, {-370, 35}, {-370, -35}}}},
+    {6, kKeep, kRandomQuadrant, 220, HeadingRule::PlusRandom100, 1, TrimRule::Set, kTrimMain | kTrimJib,
+     kSheetKept, kKeep, 6, false, 1, {{{3000, 3000}}}},
+    {7, 3, 3, 0, HeadingRule::Fixed, 2, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept, kKeep, kKeep, false,
+     0, {}},
+    {8, kKeep, 1, 270, HeadingRule::Fixed, 4, TrimRule::Set, kTrimMain | kTrimJib, 47, 24, 8, false, 2,
+     {{{-3500, -50}, {-3500, 50}}}},
+    {11, 2, kKeep, 330, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib | kTrimSpinnaker,
+     kSheetKept, kKeep, 11, true, 0, {}},
+    {13, kKeep, kKeep, 0, HeadingRule::MeanWindMinus50, kKeep, TrimRule::Set, kTrimMain | kTrimJib,
+     kSheetKept, kKeep, 13, false, 0, {}},
+    {14, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
+     0, {}},
+    {15, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
+     0, {}},
+}};
+
+const ActivityRow* FindActivity(int mode) {
+  for (const ActivityRow& row : kActivities) {
+    if (row.mode == mode) return &row;
+  }
+  return nullptr;
+}
+
+void ResetCommonState(World& w) {
+  w.SpinnakerCollapse = 0;
+  w.SpinnakerMistrim = 0;
+  w.CrewForeAft = 0;
+  if (w.ActivityMode != 0) w.SailingArea = 1;
+  if (w.ActivityMode < 13 && w.ActivityMode != 3) {
+    w.AutopilotOff = 0;
+    w.MainAutoTrimOff = 0;
+  }
+  if (w.ActivityMode != 2) w.ChordLinesShown = 0;
+
+  w.TotalFrames = w.CloseHauledFrames = w.LiftedFrames = w.BadAirFrames = 0;
+  w.SceneShiftX = 0;
+  w.CoachShown = 0;
+
+  if (w.ActivityMode == 10) {
+    w.LessonIntroPending = 1;
+    w.InstructionPage = w.LastInstructionPage = 101;
+    w.TutorialStep = 0;
+  }
+  SetMaxHeel(w);
+
+  if (w.ActivityMode == 7 || w.ActivityMode == 10 || w.ActivityMode == 12) w.WindSetting = 0;
+  if (w.LessonIntroPending) {
+    w.CurrentOn = 0;
+    w.WindDirection = 0;
+    w.SpinnakerSetCommand = 0;
+  }
+
+  w.BoatHeadings[1] = 0;
+  w.OwnHeading = 0;
+  w.ResultsShown = 0;
+  w.OverboardSeconds = -300;
+  w.MaxHeadingError = 0;
+  w.HelmUsed = 0;
+  if (w.ScaleLength > 0) w.TimeScale = std::sqrt(15.0 / w.ScaleLength);
+
+  if (w.ActivityMode == 14 || w.ActivityMode == 15) {
+    w.SimTime = -170.5;
+    w.SimSeconds = w.ActivityStartSeconds = -170;
+  } else {
+    w.SimTime = 0;
+    w.SimSeconds = w.ActivityStartSeconds = 0;
+  }
+
+  // Every slot, not only the boats of the new activity: a boat that joins later (the
+  // second boat of the navigation-rules lesson) must not carry the last activity's speed.
+  for (int b = 1; b <= kMaxBoats; ++b) {
+    w.BoatSpeeds[b] = 0;
+    w.BoatSpeedTenths[b] = 0;
+    w.HeelAngles[b] = 0;
+    w.TackInProgress[b] = 0;
+    w.SpeedOverride[b] = -1;
+  }
+  w.Grounded = 0;
+  w.AutoManoeuvre = 0;
+  w.HoldCloseHauled = 0;
+  w.BearAwayCommand = 0;
+  w.GybeCommand = 0;
+  w.HoldDownwindCourse = 0;
+}
+
+void ApplyTrims(World& w, const ActivityRow& row) {
+  switch (row.trimRule) {
+    case TrimRule::Keep:
+      break;
+    case TrimRule::MainOffOnly:
+      if (w.MainAutoTrimOff == 1) w.MainAutoTrimActive = 0;
+      break;
+    case TrimRule::Set:
+      w.MainAutoTrimActive = (row.trims & kTrimMain) && w.MainAutoTrimOff != 1 ? 1 : 0;
+      w.JibAutoTrimActive = (row.trims & kTrimJib) ? 1 : 0;
+      w.SpinnakerAutoTrimActive = (row.trims & kTrimSpinnaker) ? 1 : 0;
+      w.GuyAutoTrimActive = (row.trims & kTrimGuy) ? 1 : 0;
+      break;
+  }
+  if (row.mainSheet >= -3) w.MainSheet = row.mainSheet;
+  if (row.jibSheet != kKeep) w.JibSheet = row.jibSheet;
+}
+
+void SetSceneObject(World& w, int i, double x, double y, int kind) {
+  w.SceneObjectX[i] = x;
+  w.SceneObjectY[i] = y;
+  w.SceneObjectKind[i] = kind;
+}
+
+// The gate (a buoy and a boat), the mooring buoy and the swimmer as scene objects 6 and 7.
+void PlaceExerciseObjects(World& w) {
+  const int m = w.ActivityMode;
+  if (m == 1 || m == 3 || m == 8) {
+    SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindBuoy);
+    SetSceneObject(w, 7, w.TargetX[2], w.TargetY[2], kSceneKindCommitteeBoat);
+  } else if (m == 4) {
+    SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindBuoy);
+  } else if (m == 6) {
+    SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindPerson);
+  }
+}
+
+void ApplyActivityRow(World& w, const ActivityRow& row) {
+  if (row.cameraDistance != kKeep) w.CameraDistance = row.cameraDistance;
+  if (row.shoreQuadrant == kRandomQuadrant) {
+    w.ShoreQuadrant = RandomBelow(w, 100) < 51 ? 3 : 1;
+  } else if (row.shoreQuadrant != kKeep) {
+    w.ShoreQuadrant = row.shoreQuadrant;
+  }
+  switch (row.headingRule) {
+    case HeadingRule::Fixed:
+      w.OwnHeading = row.ownHeading;
+      break;
+    case HeadingRule::PlusRandom100:
+      w.OwnHeading = row.ownHeading + RandomBelow(w, 100);
+      break;
+    case HeadingRule::MeanWindMinus50:
+      w.OwnHeading = NormalizeDegrees(w.MeanWindDirection - 50);
+      break;
+  }
+  for (int t = 0; t < row.targetCount; ++t) {
+    w.TargetX[t + 1] = row.targets[t].x;
+    w.TargetY[t + 1] = row.targets[t].y;
+  }
+  if (row.boatCount != kKeep) w.BoatCount = row.boatCount;
+  ApplyTrims(w, row);
+  if (row.firstPage != kKeep && (!row.pageOnlyBeforeFirstStep || w.LessonChoice == 0)) {
+    w.InstructionPage = row.firstPage;
+  }
+}
+
+void ChangeBoatType(World& w, int boatType) {
+  w.BoatType = boatType;
+  SetUpBoatClass(w);
+}
+
+void ApplyActivityRules(World& w) {
+  const int m = w.ActivityMode;
+  if (m == 0 || m == 1 || m == 3 || m == 8) {
+    w.BoatX[1] = 0;
+    w.BoatY[1] = 0;
+  } else if (m == 4) {
+    w.BoatX[1] = 15;
+    w.BoatY[1] = 0;
+  }
+
+  if (m == 4) {
+    if (w.HullClass == 1) {
+      w.SkipperHike = 0;
+    } else {
+      w.SkipperHike = -1;
+      w.Crew1Hike = 1;
+    }
+  }
+  if (m == 6) {
+    if (w.HullClass == 1) {
+      w.HullClass = 2;
+      w.IsOptimist = 0;
+    }
+    w.SkipperHike = w.Crew1Hike = w.Crew2Hike = 1;
+    w.OverboardSeconds = 10 + RandomBelow(w, 10);
+  }
+  if (m == 4 || m == 6) w.MiniViewZoom = 4;
+
+  if (m == 7 || m == 8) ChangeBoatType(w, 9);
+  if (m == 8) {
+    SetUpVessels(w);
+    w.SceneryObjectCount = 0;
+  }
+
+  if (m == 11) {
+    if (w.BoatType < 6 || w.IsSkiff) {
+      ChangeBoatType(w, 6);
+    } else if (w.BoatType == 9) {
+      ChangeBoatType(w, 14);
+    } else if (w.BoatType == 10) {
+      ChangeBoatType(w, 12);
+    } else {
+      SetUpBoatClass(w);
+    }
+    w.ChordLinesShown = 1;
+    w.Difficulty = 1;
+    w.WindSetting = 0;
+    w.BoatTack[1] = 1;
+    w.HoldCloseHauled = 1;
+  }
+  if (m == 2 || m == 11) w.SceneShiftX = -w.ViewWidth / 5;
+  if (m == 7) w.SceneShiftX = -w.ViewWidth / 3;
+
+  if (m == 2) {
+    ChangeBoatType(w, w.LessonChoice < 5 ? 2 : (w.LessonChoice < 8 ? 12 : 14));
+    w.HelmSign = -1;
+  }
+
+  if (m == 13) {
+    const int heading = NormalizeDegrees(w.MeanWindDirection - 50);
+    for (int b = 1; b <= w.BoatCount; ++b) {
+      w.BoatTack[b] = 1;
+      w.BoatHeadings[b] = heading;
+      w.BoatSpeeds[b] = 40;
+      w.BoatSpeedTenths[b] = 40;
+    }
+  }
+  if (m > 12) w.HoldCloseHauled = w.AutopilotOff == 1 ? 0 : 1;
+
+  // A lesson that changed the boat heels to the limit of the boat it now sails.
+  SetMaxHeel(w);
+  PlaceExerciseObjects(w);
+}
+
+// Clouds and the low line of hills on the horizon of the sailing view.
+void SetUpDistantBackground(World& w) {
+  for (int i = 0; i < 7; ++i) {
+    w.CloudAzimuth[i] = 50 * i - 50 + RandomBelow(w, 20);
+    w.CloudRow[i] = RandomBelow(w, 15) + 3;
+    w.CloudWidth[i] = RandomBelow(w, 40) + 20;
+  }
+  static constexpr std::array<int, 5> kHillAzimuths{-135, -115, -82, -70, -55};
+  for (int i = 0; i < 5; ++i) {
+    w.HorizonHillAzimuth[i] = w.ShoreQuadrant * 90 + kHillAzimuths[i];
+    const bool outer = i == 0 || i == 4;
+    w.HorizonHillHeight[i] = outer ? RandomBelow(w, 8) + 1 : RandomBelow(w, 14) + 3;
+  }
+}
+
+void SetUpCommonTail(World& w) {
+  if (w.ShoreQuadrant == 1) {
+    w.ShoreOffset = -3500;
+    w.ShoreSign = 1;
+  } else {
+    w.ShoreOffset = 3700;
+    w.ShoreSign = -1;
+  }
+  if (w.SailingArea == 3) w.ShoreOffset = static_cast<int>(w.ShoreOffset * 0.88);
+  if (w.SailingArea == 4) w.ShoreOffset = static_cast<int>(w.ShoreOffset * 0.52);
+
+  SetUpDistantBackground(w);
+
+  for (int b = 1; b <= w.BoatCount && b <= kMaxBoats; ++b) {
+    w.WakeX[b].fill(w.BoatX[b]);
+    w.WakeY[b].fill(w.BoatY[b]);
+  }
+}
+
+}  // namespace
+
+void SetMaxHeel(World& w) {
+  w.MaxHeel = (w.HullClass < 5 || w.IsSportboat) ? 15 : 23;
+  if (w.IsCatamaran) w.MaxHeel = 10;
+  if (w.IsScow) w.MaxHeel = 18;
+}
+
+void SetUpActivity(World& w) {
+  ResetCommonState(w);
+  if (const ActivityRow* row = FindActivity(w.ActivityMode)) ApplyActivityRow(w, *row);
+  ApplyActivityRules(w);
+  w.BoatHeadings[1] = NormalizeDegrees(static_cast<int>(w.OwnHeading));
+  SetUpCommonTail(w);
+}

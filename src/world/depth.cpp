@@ -1,0 +1,83 @@
+#include "world/depth.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+int WrapDegrees(int a) {
+  a = NormalizeDegrees(a);
+  if (a < 0 || a >= 360) a = ((a % 360) + 360) % 360;
+  return a;
+}
+
+// The shore line's offshore coordinate at along-shore x, on the regular chain of points
+// first..last (the end points at +-10000 are left out at both ends alike).
+double ShoreLineAt(const World& w, int x, int first, int last) {
+  int n = (x - w.ShoreX[first]) / w.ShoreStep + first;
+  n = std::max(n, first);
+  if (n <= first) return w.ShoreY[first];
+  if (n >= last) return w.ShoreY[last];
+  return w.ShoreY[n] + static_cast<int>(static_cast<double>(x - w.ShoreX[n]) / w.ShoreStep * (w.ShoreY[n + 1] - w.ShoreY[n]));
+}
+
+// The shelf off one shore: 1 ft per 20 yards from the shore line, 0 beyond it on the land
+// side (landSign: the sign of y that points from the water to that shore's land).
+double ShelfDepth(double ys, int y, int landSign) {
+  const bool onLand = (y - ys) * landSign > 0;
+  return onLand ? 0 : 0.05 * std::fabs(ys - y);
+}
+
+double ShoreDepth(const World& w, int x, int y) {
+  const int nearLand = w.ShoreOffset < 0 ? -1 : 1;
+  const double nearDepth = ShelfDepth(ShoreLineAt(w, x, 2, w.SailingArea == 1 ? 283 : 141), y, nearLand);
+  if (w.SailingArea == 1) return nearDepth;
+  // Both banks count: the river's bend can carry a bank across the middle line, where the
+  // bank on the point's own side of y = 0 would not see it.
+  const double farDepth = ShelfDepth(ShoreLineAt(w, x, 144, 283), y, -nearLand);
+  return std::min(nearDepth, farDepth);
+}
+
+}  // namespace
+
+double SceneryDepthAt(const World& w, int i, int x, int y) {
+  const double dx = static_cast<double>(x) - w.SceneryX[i];
+  const double dy = static_cast<double>(y) - w.SceneryY[i];
+  const int bearing = BearingTo(dx, -dy);
+  const int sector = WrapDegrees(bearing - static_cast<int>(kRadToDeg * w.SceneryRotation[i])) / 10;
+  double radius = std::numeric_limits<double>::infinity();
+  for (int k = std::max(sector - 3, 0); k <= std::min(sector + 3, 35); ++k) {
+    radius = std::min(radius, w.SceneryRadius[i][k]);
+  }
+  // An object without extent (never built) leaves the water as it is.
+  if (!(radius > 0) || !std::isfinite(radius)) return std::numeric_limits<double>::infinity();
+  const double e = std::sqrt(dx * dx + dy * dy);
+  return std::max(0.0, 20 * e / radius - 18);
+}
+
+int DepthAt(const World& w, int x, int y) {
+  const int area = w.SailingArea;
+  const bool river = area == 4;
+  int base = river ? 30 : 59;
+  const double c = river ? 4 : 3;
+  const int q = w.ShoreQuadrant;
+  if (area == 1 && ((q == 1 && y < w.ShoreOffset) || (q == 3 && y > w.ShoreOffset))) base = 30;
+  if (area == 3 && std::abs(y) > std::abs(w.ShoreOffset)) base = 30;
+  if (w.ShoreOffset != 0 && ((q == 1 && y < 0) || (q == 3 && y > 0))) {
+    base = static_cast<int>(base * (1 - y / (c * w.ShoreOffset)));
+  }
+  // Far beyond the shore the shoaling formula turns negative; there is no water there.
+  base = std::max(base, 0);
+
+  double d = base;
+  if (area != 2 && w.ShoreStep != 0) d = ShoreDepth(w, x, y);
+  if (w.ActivityMode != 8) {
+    const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
+    for (int i = 1; i <= count; ++i) d = std::min(d, SceneryDepthAt(w, i, x, y));
+  }
+  return std::clamp(static_cast<int>(d), 0, base);
+}

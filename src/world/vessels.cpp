@@ -1,0 +1,39 @@
+#include "world/vessels.h"
+
+#include <array>
+#include <cmath>
+
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+struct VesselSector {
+  int bearing;  // from the user's boat
+  int spread;
+};
+
+// Vessels 2, 3, 4: astern to the south, on the bow to the west, to the north.
+constexpr std::array<VesselSector, 3> kSectors{{{180, 40}, {255, 30}, {319, 40}}};
+
+}  // namespace
+
+void PlaceVessel(World& w, int k) {
+  if (k < 2 || k > 4) return;
+  const VesselSector& sector = kSectors[k - 2];
+  const int range = (190 - w.Difficulty) * 10;
+  const int bearing = sector.bearing + RandomBelow(w, sector.spread);
+  const int side = bearing > 290 ? 1 : (bearing < 250 ? -1 : 0);
+  w.BoatHeadings[k] = NormalizeDegrees(bearing + 180 + (20 + RandomBelow(w, 20)) * side);
+  w.VesselSpeeds[k] = w.Difficulty * 2 + 70;
+  const double b = bearing * kDegToRad;
+  w.BoatX[k] = w.BoatX[1] + std::sin(b) * range;
+  w.BoatY[k] = w.BoatY[1] - std::cos(b) * range;
+  w.SceneObjectX[10 + k] = w.BoatX[k];
+  w.SceneObjectY[10 + k] = w.BoatY[k];
+  w.SceneObjectKind[10 + k] = kSceneKindVessel;
+}
+
+void SetUpVessels(World& w) {
+  for (int k = 2; k <= 4; ++k) PlaceVessel(w, k);
+}

@@ -1,0 +1,11 @@
+// The three motor vessels of the collision-avoidance exercise (boats 2, 3 and 4).
+#pragma once
+
+struct World;
+
+// Places vessel k (2..4) on its sector around the user's boat, heading across or at the
+// user's position, at (190 - Difficulty) x 10 yards; it also becomes scene object 10 + k.
+void PlaceVessel(World& w, int k);
+
+// Places vessels 2, 3 and 4 in turn.
+void SetUpVessels(World& w);

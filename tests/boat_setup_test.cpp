@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "boat/boat_setup.h"
+#include "probe_helpers.h"
+#include "world/world.h"
+
+namespace {
+
+std::unique_ptr<World> BoatOfType(int type) {
+  auto w = std::make_unique<World>();
+  w->BoatType = type;
+  SetUpBoatClass(*w);
+  return w;
+}
+
+TEST(BoatSetup, ScowIsClassSixWithTheDinghyRulesOverridden) {
+  auto w = BoatOfType(15);
+  EXPECT_EQ(w->HullClass, 6);
+  EXPECT_EQ(w->IsScow, 1);
+  EXPECT_EQ(w->HasTraveller, 1);
+  EXPECT_EQ(w->SpinnakerKind, 3);
+  EXPECT_EQ(w->HelmSign, -1);
+  // It must not read as a plain keelboat on the next set-up either.
+  SetUpBoatClass(*w);
+  EXPECT_EQ(w->HullClass, 6);
+  EXPECT_EQ(w->IsScow, 1);
+}
+
+TEST(BoatSetup, KeelboatDesignValuesAreUsedOnlyInTheirRanges) {
+  for (const auto& [length, expected] : {std::pair{19, 25}, {20, 20}, {50, 50}, {51, 25}, {0, 25}}) {
+    auto w = BoatOfType(12);  // from the default keelboat: no reset
+    w->DesignLength = length;
+    w->DesignDisplacement = 12;
+    w->DesignSailArea = 7;
+    SetUpBoatClass(*w);
+    EXPECT_EQ(w->ScaleLength, expected) << "design length " << length;
+    EXPECT_DOUBLE_EQ(w->TimeScale, std::sqrt(15.0 / expected));
+    EXPECT_EQ(w->DisplacementClass, 10);
+    EXPECT_EQ(w->SailAreaClass, 10);
+  }
+}
+
+TEST(BoatSetup, DesignValuesResetOnlyWhenTheClassChanges) {
+  auto w = BoatOfType(12);
+  w->DesignLength = 35;
+  w->DesignDisplacement = 8;
+  SetUpBoatClass(*w);
+  SetUpBoatClass(*w);
+  EXPECT_EQ(w->ScaleLength, 35);
+  EXPECT_EQ(w->DisplacementClass, 8);
+
+  w->BoatType = 14;  // offshore racer: class 7, so its own defaults
+  SetUpBoatClass(*w);
+  EXPECT_EQ(w->ScaleLength, 40);
+  EXPECT_EQ(w->DisplacementClass, 10);
+  EXPECT_EQ(w->IsOffshoreRacer, 1);
+
+  w->DesignLength = 30;
+  w->BoatType = 12;  // back to the keelboat: reset to 25 ft, light, fractional
+  SetUpBoatClass(*w);
+  EXPECT_EQ(w->ScaleLength, 25);
+  EXPECT_EQ(w->DesignLength, 25);
+  EXPECT_EQ(w->DisplacementClass, 9);
+  EXPECT_EQ(w->RigHeightPercent, 80);
+  EXPECT_EQ(w->IsOffshoreRacer, 0);
+
+}
+
+TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
+  // type, the user's sign before, the sign after
+  const int cases[][3] = {{2, 1, -1}, {13, 1, -1}, {15, 1, -1}, {10, 1, -1}, {11, -1, 1},
+                          {9, 1, 1},  {9, -1, -1}, {14, 1, 1},  {14, -1, -1}, {14, 0, -1}};
+  for (const auto& c : cases) {
+    auto w = std::make_unique<World>();
+    w->BoatType = c[0];
+    w->HelmSign = c[1];
+    SetUpBoatClass(*w);
+    EXPECT_EQ(w->HelmSign, c[2]) << "type " << c[0] << " from " << c[1];
+  }
+}
+
+TEST(BoatSetup, ExtraFlagsAndJibResetFollowTheClass) {
+  auto w = BoatOfType(7);
+  EXPECT_EQ(w->SpinnakerKind, 3);
+  EXPECT_EQ(w->HasTraveller, 0);
+  EXPECT_EQ(w->VangOutsidePreset, 0);
+  EXPECT_EQ(w->HasFurlingJib, 0);
+
+  w->JibSize = 3;
+  w->JibLuff = 1;
+  w->Reefed = 1;
+  w->JibFurl = 50;
+  w->BoatType = 12;
+  SetUpBoatClass(*w);
+  EXPECT_EQ(w->SpinnakerKind, 0) << "a conventional spinnaker after the skiff";
+  EXPECT_EQ(w->HasTraveller, 1);
+  EXPECT_EQ(w->VangOutsidePreset, 1);
+  EXPECT_EQ(w->HasFurlingJib, 1);
+  EXPECT_EQ(w->JibSize, 1);
+  EXPECT_EQ(w->JibLuff, 2);
+  EXPECT_EQ(w->Reefed, 0);
+  EXPECT_EQ(w->JibFurl, 0);
+  EXPECT_EQ(BoatOfType(10)->VangOutsidePreset, 0);
+}
+
+TEST(BoatSetup, SailPowerPresetsSetTheControlsByBoatSize) {
+  auto dinghy = BoatOfType(1);
+  dinghy->MastBend = 2;
+  ApplySailPowerPreset(*dinghy, 3);
+  EXPECT_EQ(dinghy->Cunningham, 1);
+  EXPECT_EQ(dinghy->Vang, 2);
+  EXPECT_EQ(dinghy->MastBend, 2) << "a dinghy's bend follows its vang, not the preset";
+  EXPECT_EQ(dinghy->SpritTension, 1);
+  EXPECT_EQ(dinghy->SailPowerPreset, 3);
+
+  auto keelboat = BoatOfType(12);
+  keelboat->Vang = 1;
+  ApplySailPowerPreset(*keelboat, 1);
+  EXPECT_EQ(keelboat->MastBend, 3);
+  EXPECT_EQ(keelboat->Vang, 1);
+  EXPECT_EQ(keelboat->SpritTension, 2);
+
+  auto sloop = BoatOfType(9);
+  ApplySailPowerPreset(*sloop, 1);
+  EXPECT_EQ(sloop->MastBend, 1);
+  EXPECT_EQ(sloop->Forestay, 2);
+  EXPECT_EQ(sloop->Outhaul, 3);
+
+  ApplySailPowerPreset(*sloop, 0);
+  EXPECT_EQ(sloop->SailPowerPreset, 1);
+}
+
+TEST(BoatSetup, TitleScreenPaintDerivesTheClassAtOnce) {
+  auto run = RunProbe(
+      "set BoatType 15\nframes 1\nget HullClass IsScow MaxHeel TimeScale\n"
+      "set BoatType 11\nframes 1\nget HullClass HelmSign IsOffshoreCatamaran SpinnakerKind\n");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.output.find("HullClass=6\nIsScow=1\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("HullClass=10\nHelmSign=1\nIsOffshoreCatamaran=1\nSpinnakerKind=3\n"),
+            std::string::npos)
+      << run.output;
+}
+
+}  // namespace

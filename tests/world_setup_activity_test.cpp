@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+
+#include "app/activity_start.h"
+#include "boat/boat_setup.h"
+#include "world/activity_setup.h"
+#include "world/angles.h"
+#include "world/vessels.h"
+#include "world/weather.h"
+#include "world/world.h"
+
+namespace {
+
+std::unique_ptr<World> FreshWorld(uint32_t seed = 1) {
+  auto w = std::make_unique<World>();
+  w->rng.Seed(seed);
+  w->ViewWidth = 1280;
+  w->ViewHeight = 720;
+  return w;
+}
+
+std::unique_ptr<World> Started(int mode, uint32_t seed = 1, int boatType = 12) {
+  auto w = FreshWorld(seed);
+  w->ActivityMode = mode;
+  w->BoatType = boatType;
+  if (mode > 12) w->BoatCount = 4;
+  StartActivity(*w);
+  return w;
+}
+
+TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
+  for (int mode : {14, 15}) {
+    auto w = Started(mode);
+    EXPECT_DOUBLE_EQ(w->SimTime, -170.5);
+    EXPECT_EQ(w->SimSeconds, -170);
+    EXPECT_EQ(w->ActivityStartSeconds, -170);
+  }
+  auto w = FreshWorld();
+  w->ActivityMode = 13;
+  w->BoatCount = 4;
+  w->MeanWindDirection = 30;
+  w->SimTime = 55;
+  SetUpActivity(*w);
+  EXPECT_DOUBLE_EQ(w->SimTime, 0);
+  EXPECT_EQ(w->ActivityStartSeconds, 0);
+  for (int b = 1; b <= 4; ++b) {
+    EXPECT_EQ(w->BoatHeadings[b], 340);
+    EXPECT_EQ(w->BoatSpeedTenths[b], 40);
+  }
+}
+
+TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
+  auto w = FreshWorld();
+  w->ActivityMode = 3;
+  w->SailingArea = 4;
+  w->AutopilotOff = 1;
+  w->MainAutoTrimOff = 1;
+  w->ResultsShown = 2;
+  w->BoatCount = 10;
+  w->BoatSpeeds[7] = 55;
+  w->SpeedOverride[3] = 20;
+  w->TotalFrames = 900;
+  SetUpActivity(*w);
+  EXPECT_EQ(w->SailingArea, 1);
+  EXPECT_EQ(w->AutopilotOff, 1) << "upwind sailing keeps its no-autopilot choice";
+  EXPECT_EQ(w->MainAutoTrimActive, 0);
+  EXPECT_EQ(w->ResultsShown, 0);
+  EXPECT_EQ(w->BoatCount, 1);
+  EXPECT_EQ(w->BoatSpeeds[7], 0) << "every slot, not only the new activity's boats";
+  EXPECT_EQ(w->SpeedOverride[3], -1);
+  EXPECT_EQ(w->TotalFrames, 0);
+
+  w->ActivityMode = 1;
+  SetUpActivity(*w);
+  EXPECT_EQ(w->AutopilotOff, 0);
+  EXPECT_EQ(w->MainAutoTrimActive, 1);
+  EXPECT_EQ(w->JibAutoTrimActive, 1);
+  EXPECT_EQ(w->SpinnakerAutoTrimActive, 0);
+}
+
+TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
+  auto steering = Started(1);
+  EXPECT_EQ(steering->TargetY[2], 35);
+  EXPECT_EQ(steering->BoatHeadings[1], 265);
+  EXPECT_EQ(steering->SceneObjectKind[6], kSceneKindBuoy);
+
+  auto mooring = Started(4);
+  EXPECT_DOUBLE_EQ(mooring->BoatX[1], 15);
+  EXPECT_DOUBLE_EQ(mooring->MainSheet, 45);
+  EXPECT_EQ(mooring->MainAutoTrimActive, 0);
+  EXPECT_EQ(mooring->MiniViewZoom, 4);
+  EXPECT_EQ(mooring->BaseWindDirection, 270);
+
+  auto docking = Started(5);
+  EXPECT_EQ(docking->MirrorScenery, 0);
+  EXPECT_EQ(docking->SceneryX[1], -680) << "the pier";
+
+  auto overboard = Started(6, 1, 2);
+  EXPECT_EQ(overboard->HullClass, 2) << "the single-hander takes a crew for the rescue";
+  EXPECT_EQ(overboard->SceneObjectKind[6], kSceneKindPerson);
+}
+
+TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
+  const std::pair<int, int> swaps[] = {{10, 12}, {9, 14}, {2, 6}, {7, 6}, {1, 6}, {12, 12}, {11, 11}};
+  for (const auto& [from, to] : swaps) {
+    auto w = FreshWorld();
+    w->BoatType = from;
+    SetUpBoatClass(*w);
+    w->ActivityMode = 11;
+    SetUpActivity(*w);
+    EXPECT_EQ(w->BoatType, to) << "from " << from;
+    EXPECT_EQ(w->HoldCloseHauled, 1);
+  }
+  auto cat = FreshWorld();
+  cat->BoatType = 10;
+  SetUpBoatClass(*cat);
+  cat->ActivityMode = 11;
+  SetUpActivity(*cat);
+  EXPECT_EQ(cat->MaxHeel, 23) << "the keelboat heels as a keelboat, not as the catamaran";
+
+  for (const auto& [step, type] : {std::pair{0, 2}, {4, 2}, {5, 12}, {7, 12}, {8, 14}}) {
+    auto w = FreshWorld();
+    w->ActivityMode = 2;
+    w->LessonChoice = step;
+    w->HelmSign = 1;
+    SetUpActivity(*w);
+    EXPECT_EQ(w->BoatType, type) << "step " << step;
+    EXPECT_EQ(w->HelmSign, -1);
+    EXPECT_EQ(w->InstructionPage, step == 0 ? 2 : 0);
+  }
+
+  auto rules = FreshWorld();
+  rules->ActivityMode = 10;
+  rules->CurrentOn = 1;
+  SetUpActivity(*rules);
+  EXPECT_EQ(rules->InstructionPage, 101);
+  EXPECT_EQ(rules->WindSetting, 0);
+  EXPECT_EQ(rules->CurrentOn, 0) << "no current while the introduction is pending";
+}
+
+TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
+  for (int difficulty : {1, 15}) {
+    auto w = FreshWorld(7);
+    w->ActivityMode = 8;
+    w->Difficulty = difficulty;
+    StartActivity(*w);
+    EXPECT_EQ(w->BoatType, 9);
+    const double range = difficulty == 15 ? 1750 : 1890;
+    for (int k = 2; k <= 4; ++k) {
+      EXPECT_NEAR(std::hypot(w->BoatX[k], w->BoatY[k]), range, 0.01);
+      EXPECT_EQ(w->VesselSpeeds[k], difficulty == 15 ? 100 : 72);
+      EXPECT_EQ(w->SceneObjectKind[10 + k], kSceneKindVessel);
+    }
+    // Vessel 3 steams straight at the user's position.
+    const int bearingFromVessel = BearingTo(-w->BoatX[3], w->BoatY[3]);
+    EXPECT_LE(std::abs(SignedDegrees(bearingFromVessel - w->BoatHeadings[3])), 1);
+  }
+}
+
+TEST(Weather, ScenarioStaysWithinItsLimits) {
+  std::set<int> strong, collision;
+  for (uint32_t seed = 1; seed <= 400; ++seed) {
+    auto w = FreshWorld(seed);
+    w->ActivityMode = seed % 2 ? 0 : 8;
+    w->WindSetting = 3;
+    w->SailingArea = 1 + static_cast<int>(seed / 2 % 4);
+    w->ShoreQuadrant = seed / 8 % 2 ? 1 : 3;
+    w->CurrentOn = 1;
+    SetUpWeather(*w);
+    strong.insert(w->BaseWindSpeed);
+    if (w->ActivityMode == 8) {
+      EXPECT_EQ(w->BaseWindDirection, 45 * (w->WindOctant - 1));
+      collision.insert(w->WindOctant);
+    }
+    EXPECT_EQ(w->WindSpeed, w->BaseWindSpeed);
+    EXPECT_EQ(w->MeanWindDirection, w->BaseWindDirection);
+    EXPECT_TRUE(w->SeaBreeze == 1 || w->SailingArea < 3);
+    EXPECT_TRUE(w->PuffStrength == 0 || w->SeaBreeze == 0);
+    EXPECT_GE(w->CurrentSpeed, 10);
+    EXPECT_LE(w->CurrentSpeed, 14);
+    EXPECT_EQ(w->CurrentDirection, w->ShoreQuadrant * 90);
+    for (int i = 1; i <= 5; ++i) {
+      EXPECT_GE(std::hypot(w->PuffX[i], w->PuffY[i]), 500);
+      EXPECT_LE(std::hypot(w->PuffX[i], w->PuffY[i]), 2564);
+      // Upwind of the boat: within about 70 degrees of the wind.
+      const int bearing = BearingTo(w->PuffX[i], -w->PuffY[i]);
+      EXPECT_LE(std::abs(SignedDegrees(bearing - w->WindDirection)), 74);
+    }
+  }
+  // RandomBelow(4) reaches 4 for the top 768 of its 32768 draws, hence a rare 24 knots.
+  EXPECT_EQ(*strong.begin(), 20);
+  EXPECT_LE(*strong.rbegin(), 24);
+  EXPECT_EQ(collision, (std::set<int>{1, 5}));
+}
+
+}  // namespace
