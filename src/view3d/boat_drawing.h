@@ -6,5 +6,44 @@
 struct World;
 
 // Draws boat `boat` (1..BoatCount; 0 the sail-less committee boat) around screen point (x, y),
-// seen by boat `viewer`; bottomRow and topRow are the rows of the scene the size law spans.
+// seen by boat `viewer`; bottomRow and topRow are the rows of the scene the size law spans
+// (the scene's bottom and SceneTop in the sailing view).
 void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int bottomRow, int topRow);
+
+// A small patch in the boat's hull colour, as the data panel and the options line show it.
+void DrawBoatSwatch(const World& w, Canvas& c, int x, int y, int boat);
+Color BoatHullColor(const World& w, int boat);
+
+// The part routines of a boat drawing, recorded in DrawnParts in the order they ran.
+enum class BoatPart : int {
+  Telltales = 1,
+  Wake,
+  CatWakeLeeward,
+  CatWakeWindward,
+  HullStarboard,
+  HullPort,
+  Transom,
+  Deck,
+  CatHulls,
+  Trampoline,
+  BowWavePort,
+  BowWaveStarboard,
+  Fittings,
+  CatMastAndBeam,
+  CatCabin,
+  CabinCockpit,
+  Flag,
+  Tiller,
+  Wheel,
+  Crew1,
+  Crew2,
+  Crew3,
+  Crew4,
+  Crew5,
+  Main,
+  Jib,
+  Spinnaker,
+  WhiskerJib,
+  ChordLines,
+  Mast,
+};

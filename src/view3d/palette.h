@@ -51,3 +51,53 @@ constexpr Color kPierSide = Rgb(104, 76, 44);
 constexpr Color kLifeJacket = Rgb(255, 96, 0);
 constexpr Color kSkin = Rgb(236, 188, 150);
 }  // namespace palette
+
+// Boats
+namespace palette {
+// Hull colours by boat number; 0 is the committee boat. The user's boat is red.
+constexpr Color kHullColors[11] = {Rgb(246, 246, 240), Rgb(196, 28, 36),  Rgb(28, 58, 140),
+                                   Rgb(236, 196, 32),  Rgb(30, 120, 60),  Rgb(240, 240, 232),
+                                   Rgb(232, 110, 20),  Rgb(110, 50, 140), Rgb(20, 130, 140),
+                                   Rgb(40, 40, 44),    Rgb(120, 170, 220)};
+// Spinnaker colours by boat number, with the colour of the panel across its middle.
+constexpr Color kSpinnakerColors[11] = {Rgb(255, 255, 255), Rgb(226, 36, 40),  Rgb(40, 80, 200),
+                                        Rgb(250, 210, 30),  Rgb(40, 160, 70),  Rgb(250, 130, 30),
+                                        Rgb(150, 60, 180),  Rgb(240, 100, 160), Rgb(30, 180, 200),
+                                        Rgb(30, 30, 110),   Rgb(150, 210, 40)};
+constexpr Color kSpinnakerPanel = Rgb(250, 250, 250);
+constexpr Color kHullOutline = Rgb(40, 40, 48);
+constexpr Color kHullBottom = Rgb(150, 40, 40);      // antifouling shown when a hull flies
+constexpr Color kBootStripe = Rgb(20, 40, 90);
+constexpr Color kDeckLight = Rgb(236, 232, 220);
+constexpr Color kDeckTeak = Rgb(186, 146, 98);
+constexpr Color kDeckNonSkid = Rgb(214, 212, 204);
+constexpr Color kCockpit = Rgb(150, 146, 138);
+constexpr Color kCabinSide = Rgb(232, 232, 226);
+constexpr Color kCabinWindow = Rgb(44, 56, 72);
+constexpr Color kTrampoline = Rgb(46, 50, 58);
+constexpr Color kMast = Rgb(120, 124, 130);
+constexpr Color kMastCarbon = Rgb(30, 30, 34);
+constexpr Color kRigging = Rgb(90, 94, 100);
+constexpr Color kSailCloth = Rgb(252, 252, 246);     // the sail's face lit by the sun
+constexpr Color kSailShade = Rgb(214, 218, 224);     // the face turned away
+constexpr Color kSailLaminate = Rgb(190, 186, 170);  // racing mains and jibs of laminate
+constexpr Color kSailLaminateShade = Rgb(158, 156, 146);
+constexpr Color kSailEdge = Rgb(110, 114, 120);
+constexpr Color kSailSeam = Rgb(170, 176, 184);
+constexpr Color kSailBackwind = Rgb(150, 166, 196);  // the luff pushed in by backwind
+constexpr Color kSailStall = Rgb(120, 120, 124);
+constexpr Color kBatten = Rgb(60, 64, 70);
+constexpr Color kTelltaleRed = Rgb(230, 20, 20);
+constexpr Color kTelltaleGreen = Rgb(20, 170, 40);
+constexpr Color kChordLine = Rgb(230, 0, 160);
+constexpr Color kCrewJackets[6] = {Rgb(0, 0, 0),       Rgb(250, 200, 0),  Rgb(230, 60, 30),
+                                   Rgb(40, 110, 210), Rgb(250, 130, 20), Rgb(60, 170, 80)};
+constexpr Color kCrewSkin = Rgb(232, 180, 140);
+constexpr Color kCrewTrousers = Rgb(40, 44, 60);
+constexpr Color kTiller = Rgb(150, 100, 50);
+constexpr Color kFoam = Rgb(244, 248, 252);
+constexpr Color kWakeMark = Rgb(200, 222, 240);
+constexpr Color kCommitteeFlag = Rgb(255, 140, 0);
+constexpr Color kTitleCircle = Rgb(60, 120, 180);
+constexpr Color kTitleCircleEdge = Rgb(0, 0, 127);
+}  // namespace palette
