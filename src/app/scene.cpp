@@ -69,6 +69,7 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   DrawSky(w, canvas, scene);
   DrawClouds(w, canvas);
   DrawDistantHills(w, canvas);
+  DrawInlandHills(w, canvas);
   DrawShoreline(w, canvas);
 
   DrawSceneObjects(w, canvas, scene);

@@ -157,8 +157,11 @@ void DrawWindIndicator(World& w, Canvas& c, int kind, int boat, int x, int y) {
 }
 
 void DrawViewIndicators(World& w, Canvas& c, int x, int y) {
+  // The dials keep their size on every screen; so do their labels.
+  c.SetFont(FontRole::Small);
   DrawCompass(w, c, 1, x, y);
   DrawWindIndicator(w, c, kTrueWindDial, 1, x, y);
   DrawWindIndicator(w, c, kApparentWindDial, 1, x, y);
   if (w.EffectiveCurrent != 0) DrawWindIndicator(w, c, kCurrentDial, 1, x, y);
+  c.SetFont(FontRole::Normal);
 }

@@ -12,17 +12,21 @@
 
 namespace {
 
-// Hill heights along the shore, repeating every 24 shore points: pixels the hill would stand
-// at the bottom of the view.
-constexpr std::array<int, 24> kHillHeights{1500, 1800, 2200, 2500, 2600, 2400, 2000, 1600, 1300, 1100, 1200, 1500,
-                                           1900, 2300, 2700, 2800, 2500, 2100, 1700, 1400, 1200, 1000, 1100, 1300};
+// Hill heights along the shore, repeating every 24 shore points, in percent of the water
+// between the shore line and the horizon that the hill covers: the land never rises above
+// the horizon, and the nearer it is the taller it stands.
+constexpr std::array<int, 24> kHillHeights{62, 70, 80, 88, 92, 86, 76, 68, 60, 55, 58, 64,
+                                           74, 84, 94, 97, 90, 80, 72, 64, 58, 54, 56, 60};
 
 constexpr int kFarShoreFirst = 143;  // lake and river: the far bank's first point
 // A slot whose call drew nothing keeps its left edge beyond its right edge.
 constexpr int kNoExtentLeft = 99999;
 constexpr int kNoExtentRight = -99999;  // lake and river: the far bank's first point
 
-int HillHeight(int index) { return kHillHeights[static_cast<std::size_t>(index) % kHillHeights.size()]; }
+// In pixels a hill at the bottom of the view would stand.
+int HillHeight(const World& w, int index, int topRow) {
+  return kHillHeights[static_cast<std::size_t>(index) % kHillHeights.size()] * (w.ViewHeight - topRow) / 100;
+}
 
 bool TwoShores(const World& w) { return w.SailingArea == 3 || w.SailingArea == 4; }
 
@@ -142,8 +146,8 @@ void DrawLandSegment(World& w, Canvas& c, int x1, int y1, int x2, int y2, int to
     w.ShoreExtentRight[slot] = std::max({w.ShoreExtentRight[slot], x1, x2});
   }
 
-  const int top1 = HillTop(w, y1, HillHeight(index - 1), topRow);
-  const int top2 = HillTop(w, y2, HillHeight(index), topRow);
+  const int top1 = HillTop(w, y1, HillHeight(w, index - 1, topRow), topRow);
+  const int top2 = HillTop(w, y2, HillHeight(w, index, topRow), topRow);
   // Looked at before this segment's own land is filled in, which could reach the start point
   // on a steep segment.
   const bool landAlready = LandUnderPoint(w, c, x1, y1);
@@ -185,7 +189,7 @@ void DrawClouds(World& w, Canvas& c) {
     const int x = (w.CloudAzimuth[i] - v) * s + w.SceneCentreX;
     const int row = w.CloudRow[i];
     const int width = w.CloudWidth[i];
-    c.Ellipse(x, row + 1, x + width, row + 12);
+    c.Ellipse(x, row + 1, x + width, row + 9);
     c.Pie(x, row, x + width, row + 11, x + width + 1, row + 5, x - 1, row + 5);
   }
 }
@@ -201,4 +205,22 @@ void DrawDistantHills(World& w, Canvas& c) {
   c.SetNullPen();
   c.SetBrush(w.Monochrome ? palette::kGrey : palette::kDistantHills);
   c.Polygon(hill.data(), static_cast<int>(hill.size()));
+}
+
+void DrawInlandHills(World& w, Canvas& c) {
+  if (w.CameraDistance >= 4 || w.SailingArea == 2) return;
+  const int horizon = w.SceneTop;
+  c.SetNullPen();
+  c.SetBrush(w.Monochrome ? palette::kGrey : palette::kDistantHills);
+  for (std::size_t k = 1; k < w.HillX.size(); ++k) {
+    Project(w, 0, w.HillX[k], w.HillY[k]);
+    if (std::abs(w.ProjectedBearing) > 80) continue;
+    // Miles inland, a hill only shows above the horizon, smaller the farther it lies.
+    const double distance = std::max(w.ProjectedDistance, 500.0);
+    const int height = std::min(static_cast<int>(2.0 * w.HillSize[k] * w.ViewHeight / distance), w.ViewHeight / 8);
+    if (height < 1) continue;
+    const int x = w.ProjectedX[0];
+    const int half = height * 4;
+    c.Pie(x - half, horizon - height, x + half, horizon + height, x + half + 1, horizon, x - half - 1, horizon);
+  }
 }

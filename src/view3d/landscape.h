@@ -45,3 +45,6 @@ void DrawTreeMarks(World& w, Canvas& c, int x1, int y1, int x2, int y2, int top1
 // The seven clouds and the line of distant hills, at fixed compass azimuths (zoom 1..3).
 void DrawClouds(World& w, Canvas& c);
 void DrawDistantHills(World& w, Canvas& c);
+
+// The hills inland of the shore, rising above the horizon behind it (zoom 1..3).
+void DrawInlandHills(World& w, Canvas& c);

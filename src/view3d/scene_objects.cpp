@@ -208,11 +208,20 @@ void DrawScenery(World& w, Canvas& c, int i) {
     const Point a = base[k], b = base[(k + 1) % kOutlineCorners];
     twiceArea += static_cast<long long>(a.x) * b.y - static_cast<long long>(b.x) * a.y;
   }
-  // Bigger islands stand taller; each outline point keeps its own share of the height.
-  const int height = 3 * w.ScenerySize[i];
+  // Bigger islands stand taller, though no land rises above the horizon. The height falls
+  // off toward the ends seen on the screen, so an island rises as a dome, and each outline
+  // point keeps its own share of it.
+  const auto [leftmost, rightmost] =
+      std::minmax_element(base.begin(), base.end(), [](Point a, Point b) { return a.x < b.x; });
+  const double middle = (leftmost->x + rightmost->x) / 2.0;
+  const double half = std::max((rightmost->x - leftmost->x) / 2.0, 1.0);
+  const double height = (w.ViewHeight - topRow) * std::min(0.5 + w.ScenerySize[i] / 2000.0, 0.95);
   std::array<int, kOutlineCorners> top;
   for (int k = 0; k < kOutlineCorners; ++k) {
-    top[k] = HillTop(w, base[k].y, height * (70 + kScatter[k].y * 3 / 10) / 100, topRow);
+    const double t = std::min(std::abs(base[k].x - middle) / half, 1.0);
+    const double dome = 0.1 + 0.9 * std::sqrt(1 - t * t);
+    const int h = static_cast<int>(height * dome * (80 + kScatter[k].y / 5) / 100);
+    top[k] = HillTop(w, base[k].y, h, topRow);
   }
 
   // Each stretch of the outline is a wall of land from the water up to its hill tops, the

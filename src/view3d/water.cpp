@@ -133,9 +133,9 @@ void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
 
   const int divisor = std::max(w.SimSpeedDivisor, 1);
   const double size = 0.75 * amplitude + 0.25 * amplitude * std::sin(w.WavePhase / (16.0 * divisor) + 0.3 * seed);
-  const double halfLength = 1.3 * size * lengthFactor;
+  const double halfLength = 0.8 * size * lengthFactor;
   // Each crest keeps its own width, 0.9 to 1.35 times the factor, from its seed.
-  const double width = size * widthFactor * (0.9 + 0.05 * (seed % 10));
+  const double width = 0.6 * size * widthFactor * (0.9 + 0.05 * (seed % 10));
 
   const double along = (w.WindDirection - 90) * kDegToRad;
   const double upwind = w.WindDirection * kDegToRad;
