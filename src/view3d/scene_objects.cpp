@@ -19,13 +19,20 @@ constexpr int kNotDrawn = 20000;                     // a key the far-to-near or
 
 bool IsRace(const World& w) { return w.ActivityMode > 12; }
 
-// Screen pixels per yard at world point (x, y), measured across the view.
-double PixelsPerYard(World& w, double x, double y) {
-  const double across = (w.ViewDirection + 90) * kDegToRad;
-  Project(w, 0, x, y);
-  const int x0 = w.ProjectedX[0];
-  Project(w, 0, x + 10 * std::sin(across), y - 10 * std::cos(across));
-  return std::abs(w.ProjectedX[0] - x0) / 10.0;
+// Pixels per yard for a small object standing on screen row y. Boats are drawn larger than the
+// perspective would make them, by a size factor that grows toward the bottom of the scene;
+// marks, buoys and swimmers follow the same law so that they keep their size beside a boat.
+double PixelsPerYard(const World& w, int y, int bottomRow) {
+  const double span = std::max(bottomRow - w.SceneTop, 1);
+  const double t = (y - w.SceneTop) / span;
+  double sigma = 0;
+  switch (w.CameraDistance) {
+    case 1: sigma = 0.05 + 1.125 * t; break;
+    case 2: sigma = 0.05 + 0.72 * t; break;
+    case 3: sigma = 0.05 + 0.6375 * t; break;
+    default: sigma = 0.3 + 0.049 * t; break;
+  }
+  return std::max(0.07 * (1 + 0.8 * w.ViewHeight * sigma), 0.0);
 }
 
 int Pixels(double yards, double perYard, int least) { return std::max(least, static_cast<int>(yards * perYard)); }
@@ -86,8 +93,7 @@ void DrawBuoyShape(World& w, Canvas& c, SceneItemKind kind, int x, int y, double
 }
 
 void DrawSwimmer(World& w, Canvas& c, int x, int y, double perYard) {
-  // Drawn a little larger than life, or a head in the water could not be seen at all.
-  const int head = Pixels(0.35, perYard, 2);
+  const int head = Pixels(0.25, perYard, 2);
   const int jacket = head * 2;
   const bool mono = w.Monochrome == 1;
   c.SetPen(mono ? palette::kBlack : palette::kMarkShade);
@@ -102,10 +108,11 @@ void DrawSwimmer(World& w, Canvas& c, int x, int y, double perYard) {
   c.Ellipse(x - head, y - 3 * head, x + head + 1, y - head + 1);
 }
 
-void DrawPier(World& w, Canvas& c) {
+void DrawPier(World& w, Canvas& c, int bottomRow) {
   const double cx = (w.TargetX[1] + w.TargetX[3]) / 2.0;
   const double cy = (w.TargetY[1] + w.TargetY[3]) / 2.0;
-  const int deck = Pixels(1.0, PixelsPerYard(w, cx, cy), 2);
+  Project(w, 0, cx, cy);
+  const int deck = Pixels(1.0, PixelsPerYard(w, w.ProjectedY[0], bottomRow), 2);
   Point foot[4];
   for (int k = 0; k < 4; ++k) {
     Project(w, 0, w.TargetX[k + 1], w.TargetY[k + 1]);
@@ -271,10 +278,10 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
         DrawScenery(w, c, item.index);
         break;
       case SceneItemKind::Pier:
-        DrawPier(w, c);
+        DrawPier(w, c, scene.bottom);
         break;
       case SceneItemKind::Swimmer:
-        DrawSwimmer(w, c, p.x, p.y, PixelsPerYard(w, item.x, item.y));
+        DrawSwimmer(w, c, p.x, p.y, PixelsPerYard(w, p.y, scene.bottom));
         break;
       case SceneItemKind::CommitteeBoat:
         // The committee boat lies head to wind.
@@ -289,7 +296,7 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
       case SceneItemKind::None:
         break;
       default:
-        DrawBuoyShape(w, c, item.kind, p.x, p.y, PixelsPerYard(w, item.x, item.y));
+        DrawBuoyShape(w, c, item.kind, p.x, p.y, PixelsPerYard(w, p.y, scene.bottom));
         break;
     }
   }
