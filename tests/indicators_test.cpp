@@ -57,10 +57,11 @@ bool Logged(const Canvas& c, const std::string& prefix) {
 
 TEST(Compass, ThreeDigitHeadingsMoveLeft) {
   auto w = View();
-  for (const auto& [heading, x] : std::vector<std::pair<int, int>>{{0, kX - 43}, {99, kX - 43}, {100, kX - 48}, {359, kX - 48}}) {
+  for (const auto& [heading, x] :
+       std::vector<std::pair<int, int>>{{0, kX - 43}, {99, kX - 43}, {100, kX - 48}, {359, kX - 48}}) {
     w->BoatHeadings[1] = heading;
     auto cOwner = Water(*w);
-  Canvas& c = *cOwner;
+    Canvas& c = *cOwner;
     DrawCompass(*w, c, 1, kX, kY);
     ASSERT_EQ(c.TextLog().size(), 1u);
     EXPECT_EQ(c.TextLog()[0].text, std::to_string(heading));
@@ -206,9 +207,10 @@ TEST(WindDials, LessonPageDials) {
   DrawWindIndicator(*w, c, kSmallTrueWindDial, 1, kX + 200, kY);
   const int northRow = kY - w->ViewHeight / 15 - 52 - 1;
   const int smallRow = kY - w->ViewHeight / 30 - 26 - 1;
-  const std::vector<std::tuple<std::string, int, int>> want{
-      {"真の風  10", kX + 30 - 24, northRow}, {"風  ", kX + 30 - 12, northRow},
-      {"真の風  ", kX + 200 + 17 - 12, smallRow}, {"風  ", kX + 200 + 17 - 12, smallRow}};
+  const std::vector<std::tuple<std::string, int, int>> want{{"真の風  10", kX + 30 - 24, northRow},
+                                                            {"風  ", kX + 30 - 12, northRow},
+                                                            {"真の風  ", kX + 200 + 17 - 12, smallRow},
+                                                            {"風  ", kX + 200 + 17 - 12, smallRow}};
   ASSERT_EQ(c.TextLog().size(), want.size());
   for (std::size_t i = 0; i < want.size(); ++i) {
     EXPECT_EQ(c.TextLog()[i].text, std::get<0>(want[i]));

@@ -89,11 +89,11 @@ TEST(LandSegment, SkipsVerticalHiddenAndFarSegments) {
   auto cOwner = Water(*w);
   Canvas& c = *cOwner;
   const Rect all{0, 0, w->ViewWidth, w->ViewHeight};
-  DrawLandSegment(*w, c, 300, 200, 300, 210, t, 50, 1);        // vertical
-  DrawLandSegment(*w, c, -40, 200, -10, 210, t, 50, 1);        // left of the view
-  DrawLandSegment(*w, c, 1300, 200, 1400, 210, t, 50, 1);      // right of it
-  DrawLandSegment(*w, c, 300, t, 400, t - 5, t, 50, 1);        // at and above the horizon
-  DrawLandSegment(*w, c, 300, 3000, 400, 2900, t, 50, 1);      // far below the view
+  DrawLandSegment(*w, c, 300, 200, 300, 210, t, 50, 1);    // vertical
+  DrawLandSegment(*w, c, -40, 200, -10, 210, t, 50, 1);    // left of the view
+  DrawLandSegment(*w, c, 1300, 200, 1400, 210, t, 50, 1);  // right of it
+  DrawLandSegment(*w, c, 300, t, 400, t - 5, t, 50, 1);    // at and above the horizon
+  DrawLandSegment(*w, c, 300, 3000, 400, 2900, t, 50, 1);  // far below the view
   EXPECT_EQ(CountLand(c, all), 0);
   EXPECT_EQ(w->ShoreExtentLeft[1], 99999);
 
@@ -112,17 +112,17 @@ TEST(LandSegment, OnlyTheWaterSideOfTheShoreIsDrawn) {
     bool leftToRight;  // the direction in which the segment faces the camera
   };
   const Case cases[] = {
-      {1, 1, 0, 50, true},   {1, 1, 1, 50, false},  {1, 3, 0, 50, false}, {1, 3, 1, 50, true},
-      {3, 1, 0, 50, true},   {3, 1, 0, 200, false}, {4, 3, 0, 200, true}, {4, 3, 1, 200, false},
+      {1, 1, 0, 50, true}, {1, 1, 1, 50, false},  {1, 3, 0, 50, false}, {1, 3, 1, 50, true},
+      {3, 1, 0, 50, true}, {3, 1, 0, 200, false}, {4, 3, 0, 200, true}, {4, 3, 1, 200, false},
   };
   for (const Case& k : cases) {
     w->SailingArea = k.area;
     w->ShoreQuadrant = k.quadrant;
     w->MirrorScenery = k.mirror;
     auto facingOwner = Water(*w);
-  Canvas& facing = *facingOwner;
+    Canvas& facing = *facingOwner;
     auto behindOwner = Water(*w);
-  Canvas& behind = *behindOwner;
+    Canvas& behind = *behindOwner;
     const int a = k.leftToRight ? 300 : 400, b = k.leftToRight ? 400 : 300;
     DrawLandSegment(*w, facing, a, 200, b, 200, t, k.index, 1);
     DrawLandSegment(*w, behind, b, 200, a, 200, t, k.index, 1);
@@ -233,11 +233,9 @@ TEST(ShoreRange, OrderByAreaAndSide) {
   w->SailingArea = 3;
   w->BayStart = {0, 42, 110, 217};
   w->BoatY[1] = 0;
-  EXPECT_EQ(ShoreRangesInOrder(*w),
-            (std::vector<ShoreRange>{{1, 45}, {46, 113}, {114, 141}, {143, 219}, {219, 282}}));
+  EXPECT_EQ(ShoreRangesInOrder(*w), (std::vector<ShoreRange>{{1, 45}, {46, 113}, {114, 141}, {143, 219}, {219, 282}}));
   w->BoatY[1] = -0.5;
-  EXPECT_EQ(ShoreRangesInOrder(*w),
-            (std::vector<ShoreRange>{{1, 45}, {143, 219}, {219, 282}, {46, 113}, {114, 141}}));
+  EXPECT_EQ(ShoreRangesInOrder(*w), (std::vector<ShoreRange>{{1, 45}, {143, 219}, {219, 282}, {46, 113}, {114, 141}}));
 
   // The river's bays are numbered out of shore order: the ranges still run along the shore
   // and never join the two banks.
@@ -286,8 +284,7 @@ TEST(Sky, CloudsAtTheirAzimuthWithoutWrapAround) {
   Canvas& plan = *planOwner;
   DrawClouds(*w, plan);
   DrawDistantHills(*w, plan);
-  EXPECT_EQ(CountPixels(plan, palette::kWater, Rect{0, 0, w->ViewWidth, w->ViewHeight}),
-            w->ViewWidth * w->ViewHeight);
+  EXPECT_EQ(CountPixels(plan, palette::kWater, Rect{0, 0, w->ViewWidth, w->ViewHeight}), w->ViewWidth * w->ViewHeight);
 }
 
 TEST(Sky, DistantHillsStandOnTheHorizon) {

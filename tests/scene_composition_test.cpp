@@ -72,7 +72,7 @@ TEST(WaveStateWord, NamesTheWaveClass) {
   for (const auto& [waveClass, word] : words) {
     w->WaveClass = waveClass;
     auto cOwner = Frame(*w);
-  Canvas& c = *cOwner;
+    Canvas& c = *cOwner;
     const TextLogEntry* e = Find(c, word);
     ASSERT_NE(e, nullptr) << waveClass;
     EXPECT_EQ(e->x, 320);
@@ -123,7 +123,7 @@ TEST(LessonIntroduction, WavePatternsInsteadOfCrests) {
     if (variant == 1) v->SimSpeed = 12;
     if (variant == 2) v->Monochrome = 1;
     auto plainOwner = Frame(*v);
-  Canvas& plain = *plainOwner;
+    Canvas& plain = *plainOwner;
     const Color water = variant == 2 ? palette::kWaterMono : palette::kWater;
     EXPECT_EQ(Count(plain, water, kOpenWaterLeft), kOpenWaterLeft.Width() * kOpenWaterLeft.Height()) << variant;
   }
@@ -245,13 +245,13 @@ TEST(Shore, SeenFromTheWaterInEveryAreaAndMirroring) {
       const int landward = w->ShoreQuadrant == 1 ? 0 : 180;
       w->BoatHeadings[1] = landward + 6;
       auto towardOwner = Frame(*w);
-  Canvas& toward = *towardOwner;
+      Canvas& toward = *towardOwner;
       const Rect horizon{0, w->SceneTop - 3, 1280, w->SceneTop + 30};
       EXPECT_GT(Count(toward, palette::kLandGreen, horizon), 500) << area << " " << seed;
       if (area == 1) {
         w->BoatHeadings[1] = landward + 186;
         auto awayOwner = Frame(*w);
-  Canvas& away = *awayOwner;
+        Canvas& away = *awayOwner;
         EXPECT_EQ(Count(away, palette::kLandGreen, kScene), 0) << seed;
       }
     }

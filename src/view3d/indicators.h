@@ -6,10 +6,10 @@
 struct World;
 
 // Dial kinds.
-constexpr int kTrueWindDial = 0;         // true wind as the camera sees it
-constexpr int kApparentWindDial = 2;     // apparent wind as the camera sees it
-constexpr int kSmallTrueWindDial = 3;    // lesson pages: bow up
-constexpr int kNorthUpWindDial = 4;      // lesson pages: north up
+constexpr int kTrueWindDial = 0;       // true wind as the camera sees it
+constexpr int kApparentWindDial = 2;   // apparent wind as the camera sees it
+constexpr int kSmallTrueWindDial = 3;  // lesson pages: bow up
+constexpr int kNorthUpWindDial = 4;    // lesson pages: north up
 constexpr int kSmallNorthUpWindDial = 5;
 constexpr int kCurrentDial = -1;
 

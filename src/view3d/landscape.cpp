@@ -83,8 +83,8 @@ void DrawShoreRange(World& w, Canvas& c, int topRow, int first, int last, int sl
   };
   for (int i = first + 1; i <= last; ++i) {
     if (!usable(i - 1) || !usable(i)) continue;
-    DrawLandSegment(w, c, w.ShoreScreenX[i - 1], w.ShoreScreenY[i - 1], w.ShoreScreenX[i], w.ShoreScreenY[i], topRow,
-                    i, slot);
+    DrawLandSegment(w, c, w.ShoreScreenX[i - 1], w.ShoreScreenY[i - 1], w.ShoreScreenX[i], w.ShoreScreenY[i], topRow, i,
+                    slot);
   }
 }
 

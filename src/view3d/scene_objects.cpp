@@ -19,19 +19,20 @@ constexpr int kNotDrawn = 20000;                     // a key the far-to-near or
 
 bool IsRace(const World& w) { return w.ActivityMode > 12; }
 
+struct SizeLaw {
+  double base, slope;
+};
+// By zoom step 1..4, as the boats have it.
+constexpr std::array<SizeLaw, 5> kSizeLaw{{{0, 0}, {0.05, 1.125}, {0.05, 0.72}, {0.05, 0.6375}, {0.3, 0.049}}};
+
 // Pixels per yard for a small object standing on screen row y. Boats are drawn larger than the
 // perspective would make them, by a size factor that grows toward the bottom of the scene;
 // marks, buoys and swimmers follow the same law so that they keep their size beside a boat.
 double PixelsPerYard(const World& w, int y, int bottomRow) {
   const double span = std::max(bottomRow - w.SceneTop, 1);
   const double t = (y - w.SceneTop) / span;
-  double sigma = 0;
-  switch (w.CameraDistance) {
-    case 1: sigma = 0.05 + 1.125 * t; break;
-    case 2: sigma = 0.05 + 0.72 * t; break;
-    case 3: sigma = 0.05 + 0.6375 * t; break;
-    default: sigma = 0.3 + 0.049 * t; break;
-  }
+  const SizeLaw& law = kSizeLaw[std::clamp(w.CameraDistance, 1, 4)];
+  const double sigma = law.base + law.slope * t;
   return std::max(0.07 * (1 + 0.8 * w.ViewHeight * sigma), 0.0);
 }
 
@@ -150,8 +151,8 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
       // The islands' objects beyond 5 follow the user's boat in the list.
       const int n = i <= 5 ? i : i + 6;
       if (n > kMaxDrawObjects) break;
-      items[n] = SceneItem{SceneItemKind::Scenery, i, static_cast<double>(w.SceneryX[i]),
-                           static_cast<double>(w.SceneryY[i])};
+      items[n] =
+          SceneItem{SceneItemKind::Scenery, i, static_cast<double>(w.SceneryX[i]), static_cast<double>(w.SceneryY[i])};
       count = std::max(count, n);
     }
   }
@@ -164,8 +165,8 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
   } else if (m == 4) {
     items[6] = SceneItem{SceneItemKind::MooringBuoy, 0, tx, ty};
   } else if (m == 5) {
-    items[6] = SceneItem{SceneItemKind::Pier, 0, (w.TargetX[1] + w.TargetX[3]) / 2.0,
-                         (w.TargetY[1] + w.TargetY[3]) / 2.0};
+    items[6] =
+        SceneItem{SceneItemKind::Pier, 0, (w.TargetX[1] + w.TargetX[3]) / 2.0, (w.TargetY[1] + w.TargetY[3]) / 2.0};
   } else if (m == 6 && w.SimSeconds >= w.OverboardSeconds) {
     items[6] = SceneItem{SceneItemKind::Swimmer, 0, tx, ty};
   } else if (IsRace(w)) {
