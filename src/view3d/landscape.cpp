@@ -15,8 +15,8 @@ namespace {
 // Hill heights along the shore, repeating every 24 shore points, in percent of the water
 // between the shore line and the horizon that the hill covers: the land never rises above
 // the horizon, and the nearer it is the taller it stands.
-constexpr std::array<int, 24> kHillHeights{62, 70, 80, 88, 92, 86, 76, 68, 60, 55, 58, 64,
-                                           74, 84, 94, 97, 90, 80, 72, 64, 58, 54, 56, 60};
+constexpr std::array<int, 24> kHillHeights{78, 83, 89, 94, 97, 93, 87, 81, 77, 75, 77, 81,
+                                           86, 92, 98, 100, 95, 89, 84, 80, 77, 75, 76, 78};
 
 constexpr int kFarShoreFirst = 143;  // lake and river: the far bank's first point
 // A slot whose call drew nothing keeps its left edge beyond its right edge.

@@ -172,25 +172,27 @@ void DrawLessonWavePattern(World& w, Canvas& c, const Rect& scene, bool large) {
     // Rows crowd together toward the horizon.
     const int y = top + depth * (r + 1) * (r + 1) / (kRows * kRows);
     const int near = y - top;
-    const int gap = std::max(12, near * (large ? 3 : 2) / 4);
-    const int length = std::max(3, near * (large ? 2 : 1) / 6);
-    const int rise = std::max(1, length / 5);
+    const int gap = std::max(large ? 12 : 8, large ? near * 3 / 4 : near / 3);
+    const int length = std::max(3, large ? near / 3 : near / 12);
+    const int rise = std::max(1, length / 10);
     const int shift = kScatter[r].x * gap / 100;
     for (int x = scene.left - gap + shift; x < scene.right + gap; x += gap) {
       if (large) {
-        const std::array<Point, 5> wave{{{x, y},
-                                         {x + length / 4, y - rise},
-                                         {x + length / 2, y - rise - rise / 2},
-                                         {x + length * 3 / 4, y - rise},
+        const std::array<Point, 7> wave{{{x, y},
+                                         {x + length / 6, y - rise / 2},
+                                         {x + length / 3, y - rise * 9 / 10},
+                                         {x + length / 2, y - rise},
+                                         {x + length * 2 / 3, y - rise * 9 / 10},
+                                         {x + length * 5 / 6, y - rise / 2},
                                          {x + length, y}}};
         if (w.Monochrome) {
           c.SetPen(palette::kBlack);
-          c.Polyline(wave.data(), 5);
+          c.Polyline(wave.data(), 7);
         } else {
-          c.SetPen(palette::kCrest, std::max(1, rise));
-          c.Polyline(wave.data(), 5);
+          c.SetPen(palette::kCrest, std::max(1, rise / 2));
+          c.Polyline(wave.data(), 7);
           c.SetPen(palette::kCrestFoam);
-          c.Polyline(wave.data() + 1, 3);
+          c.Polyline(wave.data() + 2, 3);
         }
       } else {
         RipplePen(w, c);
