@@ -2,9 +2,15 @@
 
 #include <algorithm>
 
+#include "app/helm.h"
 #include "app/scene.h"
+#include "boat/boat_motion.h"
+#include "boat/boat_step.h"
+#include "boat/puffs.h"
+#include "boat/wave_crests.h"
 #include "sound/sound_events.h"
 #include "view3d/palette.h"
+#include "world/angles.h"
 #include "world/sim_speed.h"
 #include "world/world.h"
 
@@ -45,6 +51,30 @@ void AdvanceTime(World& w) {
   w.SimSeconds = static_cast<int>(w.SimTime);
 }
 
+void NonRaceBoatUpdate(World& w, int b) {
+  // The motor vessels of the collision exercise steam at their set speed, upright.
+  if (w.ActivityMode == 8 && b >= 2 && b <= 4) {
+    w.BoatSpeedTenths[b] = w.VesselSpeeds[b];
+    w.BoatSpeeds[b] = w.VesselSpeeds[b];
+    w.HeelAngles[b] = 0;
+  }
+}
+
+void StepBoats(World& w) {
+  for (int b = 1; b <= w.BoatCount; ++b) {
+    if (w.ActivityMode < 13) NonRaceBoatUpdate(w, b);
+    // In a race the race-boat update of boat b runs here instead.
+    if (b >= 2) {
+      DetermineTack(w, b);
+      if (w.ActivityMode == 13 && w.SimSeconds == 0) {
+        w.BoatTack[b] = 1;
+        w.BoatHeadings[b] = NormalizeDegrees(w.MeanWindDirection - 45);
+      }
+    }
+    BoatStep(w, b);
+  }
+}
+
 void LayOutFrame(World& w) {
   const bool narrowLargeFont = w.ViewWidth < 900 && w.LargeMenuFont == 1;
   w.SceneHeight = static_cast<int>(w.ViewHeightF * (narrowLargeFont ? 0.61 : 0.64));
@@ -66,15 +96,27 @@ int MinimumFrameMs(const World& w) {
   return ms;
 }
 
+void AdvanceWorld(World& w) {
+  UpdateWind(w);
+  RenewExpiredPuffs(w);
+  PlaceCrestsAtStart(w);
+  UpdateOwnBoatHelm(w);
+  StepBoats(w);
+  AdvanceTime(w);
+  UpdateBoatPositions(w);
+}
+
 void StepFrame(World& w, Canvas& canvas) {
   w.FrameCounter += 1;
   if (w.FrameCounter > 100) w.FrameCounter = 0;
   w.FrameStartTick = NowMs(w);
 
-  UpdateWind(w);
-  AdvanceTime(w);
+  AdvanceWorld(w);
 
   LayOutFrame(w);
+  UpdateWaveCrests(w);
+  // The user's boat pitches each time it is drawn.
+  RunWavePitch(w);
   ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
   if (w.SceneBottom < w.ViewHeight) {
     canvas.FillRect(Rect{0, w.SceneBottom, w.ViewWidth, w.ViewHeight}, palette::kWhite);

@@ -108,7 +108,7 @@ struct DynamicsGlobals {
   // --- User boat: crew, depth and coach hints ---------------------------------------------
   int32_t FullHike = 0;
   int32_t DepthUnderBoat = 59;
-  int32_t Grounded = 0;
+  int32_t Grounded = 0;  // the user's boat stopped on the bottom this step
   int32_t CrewHint = 0;     // -1 forward, +1 aft
   int32_t VangHint = 0;
   int32_t OuthaulHint = 0;

@@ -1,0 +1,61 @@
+// The simulation of ten racing boats at the highest simulator speed, without drawing.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "app/frame_step.h"
+#include "boat/boat_motion.h"
+#include "boat/puffs.h"
+#include "boat/wave_crests.h"
+#include "world/angles.h"
+#include "world/sim_speed.h"
+#include "world/world.h"
+
+namespace {
+
+std::unique_ptr<World> TenBoatRace() {
+  auto w = std::make_unique<World>();
+  FillTrigTables(w->SinTable, w->CosTable);
+  w->rng.Seed(1);
+  w->SailingState = 2;
+  w->ActivityMode = 14;
+  w->BoatCount = 10;
+  w->HullClass = 6;
+  w->ScaleLength = 25;
+  w->TimeScale = 0.7745966692414834;
+  w->MaxHeel = 23;
+  w->HelmSign = -1;
+  w->Difficulty = 7;
+  w->WindSetting = 2;
+  w->BaseWindSpeed = 12;
+  w->SimSpeed = 15;
+  w->SimSpeedDivisor = SimSpeedDivisorFor(15);
+  w->SimTime = 0;
+  for (int b = 1; b <= w->BoatCount; ++b) {
+    // Two rows of five on both tacks, close enough for the neighbour scan to find each other.
+    w->BoatX[b] = (b % 5) * 30.0;
+    w->BoatY[b] = (b / 5) * 40.0;
+    w->BoatHeadings[b] = b % 2 ? 315 : 45;
+    w->BoatLegs[b] = 1;
+  }
+  w->OwnHeading = w->BoatHeadings[1];
+  for (int i = 1; i <= kPuffCount; ++i) CreatePuff(*w, i);
+  return w;
+}
+
+void BM_TenBoatsThousandFramesAtSpeed15(benchmark::State& state) {
+  auto w = TenBoatRace();
+  for (auto _ : state) {
+    for (int frame = 0; frame < 1000; ++frame) {
+      AdvanceWorld(*w);
+      UpdateWaveCrests(*w);
+      RunWavePitch(*w);
+    }
+    benchmark::DoNotOptimize(w->BoatX[10]);
+  }
+  state.counters["frames_per_second"] =
+      benchmark::Counter(1000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TenBoatsThousandFramesAtSpeed15)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,126 @@
+// Moving the boats: step factor, leeway, current, wake and the wave pitch.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "boat/boat_motion.h"
+#include "boat_test_world.h"
+
+namespace {
+
+TEST(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
+  // Wake points in 24 frames at each simulator speed.
+  for (auto [simSpeed, points] : {std::pair{1, 1}, {4, 2}, {6, 4}, {7, 8}, {10, 24}, {12, 0}, {15, 0}}) {
+    BoatWorld bw;
+    World& w = bw.w;
+    w.SimSpeed = simSpeed;
+    w.TimeStep = 0;
+    w.BoatX[1] = 5;
+    w.BoatSpeedTenths[1] = 50;
+    w.WakeX[1].fill(-1);
+    for (int f = 0; f < 24; ++f) {
+      w.FrameCounter = f;
+      UpdateBoatPositions(w);
+    }
+    EXPECT_EQ(w.BoatX[1], 5);
+    EXPECT_EQ(std::count(w.WakeX[1].begin(), w.WakeX[1].end(), 5.0), points) << simSpeed;
+  }
+}
+
+TEST(BoatMotion, BackwardsStraightAsternForwardsCrabbingToLeeward) {
+  BoatWorld bw;
+  World& w = bw.w;
+  bw.Heading(1, 90);
+  w.TrueWindAngles[1] = 90;
+  w.BoatTack[1] = -1;
+  w.BoatSpeedTenths[1] = -20;
+  UpdateBoatPositions(w);
+  EXPECT_NEAR(w.BoatX[1], -20 * 0.0216, 1e-6);
+  EXPECT_NEAR(w.BoatY[1], 0, 1e-3);
+  w.BoatX[1] = w.BoatY[1] = 0;
+  w.BoatSpeedTenths[1] = 20;
+  w.DriveForces[1] = 100;
+  w.SailAngles[1] = 30;
+  UpdateBoatPositions(w);
+  EXPECT_GT(w.LeewayAngle, 0);
+  EXPECT_GT(w.BoatY[1], 0.01);  // the wind is from the north
+}
+
+TEST(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.TrueWindAngles[1] = 60;
+  const int expected[] = {120, 60, 60, 60, 40, 40};
+  for (int s = 0; s <= 5; ++s) {
+    w.BoatSpeedTenths[1] = s;
+    EXPECT_EQ(ComputeLeeway(w, 1), expected[s]) << s;
+  }
+  w.CentreboardUp = 100;
+  EXPECT_EQ(ComputeLeeway(w, 1), 160);
+  w.SimSeconds = -30;  // before a race start
+  EXPECT_EQ(ComputeLeeway(w, 1), 80);
+  w.Grounded = 1;
+  EXPECT_EQ(ComputeLeeway(w, 1), 0);
+  w.Grounded = 0;
+  w.SimSeconds = 10;
+  w.CentreboardUp = 0;
+  w.BoatSpeedTenths[1] = 6;
+  w.DriveForces[1] = 5000;
+  EXPECT_EQ(ComputeLeeway(w, 1), 15);
+}
+
+TEST(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.EffectiveCurrent = 10;
+  w.CurrentDirection = 90;  // from the east
+  UpdateBoatPositions(w);
+  EXPECT_NEAR(w.BoatX[1], -10 * 0.0216, 1e-4);
+  EXPECT_EQ(w.SpeedOverGround, 10);
+  w.BoatX[1] = 0;
+  w.ActivityMode = 5;  // no current at the pier
+  UpdateBoatPositions(w);
+  EXPECT_EQ(w.BoatX[1], 0);
+  // Before a race start: half the current, and a slow boat drifts down the wind.
+  w.ActivityMode = 14;
+  w.SimSeconds = -100;
+  w.Difficulty = 7;
+  UpdateBoatPositions(w);
+  EXPECT_NEAR(w.BoatX[1], -5 * 0.0216, 1e-4);
+  EXPECT_NEAR(w.BoatY[1], 5 * 0.0216, 1e-4);
+}
+
+TEST(BoatMotion, WavePitchSounds) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.TrueWindAngles[1] = 120;
+  w.SimSeconds = 7;
+  w.BoatSpeeds[1] = 50;  // at hull speed in flat water
+  RunWavePitch(w);
+  w.BoatSpeeds[1] = 30;
+  RunWavePitch(w);
+  EXPECT_EQ(bw.Count(5), 1);
+  EXPECT_EQ(bw.Count(11), 1);
+  // A flogging main, unless the crew is calling a commanded tack.
+  w.MainBackwindPercent = 70;
+  w.AutoManoeuvre = 1;
+  RunWavePitch(w);
+  w.AutoManoeuvre = 0;
+  RunWavePitch(w);
+  EXPECT_EQ(bw.Count(7), 1);
+
+  // Close-hauled in big waves a crest under the bow kicks the pitch once, then cools down.
+  w.WaveClass = 3;
+  w.TrueWindAngles[1] = 45;
+  w.CrestX.fill(5000);
+  w.CrestX[0] = 5;
+  RunWavePitch(w);
+  EXPECT_EQ(w.BigWave, 1);
+  EXPECT_EQ(w.PitchTimer, w.SimSpeedDivisor / 5);
+  w.CrestX[0] = 4;
+  RunWavePitch(w);
+  EXPECT_EQ(w.BigWave, 0);
+  EXPECT_EQ(bw.Count(21), 2);  // one wave event: two clips
+}
+
+}  // namespace

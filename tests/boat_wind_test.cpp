@@ -1,0 +1,123 @@
+// The wind at a boat: puffs, the lee of the land, the current; and the wave crests.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "boat/boat_step_parts.h"
+#include "boat/puffs.h"
+#include "boat/wave_crests.h"
+#include "boat_test_world.h"
+
+namespace {
+
+TEST(Puffs, ActOnlyInShiftingWind) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.WindDirection = 350;
+  w.PuffX[2] = 50;
+  w.PuffRadius[2] = 200;
+  w.PuffSpeedChange[2] = 3;
+  w.PuffShift = 15;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 10);
+  EXPECT_EQ(w.WindDirectionAtBoat[1], 350);
+  w.WindSetting = 2;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 13);
+  EXPECT_EQ(w.WindDirectionAtBoat[1], 5);  // kept a compass bearing
+  EXPECT_EQ(w.InsidePuff, 1);
+  w.PuffX[2] = 251;  // reaches 5/4 of its radius
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 10);
+}
+
+TEST(Puffs, ExpiredPuffIsRenewedUpwind) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.WindDirection = 270;
+  w.BoatX[1] = 300;
+  w.SimSeconds = 400;
+  w.PuffExpiry.fill(1000);
+  w.PuffExpiry[3] = 399;
+  RenewExpiredPuffs(w);
+  EXPECT_EQ(w.PuffX[2], 0);
+  EXPECT_GE(w.PuffExpiry[3], 700);
+  const double dx = w.PuffX[3] - 300, dy = w.PuffY[3];
+  EXPECT_GE(std::hypot(dx, dy), 499);
+  EXPECT_LE(std::hypot(dx, dy), 2503);
+  EXPECT_LE(std::abs(BearingTo(dx, -dy) - 270), 71);
+}
+
+TEST(WindAtBoat, AnIslandUpwindSheltersTheBoatAndSlowsTheCurrent) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.WindSetting = 2;
+  w.WindSpeed = 14;
+  w.CurrentSpeed = 12;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 14);
+  EXPECT_EQ(w.WaveClass, 2);
+  EXPECT_EQ(w.EffectiveCurrent, 12);
+
+  // A round island of radius 300, 1000 units to the north: 10 ft of water 600 units upwind.
+  w.SceneryObjectCount = 1;
+  w.SceneryY[1] = -1000;
+  w.SceneryRadius[1].fill(300);
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 9);  // (14 + 14 x 300 / 900) / 2
+  EXPECT_EQ(w.WaveClass, 1);
+  EXPECT_EQ(w.EffectiveCurrent, 4);
+  w.WindSpeed = 10;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 7);  // never below 7 knots
+  w.WindDirection = 180;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WindSpeedAtBoat[1], 10);
+  // Steady wind does not keep the waves of a windier sailing.
+  w.WaveClass = 3;
+  w.WindSetting = 0;
+  ComputeWindAtBoat(w, 1);
+  EXPECT_EQ(w.WaveClass, 1);
+}
+
+TEST(WaveCrests, PlacedAheadMostlyTwentyApartAndRenewedWhenLeftBehind) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.WaveOrientation = 90;
+  w.BoatX[1] = 1000;
+  PlaceCrestsAtStart(w);
+  const int n = WaveCrestCount(w);
+  ASSERT_EQ(n, 600);
+  int close = 0;
+  for (int k = 0; k < n; ++k) {
+    // RandomBelow(1320) reaches a little past 1320: the square's far sides lie at +706.
+    EXPECT_GE(w.CrestX[k], 1300 - 660.001);
+    EXPECT_LE(w.CrestX[k], 1300 + 706);
+    for (int j = 0; j < k; ++j) {
+      if (std::hypot(w.CrestX[k] - w.CrestX[j], w.CrestY[k] - w.CrestY[j]) < 20) {
+        ++close;
+        break;
+      }
+    }
+  }
+  // Scattered blindly some 40% would land within 20 of an earlier crest.
+  EXPECT_LT(close, n / 10);
+  w.BoatX[1] = 5000;
+  UpdateWaveCrests(w);
+  for (int k = 0; k < n; ++k) EXPECT_GT(w.CrestX[k], 4000);
+}
+
+TEST(WaveCrests, NearestCrestAmongThoseInUse) {
+  BoatWorld bw;
+  World& w = bw.w;
+  w.SimSpeed = 13;  // 250 crests in use
+  w.CrestX.fill(90000);
+  EXPECT_EQ(NearestCrestDistance(w, 0, 0, -1), 50000);
+  w.CrestX[3] = 30;
+  w.CrestY[3] = 40;
+  w.CrestX[400] = 1;
+  EXPECT_EQ(NearestCrestDistance(w, 0, 0, -1), 50);
+  EXPECT_EQ(NearestCrestDistance(w, 0, 0, 3), 50000);
+}
+
+}  // namespace
