@@ -1,5 +1,6 @@
 #include "app/scene.h"
 
+#include "boat/wave_crests.h"
 #include "view3d/camera.h"
 #include "view3d/indicators.h"
 #include "view3d/landscape.h"
@@ -31,7 +32,7 @@ void DrawShoreline(World& w, Canvas& canvas) {
 
 }  // namespace
 
-int LastWaveCrest(const World& w) { return w.SimSpeed > 12 || w.SimpleGraphics ? 249 : 599; }
+int LastWaveCrest(const World& w) { return WaveCrestCount(w) - 1; }
 
 const char* WaveStateWord(int waveClass) {
   if (waveClass > 2) return "大波 ";

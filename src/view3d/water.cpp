@@ -133,7 +133,7 @@ void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
 
   const int divisor = std::max(w.SimSpeedDivisor, 1);
   const double size = 0.75 * amplitude + 0.25 * amplitude * std::sin(w.WavePhase / (16.0 * divisor) + 0.3 * seed);
-  const double halfLength = 0.8 * size * lengthFactor;
+  const double halfLength = 0.5 * size * lengthFactor;
   // Each crest keeps its own width, 0.9 to 1.35 times the factor, from its seed.
   const double width = 0.6 * size * widthFactor * (0.9 + 0.05 * (seed % 10));
 
@@ -155,6 +155,11 @@ void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
     c.SetNullPen();
     c.SetBrush(palette::kCrest);
     c.Polygon(points.data(), static_cast<int>(points.size()));
+    // Big waves break: the nearer crests carry a line of foam.
+    if (waveClass > 2 && !far) {
+      c.SetPen(palette::kCrestFoam);
+      c.Polyline(points.data() + 1, 4);
+    }
   }
 }
 
