@@ -285,10 +285,7 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
         DrawSwimmer(w, c, p.x, p.y, PixelsPerYard(w, p.y, scene.bottom));
         break;
       case SceneItemKind::CommitteeBoat:
-        // The committee boat lies head to wind.
-        w.BoatHeadings[0] = w.WindDirection;
-        w.BoatX[0] = item.x;
-        w.BoatY[0] = item.y;
+        // Boat 0 is the sail-less committee boat, which lies head to wind.
         DrawBoat(w, c, p.x, p.y, 0, 1, scene.bottom, w.SceneTop);
         break;
       case SceneItemKind::Boat:
