@@ -64,8 +64,9 @@ int Budget(const World& w, const BoatFigure& f, int y) {
   return n;
 }
 
-// Whether the camera looks at the side of the main that the spec of the drawing order calls
-// the lee side. a is the main's angle widened a little.
+// Whether the camera stands on the windward side of the main's plane, the line through the mast
+// along the boom (a is the main's angle widened a little): the headsails then lie behind the
+// main and the hiking crew in front of it. Port tack is the mirror image of starboard tack.
 bool LeeSideSeen(int rho, int tack, int sailAngle) {
   const int a = std::min(sailAngle + 5, 50) + 2;
   if (tack > 0) return (rho >= 0 && rho < 180 - a) || (rho > -a && rho < 0);
@@ -152,7 +153,6 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   if (boat == 1) {
     w.UserBoatScreenX = x;
     w.UserBoatScreenY = y;
-    // The wave pitch of the boat motion runs here once the dynamics provide it.
   }
 
   BoatFigure f{w, c};
@@ -161,7 +161,7 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   f.x0 = x;
   f.y0 = y;
   f.look = LookFor(w, boat);
-  f.spec = &LookSpecFor(f.look);
+  f.shape = &ProportionsOf(f.look);
   f.user = boat == 1;
   f.live = live;
   f.mono = w.Monochrome != 0;
@@ -178,9 +178,9 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   f.u = w.ViewHeight * f.sigma * UnitFactor(w, f.look);
   f.m = 1 + 0.8 * w.ViewHeight * f.sigma;
   f.g = f.m / 10;
-  f.freeboard = f.spec->freeboard * f.g;
-  f.mastHeight = f.spec->mastHeight * f.m;
-  f.crewSize = f.spec->crewSize * f.g;
+  f.freeboard = f.shape->freeboard * f.g;
+  f.mastHeight = f.shape->mastHeight * f.m;
+  f.crewSize = f.shape->crewSize * f.g;
   f.squash = w.CameraDistance == 4 ? 0.6 : 0.3;
 
   // Attitude. The committee boat always lies head to wind.

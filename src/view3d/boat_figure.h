@@ -29,10 +29,11 @@ enum class BoatLook {
 };
 
 enum class MainStyle { Pinhead, Sprit, SquareTop };
+enum class SailCloth { White, Cream, Laminate, Smoke, Carbon, Striped };
 
 // Proportions of one family. Lengths are in hull spacings g (a tenth of the mast scale), the
 // mast in mast scales, the beam as a multiple of the standard half-beam 0.85 u.
-struct LookSpec {
+struct Proportions {
   double beam;
   bool fullStern;
   double freeboard;
@@ -48,12 +49,12 @@ struct LookSpec {
   bool trapeze;       // the crew (and on catamarans the skipper) stand on a trapeze
   bool racks;         // wings for hiking
   bool carbon;        // black mast and boom
-  bool laminate;      // racing sails of laminate
+  SailCloth cloth;
   bool standingRig;   // backstay, spreaders and lifelines of a keelboat
   bool teakDeck;
 };
 
-const LookSpec& LookSpecFor(BoatLook look);
+const Proportions& ProportionsOf(BoatLook look);
 BoatLook LookFor(const World& w, int boat);
 
 struct Vec3 {
@@ -71,7 +72,7 @@ struct BoatFigure {
   int viewer = 1;
   int x0 = 0, y0 = 0;  // the boat's screen point: the mast step
   BoatLook look = BoatLook::Keelboat;
-  const LookSpec* spec = nullptr;
+  const Proportions* shape = nullptr;
 
   // Scale.
   double sigma = 0;  // size factor

@@ -10,53 +10,53 @@
 namespace {
 
 // beam, full stern, freeboard, mast, boom, boom height, jib height, jib foot, main, crew size,
-// crew positions (skipper, crew 1..4), bowsprit, trapeze, racks, carbon, laminate, standing
-// rig, teak deck.
-constexpr LookSpec kLooks[] = {
+// crew positions (skipper, crew 1..4), bowsprit, trapeze, racks, carbon spars, sail cloth,
+// standing rig, teak deck.
+constexpr Proportions kLooks[] = {
     // Optimist: a box with a pram bow and a sprit sail, sailed by a child.
-    {1.2, true, 0.30, 0.50, 2.5, 0.30, 0, 0, MainStyle::Sprit, 1.25, {1.1, 0, 0, 0, 0}, 0, false,
-     false, false, false, false, false},
+    {1.2, true, 0.30, 0.50, 2.2, 0.30, 0, 0, MainStyle::Sprit, 0.85, {1.1, 0, 0, 0, 0}, 0, false,
+     false, false, SailCloth::White, false, false},
     // Single-hander: low, narrow, a tall unstayed mast and one sail.
     {0.9, false, 0.18, 0.80, 2.7, 0.38, 0, 0, MainStyle::Pinhead, 0.75, {1.5, 0, 0, 0, 0}, 0, false,
-     false, false, false, false, false},
+     false, false, SailCloth::White, false, false},
     // Two-person dinghy: main and jib, the crew on a trapeze.
     {0.95, false, 0.22, 0.82, 2.2, 0.36, 0.74, 0.85, MainStyle::Pinhead, 0.72, {1.6, 0.7, 0, 0, 0},
-     0, true, false, false, false, false, false},
+     0, true, false, false, SailCloth::White, false, false},
     // Spinnaker dinghy.
     {0.95, false, 0.20, 0.88, 2.3, 0.36, 0.76, 0.85, MainStyle::Pinhead, 0.62, {1.7, 0.8, 0, 0, 0},
-     0, true, false, false, false, false, false},
+     0, true, false, false, SailCloth::White, false, false},
     // Skiff: narrow hull on wide racks, square-top main, both on trapezes, bowsprit.
     {0.72, false, 0.20, 0.95, 2.0, 0.40, 0.72, 0.78, MainStyle::SquareTop, 0.62,
-     {1.7, 0.9, 0, 0, 0}, 1.1, true, true, true, true, false, false},
+     {1.7, 0.9, 0, 0, 0}, 1.1, true, true, true, SailCloth::Smoke, false, false},
     // Cruising sloop: high topsides, cabin, masthead rig with a genoa, wheel, teak deck.
     {1.0, false, 0.50, 0.72, 1.9, 0.55, 0.97, 1.45, MainStyle::Pinhead, 0.28,
-     {1.75, 1.3, 0.9, 0, 0}, 0, false, false, false, false, true, true},
+     {1.75, 1.3, 0.9, 0, 0}, 0, false, false, false, SailCloth::Cream, true, true},
     // Catamaran: two hulls, trampoline, square-top main with battens, trapezes.
     {1.75, false, 0.28, 0.82, 1.6, 0.28, 0.72, 0.80, MainStyle::SquareTop, 0.55,
-     {1.5, 0.8, 0, 0, 0}, 0, true, false, false, false, false, false},
+     {1.5, 0.8, 0, 0, 0}, 0, true, false, false, SailCloth::Striped, false, false},
     // Offshore catamaran: two big hulls with a bridge-deck cabin.
     {1.85, false, 0.42, 0.75, 2.0, 0.70, 0.82, 0.85, MainStyle::SquareTop, 0.28,
-     {1.3, 0.7, 0, 0, 0}, 0.8, false, false, true, true, true, false},
+     {1.3, 0.7, 0, 0, 0}, 0.8, false, false, true, SailCloth::Cream, true, false},
     // Keelboat: long low day-sailer, fractional rig.
     {0.85, false, 0.30, 0.74, 2.2, 0.42, 0.80, 1.10, MainStyle::Pinhead, 0.42,
-     {1.7, 1.1, 0.55, 0, 0}, 0, false, false, false, false, true, false},
+     {1.7, 1.1, 0.55, 0, 0}, 0, false, false, false, SailCloth::White, true, false},
     // Sportboat: light, full stern, small cabin, bowsprit.
     {1.0, true, 0.32, 0.74, 2.1, 0.45, 0.80, 0.85, MainStyle::SquareTop, 0.42,
-     {1.75, 1.15, 0.7, 0, 0}, 1.0, false, false, true, true, true, false},
-    // Offshore racer: big, masthead, grey laminate sails, five crew.
+     {1.75, 1.15, 0.7, 0, 0}, 1.0, false, false, true, SailCloth::Laminate, true, false},
+    // Offshore racer: big, masthead, black sails, five crew.
     {0.95, false, 0.42, 0.80, 2.3, 0.55, 0.97, 1.30, MainStyle::Pinhead, 0.28,
-     {1.85, 1.3, 0.9, 0.25, -1.8}, 0, false, false, true, true, true, false},
+     {1.85, 1.3, 0.9, 0.25, -1.8}, 0, false, false, true, SailCloth::Carbon, true, false},
     // Scow: very wide, flat, blunt bow, full stern.
-    {2.6, true, 0.22, 0.80, 2.3, 0.34, 0.74, 0.80, MainStyle::SquareTop, 0.55,
-     {1.6, 0.95, 0.4, 0, 0}, 0.8, false, false, false, false, false, false},
+    {3.0, true, 0.22, 0.80, 2.3, 0.34, 0.74, 0.80, MainStyle::SquareTop, 0.55,
+     {1.6, 0.95, 0.4, 0, 0}, 0.8, false, false, false, SailCloth::White, false, false},
     // Committee boat: a motor boat with high topsides.
     {1.15, false, 0.60, 0, 0, 0, 0, 0, MainStyle::Pinhead, 0.30, {0, 0, 0, 0, 0}, 0, false, false,
-     false, false, false, false},
+     false, SailCloth::White, false, false},
 };
 
 }  // namespace
 
-const LookSpec& LookSpecFor(BoatLook look) { return kLooks[static_cast<int>(look)]; }
+const Proportions& ProportionsOf(BoatLook look) { return kLooks[static_cast<int>(look)]; }
 
 BoatLook LookFor(const World& w, int boat) {
   if (boat == 0) return BoatLook::Committee;
@@ -148,8 +148,8 @@ namespace {
 
 void BuildMonohull(BoatFigure& f) {
   const double g = f.g;
-  const double v = f.spec->fullStern ? 0.8 : 1.0;
-  const double beam = 0.85 * f.u * f.spec->beam;
+  const double v = f.shape->fullStern ? 0.8 : 1.0;
+  const double beam = 0.85 * f.u * f.shape->beam;
   const double deck = f.freeboard;
   for (int i = 0; i <= 5; ++i) f.SetPoint(i, {0, -(i - 2) * g, deck});
   for (int k = 1; k <= 5; ++k) {
@@ -183,7 +183,7 @@ void BuildCatamaran(BoatFigure& f) {
   // Port hull 0..7, starboard hull 8..15 (bow, three outer points, stern, three inner points);
   // point 16 the middle of the front beam.
   const double g = f.g;
-  const double spacing = 0.85 * f.u * f.spec->beam;
+  const double spacing = 0.85 * f.u * f.shape->beam;
   const double hw = 0.22 * f.u * (f.look == BoatLook::OffshoreCatamaran ? 1.5 : 1.0);
   const double deck = f.freeboard;
   const double aftOf[4] = {-3.1 * g, -1.8 * g, 0.3 * g, 2.0 * g};

@@ -15,7 +15,7 @@ bool SitsOnRail(BoatLook look) {
 }
 
 bool OnTrapeze(const BoatFigure& f, int member, int hike) {
-  if (!f.spec->trapeze || hike < 2) return false;
+  if (!f.shape->trapeze || hike < 2) return false;
   return member == 2 || f.look == BoatLook::Skiff || f.look == BoatLook::Catamaran;
 }
 
@@ -92,7 +92,7 @@ int CrewHikeOf(const BoatFigure& f, int member) {
 }
 
 void DrawCrewMember(BoatFigure& f, int member) {
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double size = f.crewSize;
   const double aft = s.crewAft[member - 1] * f.g;
   const int hike = CrewHikeOf(f, member);

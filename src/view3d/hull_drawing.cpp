@@ -49,13 +49,13 @@ void DrawBootStripe(BoatFigure& f, std::initializer_list<int> deckPoints) {
 void DrawMonohull(BoatFigure& f) {
   const Color hull = f.hullColor;
   if (ShowsStarboard(f.rho)) {
-    f.FillPolygon(Side(f, {5, 10, 9, 8, 7, 6}), hull, palette::kHullOutline);
-    DrawBootStripe(f, {5, 10, 9, 8, 7, 6});
+    f.FillPolygon(Side(f, {5, 10, 9, 8, 7, 6, 11}), hull, palette::kHullOutline);
+    DrawBootStripe(f, {5, 10, 9, 8, 7, 6, 11});
     f.Record(BoatPart::HullStarboard);
   }
   if (ShowsPort(f.rho)) {
-    f.FillPolygon(Side(f, {5, 12, 13, 14, 15, 16}), hull, palette::kHullOutline);
-    DrawBootStripe(f, {5, 12, 13, 14, 15, 16});
+    f.FillPolygon(Side(f, {5, 12, 13, 14, 15, 16, 11}), hull, palette::kHullOutline);
+    DrawBootStripe(f, {5, 12, 13, 14, 15, 16, 11});
     f.Record(BoatPart::HullPort);
   }
   if (std::abs(f.rho) < 90) {
@@ -65,7 +65,7 @@ void DrawMonohull(BoatFigure& f) {
   }
 
   // The deck, and the open cockpit of the boats that have one.
-  const bool teak = f.spec->teakDeck;
+  const bool teak = f.shape->teakDeck;
   f.FillPolygon({f.P(5), f.P(10), f.P(9), f.P(8), f.P(7), f.P(6), f.P(11), f.P(16), f.P(15), f.P(14),
                  f.P(13), f.P(12)},
                 teak ? palette::kDeckTeak : palette::kDeckLight, palette::kHullOutline);
@@ -109,7 +109,7 @@ void DrawCatamaranHulls(BoatFigure& f) {
   const int farHull = f.rho > 0 ? 0 : 1;  // the starboard hull is nearer when its side shows
   DrawCatHull(f, farHull);
   if (std::abs(f.rho) < 91) {
-    const double in = 0.85 * f.u * f.spec->beam - 0.15 * f.u;
+    const double in = 0.85 * f.u * f.shape->beam - 0.15 * f.u;
     const double z = f.freeboard * 0.9;
     f.FillPolygon({f.Turn({-in, -0.1 * f.g, z}), f.Turn({in, -0.1 * f.g, z}), f.Turn({in, 1.75 * f.g, z}),
                    f.Turn({-in, 1.75 * f.g, z})},
@@ -163,7 +163,7 @@ void DrawBox(BoatFigure& f, double halfWidth, double front, double back, double 
 
 Vec3 Waterline(const BoatFigure& f, Vec3 deck) {
   if (f.catamaran) {
-    const double centre = deck.lat > 0 ? 0.85 * f.u * f.spec->beam : -0.85 * f.u * f.spec->beam;
+    const double centre = deck.lat > 0 ? 0.85 * f.u * f.shape->beam : -0.85 * f.u * f.shape->beam;
     return {centre + (deck.lat - centre) * 0.7, deck.aft * 0.97, 0};
   }
   return {deck.lat * 0.8, deck.aft * Overhang(f.look), 0};
@@ -178,22 +178,24 @@ void DrawHull(BoatFigure& f) {
 }
 
 void DrawBowWaves(BoatFigure& f) {
+  // A low wedge of foam that curls up at the stem and trails off along the waterline.
   const Vec3 stem = Waterline(f, f.Get(5));
-  const double lift = 0.3 * f.g * std::min(1.5, f.speedTenths / 60.0);
+  const double lift = 0.2 * f.g * std::min(1.5, f.speedTenths / 60.0);
   const double spread = std::max(HalfBeamAt(f, 0), 0.3 * f.g);
   for (int side : {-1, 1}) {
     const bool shown = side < 0 ? (f.rho < 15 || f.rho > 170) : (f.rho > -15 || f.rho < -170);
     if (!shown) continue;
-    const std::vector<Point> wave = {f.Turn(stem), f.Turn({side * 0.5 * spread, stem.aft + 0.7 * f.g, lift}),
-                                     f.Turn({side * 0.95 * spread, stem.aft + 1.6 * f.g, 0}),
-                                     f.Turn({side * 0.6 * spread, stem.aft + 1.2 * f.g, 0})};
+    const std::vector<Point> wave = {f.Turn({0, stem.aft - 0.05 * f.g, 0.4 * lift}),
+                                     f.Turn({side * 0.55 * spread, stem.aft + 0.45 * f.g, lift}),
+                                     f.Turn({side * 1.15 * spread, stem.aft + 2.0 * f.g, 0}),
+                                     f.Turn({side * 0.75 * spread, stem.aft + 1.3 * f.g, -0.05 * f.g})};
     f.FillPolygon(wave, palette::kFoam, f.mono ? palette::kBlack : palette::kFoam);
     f.Record(side < 0 ? BoatPart::BowWavePort : BoatPart::BowWaveStarboard);
   }
 }
 
 void DrawFittings(BoatFigure& f) {
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double deck = f.freeboard;
   const double top = deck + f.mastHeight;
   const double hounds = deck + (s.jibHeight > 0 ? s.jibHeight : 0.8) * f.mastHeight;
@@ -305,7 +307,7 @@ void DrawTiller(BoatFigure& f) {
   Line(f, head, end);
   if (f.catamaran) {
     // The cross bar joins the two rudders.
-    const double reach = 0.85 * f.u * f.spec->beam;
+    const double reach = 0.85 * f.u * f.shape->beam;
     f.Pen(palette::kMast, f.PenWidth(0.04));
     Line(f, {-reach, 1.9 * g, f.freeboard}, {reach, 1.9 * g, f.freeboard});
   }
@@ -314,7 +316,7 @@ void DrawTiller(BoatFigure& f) {
 
 void DrawWheel(BoatFigure& f) {
   const double g = f.g;
-  const double aft = (f.spec->crewAft[0] - 0.35) * g;
+  const double aft = (f.shape->crewAft[0] - 0.35) * g;
   const double r = 0.32 * g;
   const Vec3 hub = {0, aft, f.freeboard + r + 0.05 * g};
   f.Pen(palette::kMast, f.PenWidth(0.04));

@@ -10,8 +10,14 @@ namespace {
 
 Color SailFace(const BoatFigure& f) {
   // One face of a sail is lit, the other in shade: which one shows tells the tack at a glance.
-  if (f.spec->laminate) return f.leeSideSeen ? palette::kSailLaminateShade : palette::kSailLaminate;
-  return f.leeSideSeen ? palette::kSailShade : palette::kSailCloth;
+  const bool shade = f.leeSideSeen;
+  switch (f.shape->cloth) {
+    case SailCloth::Cream: return shade ? palette::kSailCreamShade : palette::kSailCream;
+    case SailCloth::Laminate: return shade ? palette::kSailLaminateShade : palette::kSailLaminate;
+    case SailCloth::Smoke: return shade ? palette::kSailSmokeShade : palette::kSailSmoke;
+    case SailCloth::Carbon: return shade ? palette::kSailCarbonShade : palette::kSailCarbon;
+    default: return shade ? palette::kSailShade : palette::kSailCloth;
+  }
 }
 
 void SailBrush(BoatFigure& f, bool hollow) {
@@ -107,7 +113,7 @@ void DrawMain(BoatFigure& f) {
   const World& w = f.w;
   const bool hollow = f.boat == 1 && (w.MainTransparent || w.AllSailsTransparent);
   const Point gooseneck = f.Turn({0, 0, f.boomZ});
-  const Color spar = f.spec->carbon ? palette::kMastCarbon : palette::kMast;
+  const Color spar = f.shape->carbon ? palette::kMastCarbon : palette::kMast;
 
   SailBrush(f, hollow);
   f.Pen(palette::kSailEdge);
@@ -119,18 +125,26 @@ void DrawMain(BoatFigure& f) {
     f.c.Polygon({l5, f.P(22), f.P(20), f.P(19), f.P(18), l1});
   }
 
-  if (f.spec->main == MainStyle::Sprit) {
+  if (f.shape->cloth == SailCloth::Striped && !hollow && !f.mono && f.g >= 4) {
+    // Two coloured bands across the upper main, as beach catamarans wear them.
+    for (int k = 0; k < 2; ++k) {
+      const double t0 = 0.5 + 0.14 * k, t1 = t0 + 0.09;
+      f.FillPolygon({MainLuff(f, t0), f.Turn(MainLeech3(f, t0)), f.Turn(MainLeech3(f, t1)), MainLuff(f, t1)},
+                    palette::kSailStripes[k], palette::kSailStripes[k]);
+    }
+  }
+  if (f.shape->main == MainStyle::Sprit) {
     f.Pen(spar, f.PenWidth(0.04));
     Segment(f, MainLuff(f, 0.3), f.P(18));
   }
-  if (f.spec->main == MainStyle::SquareTop && f.g >= 6 && !hollow) {
+  if (f.shape->main == MainStyle::SquareTop && f.g >= 6 && !hollow) {
     f.Pen(palette::kBatten);
     Segment(f, f.P(20), f.P(22));
     if (f.Has(29)) Segment(f, f.P(19), f.P(29));
   }
   if (f.user && !hollow) {
     const int sail = w.SailAngles[f.boat];
-    const double boom = f.spec->boomLength * f.g;
+    const double boom = f.shape->boomLength * f.g;
     const double a = sail * kDegToRad;
     const Vec3 chord = {f.Leeward() * std::sin(a), std::cos(a), 0};
     const Vec3 windward = {-f.Leeward() * std::cos(a), std::sin(a), 0};
@@ -265,9 +279,9 @@ void DrawChordLines(BoatFigure& f) {
 void DrawMast(BoatFigure& f) {
   const Point foot = f.Turn({0, 0, f.freeboard});
   const Point top = f.Turn({0, 0, f.freeboard + f.mastHeight});
-  f.Pen(f.spec->carbon ? palette::kMastCarbon : palette::kMast, std::max(1, f.PenWidth(0.06)));
+  f.Pen(f.shape->carbon ? palette::kMastCarbon : palette::kMast, std::max(1, f.PenWidth(0.06)));
   Segment(f, foot, top);
-  if (f.spec->standingRig && f.g >= 8 && !f.catamaran) {
+  if (f.shape->standingRig && f.g >= 8 && !f.catamaran) {
     const double z = f.freeboard + 0.5 * f.mastHeight;
     const double half = 0.45 * f.halfBeam;
     f.Pen(palette::kRigging, std::max(1, f.PenWidth(0.03)));

@@ -25,7 +25,7 @@ double Clamp(double v, double lo, double hi) { return std::max(lo, std::min(hi, 
 
 void BuildMain(BoatFigure& f) {
   const World& w = f.w;
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double g = f.g;
   const int sail = w.SailAngles[f.boat];
   // A flapping main (negative sail angle) swings to windward.
@@ -66,7 +66,7 @@ void BuildMain(BoatFigure& f) {
 
 void BuildJib(BoatFigure& f) {
   const World& w = f.w;
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double g = f.g;
   double height = s.jibHeight;
   double foot = s.jibFoot;
@@ -137,7 +137,7 @@ Vec3 Flat(Vec3 v) {
 
 void BuildSpinnaker(BoatFigure& f) {
   const World& w = f.w;
-  const LookSpec& s = *f.spec;
+  const Proportions& s = *f.shape;
   const double g = f.g;
   // The foretriangle's base sets the spinnaker's size; ours is a little short of the stem.
   const double j = f.catamaran ? 2.2 * g : -0.72 * f.Get(5).aft;
@@ -205,7 +205,7 @@ void BuildSailOutlines(BoatFigure& f) {
   f.jibPoints = false;
   if (f.sailless) return;
   BuildMain(f);
-  if (f.w.HullClass > 1 && f.spec->jibHeight > 0) BuildJib(f);
+  if (f.w.HullClass > 1 && f.shape->jibHeight > 0) BuildJib(f);
   // Only boats below the far row work out the spinnaker; the whisker pole's jib is built above.
   if (f.spinnakerFlying && !f.far && f.budget > 38 && f.w.HullClass > 2 && f.w.HullClass != 9) {
     BuildSpinnaker(f);

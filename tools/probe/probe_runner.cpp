@@ -239,16 +239,16 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
     if (!canvas_->SavePng(words[1])) return error("cannot write " + words[1]);
     return true;
   }
-  if (cmd == "plan") {
-    if (!argCount(1)) return error("usage: plan FILE");
-    if (!SavePlanPlot(w, words[1])) return error("cannot write " + words[1]);
-    out << "plan: depth at boat " << DepthAt(w, static_cast<int>(w.BoatX[1]), static_cast<int>(w.BoatY[1])) << "\n";
-    return true;
-  }
   if (cmd == "boat") {
     if (words.size() > 2) return error("usage: boat [FILE]");
     DrawBoatSheet(w, *canvas_);
     if (words.size() == 2 && !canvas_->SavePng(words[1])) return error("cannot write " + words[1]);
+    return true;
+  }
+  if (cmd == "plan") {
+    if (!argCount(1)) return error("usage: plan FILE");
+    if (!SavePlanPlot(w, words[1])) return error("cannot write " + words[1]);
+    out << "plan: depth at boat " << DepthAt(w, static_cast<int>(w.BoatX[1]), static_cast<int>(w.BoatY[1])) << "\n";
     return true;
   }
   if (cmd == "save") {

@@ -1,0 +1,346 @@
+// The boat drawing: which boats are drawn, which parts, and in which order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "app/paint.h"
+#include "view3d/boat_drawing.h"
+#include "view3d/camera.h"
+#include "view3d/palette.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr int kBottom = 460;  // scene bottom of a 1280x720 frame
+
+struct TypeSetup {
+  int boatType, hullClass, flag, spinnakerKind;
+};
+// Flag: 1 optimist, 2 catamaran, 3 offshore catamaran, 4 skiff, 5 sportboat, 6 scow.
+constexpr TypeSetup kTypes[] = {{1, 1, 1, 0},  {2, 1, 0, 0},  {4, 2, 0, 0},  {6, 3, 0, 0},
+                                {7, 3, 4, 3},  {9, 5, 0, 0},  {10, 9, 2, 0}, {11, 10, 3, 3},
+                                {12, 6, 0, 0}, {13, 6, 5, 3}, {14, 7, 0, 0}, {15, 6, 6, 3}};
+
+void SetType(World& w, const TypeSetup& t) {
+  w.BoatType = t.boatType;
+  w.HullClass = t.hullClass;
+  w.IsOptimist = t.flag == 1;
+  w.IsCatamaran = t.flag == 2 || t.flag == 3;
+  w.IsOffshoreCatamaran = t.flag == 3;
+  w.IsSkiff = t.flag == 4;
+  w.IsSportboat = t.flag == 5;
+  w.IsScow = t.flag == 6;
+  w.SpinnakerKind = t.spinnakerKind;
+}
+
+struct Fixture {
+  std::unique_ptr<World> world = std::make_unique<World>();
+  Canvas canvas{1280, 720};
+  World& w = *world;
+
+  explicit Fixture(int zoom = 2) {
+    ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
+    SetType(w, kTypes[8]);  // keelboat
+    w.HelmSign = -1;
+    w.CameraDistance = zoom;
+    w.BoatCount = 4;
+    for (int b = 1; b <= 4; ++b) Pose(b, 315, 1, 45, 60);
+    UpdateViewDirection(w);
+    SetSceneGeometry(w, Rect{0, 0, 1280, kBottom});
+    canvas.FillRect(Rect{0, 0, 1280, 720}, palette::kWater);
+  }
+
+  // Heading, tack, true wind angle and speed in tenths; the wind comes from the side of the tack.
+  void Pose(int b, int heading, int tack, int twa, int speed) {
+    w.BoatHeadings[b] = heading;
+    w.BoatTack[b] = tack;
+    w.TrueWindAngles[b] = twa;
+    w.WindDirectionAtBoat[b] = NormalizeDegrees(heading + tack * twa);
+    w.HeelAngles[b] = twa < 90 ? 12 : 2;
+    w.SailAngles[b] = twa < 90 ? 6 : 60;
+    w.BoatSpeedTenths[b] = speed;
+    w.BoatSpeeds[b] = speed;
+  }
+
+  // Sets the view so that boat b is seen at relative heading rho.
+  void SeeAt(int b, int rho) { w.ViewDirection = NormalizeDegrees(w.BoatHeadings[b] - rho); }
+
+  std::vector<BoatPart> Draw(int b, int x = 640, int y = 380) {
+    DrawBoat(w, canvas, x, y, b, 1, kBottom, w.SceneTop);
+    std::vector<BoatPart> parts;
+    for (int i = 0; i < w.DrawnPartCount; ++i) parts.push_back(static_cast<BoatPart>(w.DrawnParts[i]));
+    return parts;
+  }
+};
+
+bool Has(const std::vector<BoatPart>& parts, BoatPart p) {
+  return std::find(parts.begin(), parts.end(), p) != parts.end();
+}
+
+int IndexOf(const std::vector<BoatPart>& parts, BoatPart p) {
+  return static_cast<int>(std::find(parts.begin(), parts.end(), p) - parts.begin());
+}
+
+TEST(BoatDrawing, CullsAtTheEdgesOfTheScene) {
+  Fixture f;
+  const int left = -1280 / 20, right = 1280 * 21 / 20;
+  EXPECT_FALSE(f.Draw(2, left).empty());
+  EXPECT_TRUE(f.Draw(2, left - 1).empty());
+  EXPECT_FALSE(f.Draw(2, right).empty());
+  EXPECT_TRUE(f.Draw(2, right + 1).empty());
+  EXPECT_TRUE(f.Draw(2, 640, f.w.SceneTop).empty());
+  EXPECT_FALSE(f.Draw(2, 640, f.w.SceneTop + 1).empty());
+  EXPECT_FALSE(f.Draw(2, 640, kBottom).empty());
+  EXPECT_TRUE(f.Draw(2, 640, kBottom + 1).empty());
+  // Illustrations place their boats anywhere, and a scene without depth still has a size.
+  f.w.IllustrationMode = 2;
+  EXPECT_FALSE(f.Draw(2, left - 200, 0).empty());
+  DrawBoat(f.w, f.canvas, 640, 300, 2, 1, 300, 300);
+  EXPECT_GT(f.w.DrawnPartCount, 0);
+}
+
+TEST(BoatDrawing, RemembersTheUsersBoat) {
+  Fixture f;
+  f.SeeAt(1, -30);
+  f.Draw(1, 600, 390);
+  EXPECT_EQ(f.w.UserBoatScreenX, 600);
+  EXPECT_EQ(f.w.UserBoatScreenY, 390);
+  EXPECT_EQ(f.w.RelativeHeading, -30);
+  f.SeeAt(2, 50);  // a fleet boat leaves both alone
+  f.Draw(2, 200, 300);
+  EXPECT_EQ(f.w.UserBoatScreenX, 600);
+  EXPECT_EQ(f.w.RelativeHeading, -30);
+}
+
+TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {
+  Fixture f;
+  for (int b = 1; b <= 2; ++b) {
+    f.Pose(b, 315, 1, 160, 70);
+    f.w.SpinnakerFlying[b] = 1;
+  }
+  f.SeeAt(2, 0);
+  const int farRow = (kBottom + 3 * f.w.SceneTop) / 4;
+  EXPECT_TRUE(Has(f.Draw(2, 640, farRow), BoatPart::Spinnaker));
+  EXPECT_EQ(f.w.PointBudget, 56);
+  const auto far = f.Draw(2, 640, farRow - 1);
+  EXPECT_FALSE(Has(far, BoatPart::Spinnaker));
+  EXPECT_TRUE(Has(far, BoatPart::Main));
+  EXPECT_EQ(f.w.PointBudget, 38);
+  // Two points fewer for a fleet boat well above the far row; the user's boat keeps them.
+  f.Draw(2, 640, farRow - 720 / 10 - 1);
+  EXPECT_EQ(f.w.PointBudget, 36);
+  f.SeeAt(1, 0);
+  EXPECT_FALSE(Has(f.Draw(1, 640, farRow - 720 / 10 - 1), BoatPart::Spinnaker));
+  EXPECT_EQ(f.w.PointBudget, 38);
+}
+
+TEST(BoatDrawing, HullSidesByTheSideShown) {
+  Fixture f;
+  f.SeeAt(1, 0);  // straight from astern: the transom only
+  auto parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::Transom));
+  EXPECT_FALSE(Has(parts, BoatPart::HullStarboard));
+  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
+  f.SeeAt(1, 180);  // head-on: both sides, no transom
+  parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
+  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
+  EXPECT_FALSE(Has(parts, BoatPart::Transom));
+  f.SeeAt(1, 90);  // heading right across the screen: the starboard side faces the camera
+  parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
+  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
+  EXPECT_FALSE(Has(parts, BoatPart::Transom));
+  EXPECT_GT(f.w.OutlineScreenX[5], 640);                      // the bow points right
+  EXPECT_GT(f.w.OutlineScreenY[8], f.w.OutlineScreenY[14]);  // and starboard is nearer
+  f.SeeAt(1, -170);
+  parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
+  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
+}
+
+TEST(BoatDrawing, CommitteeBoatLiesHeadToWindWithHullFlagAndStaffOnly) {
+  Fixture f;
+  f.w.WindDirection = 200;
+  f.w.BoatHeadings[0] = 17;  // whatever its slot holds
+  f.w.ViewDirection = 200;   // looking along the wind: the boat is seen from astern
+  auto parts = f.Draw(0);
+  EXPECT_EQ(f.w.OutlineScreenX[5], 640);
+  EXPECT_LT(f.w.OutlineScreenY[5], f.w.OutlineScreenY[11]);
+  f.w.ViewDirection = 290;  // the wind from the left: the bow points left
+  parts = f.Draw(0);
+  EXPECT_LT(f.w.OutlineScreenX[5], 640);
+  ASSERT_FALSE(parts.empty());
+  EXPECT_EQ(parts.back(), BoatPart::Flag);
+  for (BoatPart p : parts) {
+    EXPECT_TRUE(p == BoatPart::HullStarboard || p == BoatPart::HullPort || p == BoatPart::Transom ||
+                p == BoatPart::Deck || p == BoatPart::Flag)
+        << static_cast<int>(p);
+  }
+  EXPECT_EQ(f.w.PointBudget, 16);
+}
+
+TEST(BoatDrawing, SailsAndCrewOrderedBySideOfTheMainSeen) {
+  Fixture f;
+  f.w.SkipperHike = f.w.Crew1Hike = f.w.Crew2Hike = 2;
+  // Starboard tack seen from starboard (the windward side): the jib lies behind the main and
+  // the crew hiking to windward in front of it.
+  f.SeeAt(2, 90);
+  auto parts = f.Draw(2);
+  EXPECT_EQ(f.w.LeeSideSeen, 1);
+  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
+  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew1));
+  EXPECT_EQ(parts.back(), BoatPart::Mast);
+  // Port tack seen from the same side is the mirror image: crew, main, jib.
+  f.Pose(2, 315, -1, 45, 60);
+  for (int rho : {90, 170}) {
+    f.SeeAt(2, rho);
+    parts = f.Draw(2);
+    EXPECT_EQ(f.w.LeeSideSeen, 0) << rho;
+    EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Main)) << rho;
+    EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Jib)) << rho;
+  }
+  f.SeeAt(2, -90);
+  f.Draw(2);
+  EXPECT_EQ(f.w.LeeSideSeen, 1);
+  // Seen from astern the forward crew come first and the skipper last; from ahead the reverse.
+  f.Pose(2, 315, -1, 45, 60);
+  f.SeeAt(2, 170);
+  parts = f.Draw(2);
+  EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Crew3));
+  f.SeeAt(2, 10);
+  parts = f.Draw(2);
+  EXPECT_EQ(f.w.LeeSideSeen, 1);
+  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
+  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew3));
+  EXPECT_LT(IndexOf(parts, BoatPart::Crew3), IndexOf(parts, BoatPart::Crew1));
+}
+
+TEST(BoatDrawing, CrewMembersByClass) {
+  Fixture f;
+  f.SeeAt(2, 170);
+  for (const TypeSetup& t : kTypes) {
+    SetType(f.w, t);
+    const auto parts = f.Draw(2);
+    const int h = t.hullClass;
+    EXPECT_TRUE(Has(parts, BoatPart::Crew1)) << t.boatType;
+    EXPECT_EQ(Has(parts, BoatPart::Crew2), h > 1) << t.boatType;
+    EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8) << t.boatType;
+    EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7) << t.boatType;
+    EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1) << t.boatType;
+    EXPECT_EQ(Has(parts, BoatPart::CatHulls), t.flag == 2 || t.flag == 3) << t.boatType;
+  }
+}
+
+TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
+  for (int zoom = 1; zoom <= 4; ++zoom) {
+    Fixture f(zoom);
+    for (const TypeSetup& t : kTypes) {
+      SetType(f.w, t);
+      for (bool running : {false, true}) {
+        f.Pose(1, 315, 1, running ? 165 : 45, 60);
+        const bool spinnaker = running && t.hullClass > 1 && t.hullClass != 9;
+        f.w.SpinnakerFlying[1] = spinnaker;
+        for (int rho = -179; rho <= 180; rho += 37) {
+          f.SeeAt(1, rho);
+          const auto parts = f.Draw(1, 640, 400);
+          ASSERT_TRUE(Has(parts, BoatPart::Main)) << t.boatType;
+          EXPECT_TRUE(Has(parts, BoatPart::Mast));
+          EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && t.hullClass != 2) << t.boatType;
+          EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && t.hullClass == 2) << t.boatType;
+          for (int i = 0; i < f.w.PointBudget; ++i) {
+            EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << t.boatType << " point " << i;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(BoatDrawing, DrawingAgesTheWakeHistory) {
+  Fixture f;
+  f.SeeAt(1, 0);
+  for (int s = 0; s < kWakeLength; ++s) {
+    f.w.WakeX[1][s] = 0;
+    f.w.WakeY[1][s] = 2.0 * s;
+  }
+  auto parts = f.Draw(1);
+  ASSERT_TRUE(Has(parts, BoatPart::Wake));
+  EXPECT_EQ(f.w.WakeY[1][0], 0);
+  EXPECT_EQ(f.w.WakeY[1][1], 0);
+  EXPECT_EQ(f.w.WakeY[1][39], 76);
+  // No wake at 2.5 knots, while stopped, or at simulator speed 12.
+  f.Pose(1, 315, 1, 45, 25);
+  EXPECT_FALSE(Has(f.Draw(1), BoatPart::Wake));
+  f.Pose(1, 315, 1, 45, 60);
+  f.w.Stopped = 1;
+  EXPECT_FALSE(Has(f.Draw(1), BoatPart::Wake));
+  f.w.Stopped = 0;
+  f.w.SimSpeed = 12;
+  EXPECT_FALSE(Has(f.Draw(1), BoatPart::Wake));
+}
+
+TEST(BoatDrawing, FlyingCatamaranHullLeavesNoWake) {
+  Fixture f;
+  SetType(f.w, kTypes[6]);
+  f.SeeAt(1, 20);
+  f.w.HeelAngles[1] = 4;
+  auto parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::CatWakeLeeward));
+  EXPECT_TRUE(Has(parts, BoatPart::CatWakeWindward));
+  EXPECT_FALSE(Has(parts, BoatPart::Wake));
+  f.w.HeelAngles[1] = 9;
+  parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::CatWakeLeeward));
+  EXPECT_FALSE(Has(parts, BoatPart::CatWakeWindward));
+  EXPECT_FALSE(Has(parts, BoatPart::Telltales));  // not on catamarans
+  // At exactly 7 degrees the windward hull touches the water about half the time.
+  f.w.HeelAngles[1] = 7;
+  int windward = 0;
+  for (int i = 0; i < 200; ++i) windward += Has(f.Draw(1), BoatPart::CatWakeWindward);
+  EXPECT_GT(windward, 50);
+  EXPECT_LT(windward, 150);
+}
+
+TEST(BoatDrawing, TransparentMainOnlyOnTheUsersBoat) {
+  Fixture f;
+  f.Pose(1, 315, 1, 90, 60);
+  f.Pose(2, 315, 1, 90, 60);
+  f.w.SailAngles[1] = f.w.SailAngles[2] = 30;
+  auto sailPixel = [&](int b) {
+    f.canvas.FillRect(Rect{0, 0, 1280, 720}, palette::kWater);
+    f.SeeAt(b, 90);
+    f.Draw(b);
+    // Midway between the boom's end and the head, pulled toward the mast: inside the main.
+    const int x = (f.w.OutlineScreenX[17] + f.w.OutlineScreenX[20] + 2 * 640) / 4;
+    const int y = (f.w.OutlineScreenY[17] + f.w.OutlineScreenY[20]) / 2;
+    return f.canvas.GetPixel(x, y);
+  };
+  EXPECT_NE(sailPixel(1), palette::kWater);
+  f.w.MainTransparent = 1;
+  EXPECT_EQ(sailPixel(1), palette::kWater);
+  EXPECT_NE(sailPixel(2), palette::kWater);
+}
+
+TEST(BoatDrawing, TelltalesAndChordLinesOnTheUsersSails) {
+  Fixture f;
+  f.SeeAt(1, 90);
+  auto parts = f.Draw(1);
+  EXPECT_TRUE(Has(parts, BoatPart::Telltales));
+  EXPECT_FALSE(Has(parts, BoatPart::ChordLines));
+  EXPECT_FALSE(Has(f.Draw(2), BoatPart::Telltales));
+  const int flowingTailY = f.w.TelltaleScreenY[1];
+  f.w.MainStalled = 1;  // the leech telltales hang down
+  f.Draw(1);
+  EXPECT_GT(f.w.TelltaleScreenY[1], flowingTailY);
+  f.w.ChordLinesShown = 1;
+  EXPECT_TRUE(Has(f.Draw(1), BoatPart::ChordLines));
+  EXPECT_FALSE(Has(f.Draw(2), BoatPart::ChordLines));
+  f.w.SimpleGraphics = 1;
+  EXPECT_FALSE(Has(f.Draw(1), BoatPart::Telltales));
+}
+
+}  // namespace
