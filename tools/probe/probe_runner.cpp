@@ -219,6 +219,12 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
     if (cmd == "release") LeftButtonUp(w, x, y);
     return true;
   }
+  if (cmd == "wheel") {
+    int delta = 0;
+    if (!argCount(1) || !ParseInt(words[1], &delta)) return error("usage: wheel D");
+    MouseWheel(w, delta);
+    return true;
+  }
   if (cmd == "texts") {
     for (const TextLogEntry& t : canvas_->TextLog()) out << "text " << t.x << " " << t.y << " " << Quote(t.text) << "\n";
     return true;

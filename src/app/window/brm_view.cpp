@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -86,6 +87,22 @@ void CBRMView::Redraw() {
 }
 
 void CBRMView::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  // Alt goes to the menu bar's mnemonics; the framework's Ctrl accelerators (new, open,
+  // save, the editing keys) have no effect in this window and never reach the key handler.
+  if (mods & Qt::AltModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (mods & Qt::ControlModifier) {
+    switch (event->key()) {
+      case Qt::Key_N: case Qt::Key_O: case Qt::Key_S: case Qt::Key_Z: case Qt::Key_X:
+      case Qt::Key_C: case Qt::Key_V: case Qt::Key_Insert:
+        return;
+      default:
+        break;
+    }
+  }
   const QString text = event->text();
   const int key = VirtualKeyFromQt(event->key(), std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                                                      static_cast<std::size_t>(text.size())));
@@ -94,8 +111,13 @@ void CBRMView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   World& w = doc_.world();
-  KeyDown(w, key);
-  if (w.RepaintSuspended == 0) Schedule(rect());
+  const KeyResult result = KeyDown(w, key);
+  if (w.RepaintSuspended == 0) {
+    Schedule(rect());
+  } else if (result.paintOnce) {
+    // One frame for the changed page; RepaintSuspended keeps the loop from going on.
+    update();
+  }
 }
 
 void CBRMView::mouseMoveEvent(QMouseEvent* event) {
@@ -115,4 +137,9 @@ void CBRMView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   LeftButtonUp(doc_.world(), p.x(), p.y());
   Redraw();
+}
+
+void CBRMView::wheelEvent(QWheelEvent* event) {
+  MouseWheel(doc_.world(), event->angleDelta().y());
+  event->accept();
 }

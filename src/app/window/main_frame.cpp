@@ -6,12 +6,16 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "app/window/about_dialog.h"
 #include "app/window/brm_doc.h"
 #include "app/window/brm_view.h"
+#include "app/window/design_dialog.h"
+#include "app/window/program_icon.h"
 #include "world/world.h"
 
 CMainFrame::CMainFrame(CBRMDoc& doc) : doc_(doc) {
   setWindowTitle(QStringLiteral("Brisamar"));
+  setWindowIcon(ProgramIcon());
   view_ = new CBRMView(doc_, *this);
   setCentralWidget(view_);
 
@@ -50,7 +54,7 @@ void CMainFrame::BuildMenu(QMenu* menu, const std::vector<MenuNode>& nodes) {
         const Command* c = FindCommand(node.id);
         if (!c) break;
         QAction* action = menu->addAction(QString::fromUtf8(c->label));
-        action->setStatusTip(QString::fromUtf8(c->prompt));
+        action->setStatusTip(QString::fromUtf8(CommandPrompt(c->id)));
         actionIds_[action] = c->id;
         const int id = c->id;
         connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
@@ -64,7 +68,9 @@ void CMainFrame::ApplyUpdateRules(QMenu* menu) {
   for (QAction* action : menu->actions()) {
     auto it = actionIds_.find(action);
     if (it == actionIds_.end()) continue;
-    const CommandUi ui = EvaluateCommand(doc_.world(), it->second);
+    CommandUi ui = EvaluateCommand(doc_.world(), it->second);
+    // The framework's own status-bar item carries its check from the bar itself.
+    if (it->second == kIdStatusBar) ui.checked = statusBar()->isVisible();
     action->setEnabled(ui.enabled);
     action->setCheckable(ui.checked);
     action->setChecked(ui.checked);
@@ -72,20 +78,32 @@ void CMainFrame::ApplyUpdateRules(QMenu* menu) {
 }
 
 void CMainFrame::Execute(int id) {
-  WindowAction action = WindowAction::None;
   World& w = doc_.world();
-  if (!RunCommand(w, id, &action)) return;
+  if (!RunCommand(w, id, this)) return;
+  if (w.RepaintSuspended == 0) view_->Redraw();
+}
+
+void CMainFrame::Perform(WindowAction action) {
   switch (action) {
     case WindowAction::Exit:
       close();
-      return;
+      break;
     case WindowAction::ToggleStatusBar:
       statusBar()->setVisible(!statusBar()->isVisible());
       break;
-    default:
+    case WindowAction::AboutBox: {
+      AboutDialog about(this);
+      about.exec();
+      break;
+    }
+    case WindowAction::DesignDialog: {
+      DesignDialog design(doc_.world(), this);
+      design.exec();
+      break;
+    }
+    case WindowAction::None:
       break;
   }
-  if (w.RepaintSuspended == 0) view_->Redraw();
 }
 
 int CMainFrame::MenuBarHeight() const { return menuBar()->height(); }
@@ -94,4 +112,6 @@ void CMainFrame::FramePainted(long long paints) {
   if (frameLabel_) frameLabel_->setText(QStringLiteral("paints %1").arg(paints));
 }
 
+// Closing the window ends the program; the document, destroyed after the event loop,
+// saves the settings.
 void CMainFrame::closeEvent(QCloseEvent* event) { event->accept(); }

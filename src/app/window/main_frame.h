@@ -12,7 +12,7 @@ class CBRMView;
 class QAction;
 class QMenu;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CommandWindow {
   Q_OBJECT
 
  public:
@@ -21,6 +21,8 @@ class CMainFrame : public QMainWindow {
   int MenuBarHeight() const;
   // Called after every paint, with the number of paints so far.
   void FramePainted(long long paints);
+  // The window's part of a command: dialogs, the status bar, closing.
+  void Perform(WindowAction action) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,462 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "input/command_table.h"
+#include "world/world.h"
+
+namespace {
+
+std::unique_ptr<World> Fresh() { return std::make_unique<World>(); }
+
+// Every item under a node, in menu order, with the label of the sub-menu holding it.
+void Walk(const std::vector<MenuNode>& nodes, const std::string& menu,
+          const std::function<void(const std::string&, int)>& visit) {
+  for (const MenuNode& n : nodes) {
+    if (n.kind == MenuNode::Kind::Item) visit(menu, n.id);
+    if (n.kind == MenuNode::Kind::SubMenu) Walk(n.children, n.label, visit);
+  }
+}
+
+const MenuNode* SubMenu(const std::vector<MenuNode>& nodes, const std::string& label) {
+  for (const MenuNode& n : nodes) {
+    if (n.kind != MenuNode::Kind::SubMenu) continue;
+    if (n.label == label) return &n;
+    if (const MenuNode* inner = SubMenu(n.children, label)) return inner;
+  }
+  return nullptr;
+}
+
+TEST(CommandTable, MenuAndTableCoverEachOther) {
+  std::multiset<int> inMenu;
+  Walk(MenuBar(), "", [&](const std::string&, int id) {
+    const Command* c = FindCommand(id);
+    ASSERT_NE(c, nullptr) << id;
+    EXPECT_STRNE(c->label, "") << id;
+    inMenu.insert(id);
+  });
+  std::set<int> ids;
+  for (const Command& c : AllCommands()) {
+    EXPECT_TRUE(ids.insert(c.id).second) << "duplicate " << c.id;
+    const bool own = c.id >= 32771 && c.id <= 32973;
+    EXPECT_TRUE(own || c.id == kIdAbout || c.id == kIdExit || c.id == kIdStatusBar) << c.id;
+    // Only the two downwind manoeuvres have no menu item.
+    EXPECT_EQ(inMenu.count(c.id) > 0, c.id != 32972 && c.id != 32973) << c.id;
+    // Own commands carry an update rule; the framework's use its default.
+    EXPECT_EQ(c.enabled != nullptr, own) << c.id;
+    EXPECT_EQ(c.handler != nullptr, own) << c.id;
+  }
+  EXPECT_EQ(MenuBar().size(), 11u);
+  // The skiff is listed twice: in its place and as the boat-type menu's last item.
+  EXPECT_EQ(inMenu.count(32788), 2u);
+  const MenuNode* types = SubMenu(MenuBar(), "艇種 ");
+  ASSERT_NE(types, nullptr);
+  EXPECT_EQ(types->children.back().id, 32788);
+  for (const Command& c : AllCommands()) {
+    if (c.id != 32788) {
+      EXPECT_LE(inMenu.count(c.id), 1u) << c.id;
+    }
+  }
+}
+
+TEST(CommandTable, SeparatorsOnlyBetweenItems) {
+  std::function<void(const MenuNode&)> check = [&](const MenuNode& menu) {
+    const auto& ch = menu.children;
+    ASSERT_FALSE(ch.empty()) << menu.label;
+    EXPECT_NE(ch.front().kind, MenuNode::Kind::Separator) << menu.label;
+    EXPECT_NE(ch.back().kind, MenuNode::Kind::Separator) << menu.label;
+    for (std::size_t i = 1; i < ch.size(); ++i) {
+      EXPECT_FALSE(ch[i].kind == MenuNode::Kind::Separator && ch[i - 1].kind == MenuNode::Kind::Separator)
+          << menu.label << " at " << i;
+    }
+    for (const MenuNode& n : ch) {
+      if (n.kind == MenuNode::Kind::SubMenu) check(n);
+    }
+  };
+  for (const MenuNode& top : MenuBar()) check(top);
+}
+
+TEST(CommandTable, PromptsMissingExactlyWhereTheStringTableHasNone) {
+  std::set<int> expectedEmpty = {32966, 32968, 32969, 32971, 32973, 32834, 32835, 32836, 32837, 32840,
+                                 32958, 32959, 32960, 32961};
+  for (int id = 32792; id <= 32804; ++id) expectedEmpty.insert(id);
+  std::set<int> empty;
+  for (const Command& c : AllCommands()) {
+    if (std::string(CommandPrompt(c.id)).empty()) empty.insert(c.id);
+  }
+  EXPECT_EQ(empty, expectedEmpty);
+  EXPECT_STREQ(CommandPrompt(32839), " ");
+  EXPECT_STREQ(CommandPrompt(12345), "");
+}
+
+// The title screen enables the choices of boat, level, area, activity and wind and disables
+// the sailing commands; sailing, the reverse. Display, sheets, speed and help work in both.
+TEST(CommandTable, UpdateRulesAtTitleAndWhileSailing) {
+  struct Expect {
+    const char* menu;
+    bool atTitle;
+    bool sailing;
+  };
+  const Expect kMenus[] = {
+      {"艇種 ", true, false},          {"難易度(15：難) ", true, false}, {"セーリング ", true, false},
+      {"セーリングスキル ", true, false}, {"レーススキル ", true, false},  {"風", true, false},
+      {"シミュレータ速度(&S)", true, true}, {"ヘルプ(&H)", true, true},
+  };
+  // A keelboat (the built-in boat) in steering practice.
+  auto title = Fresh();
+  auto sailing = Fresh();
+  sailing->SailingState = 2;
+  for (const Expect& e : kMenus) {
+    const MenuNode* menu = SubMenu(MenuBar(), e.menu);
+    ASSERT_NE(menu, nullptr) << e.menu;
+    Walk(menu->children, e.menu, [&](const std::string&, int id) {
+      if (id == 32943 || id == 32948) return;  // need a jib, or sailing: tested below
+      EXPECT_EQ(EvaluateCommand(*title, id).enabled, e.atTitle) << e.menu << " " << id;
+      EXPECT_EQ(EvaluateCommand(*sailing, id).enabled, e.sailing) << e.menu << " " << id;
+    });
+  }
+  const std::map<int, std::pair<bool, bool>> kItems = {
+      {32789, {true, false}},  {32771, {false, true}}, {32772, {false, true}}, {32776, {false, true}},
+      {32777, {false, true}},  {32841, {false, true}}, {32849, {false, true}}, {32851, {false, true}},
+      {32930, {false, true}},  {32852, {true, true}},  {32854, {true, true}},  {32877, {true, true}},
+      {32790, {true, false}},  {32824, {true, false}}, {32952, {true, false}}, {32948, {false, true}},
+      {32934, {false, false}}, {32972, {false, true}}, {kIdExit, {true, true}},
+  };
+  for (const auto& [id, want] : kItems) {
+    EXPECT_EQ(EvaluateCommand(*title, id).enabled, want.first) << id;
+    EXPECT_EQ(EvaluateCommand(*sailing, id).enabled, want.second) << id;
+  }
+  EXPECT_FALSE(EvaluateCommand(*title, 99999).enabled);
+}
+
+TEST(CommandTable, BoatRulesFollowTheBoat) {
+  auto w = Fresh();
+  w->HullClass = 1;  // single-hander: no jib, no spinnaker, crew moves, has a centreboard
+  EXPECT_FALSE(EvaluateCommand(*w, 32943).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32882).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32897).enabled);
+  EXPECT_TRUE(EvaluateCommand(*w, 32908).enabled);
+  EXPECT_TRUE(EvaluateCommand(*w, 32773).checked);
+  w->HullClass = 3;
+  w->IsSkiff = 1;  // asymmetric spinnaker: no pole controls
+  EXPECT_TRUE(EvaluateCommand(*w, 32899).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32902).enabled);
+  w->HullClass = 10;
+  w->IsSkiff = 0;
+  w->IsOffshoreCatamaran = 1;
+  EXPECT_TRUE(EvaluateCommand(*w, 32897).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32905).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32912).enabled);
+  w->HullClass = 9;  // the beach catamaran flies no spinnaker
+  EXPECT_FALSE(EvaluateCommand(*w, 32897).enabled);
+  w->HullClass = 6;  // keelboat: no centreboard items checked or enabled
+  w->CentreboardUp = 0;
+  EXPECT_FALSE(EvaluateCommand(*w, 32773).enabled);
+  EXPECT_FALSE(EvaluateCommand(*w, 32773).checked);
+}
+
+TEST(CommandTable, ChoosingABoatChecksItOnTheTitleScreen) {
+  auto w = Fresh();
+  ASSERT_TRUE(RunCommand(*w, 32788));  // skiff
+  EXPECT_TRUE(EvaluateCommand(*w, 32788).checked);
+  EXPECT_FALSE(EvaluateCommand(*w, 32782).checked);
+  ASSERT_TRUE(RunCommand(*w, 32787));  // catamaran
+  EXPECT_TRUE(EvaluateCommand(*w, 32787).checked);
+  EXPECT_FALSE(EvaluateCommand(*w, 32788).checked);
+  ASSERT_TRUE(RunCommand(*w, 32968));  // offshore catamaran
+  EXPECT_EQ(w->HullClass, 10);
+  EXPECT_FALSE(EvaluateCommand(*w, 32787).checked);
+  EXPECT_TRUE(EvaluateCommand(*w, 32968).checked);
+  // Collision avoidance is sailed in the cruising sloop, checked at once.
+  ASSERT_TRUE(RunCommand(*w, 32817));
+  EXPECT_EQ(w->HullClass, 5);
+  EXPECT_TRUE(EvaluateCommand(*w, 32785).checked);
+  EXPECT_FALSE(EvaluateCommand(*w, 32968).checked);
+  // The single-handers cannot be chosen for man overboard.
+  w->ActivityMode = 6;
+  EXPECT_FALSE(RunCommand(*w, 32780));
+  EXPECT_NE(w->BoatType, 2);
+}
+
+TEST(CommandTable, SteppedValuesStopAtTheirBounds) {
+  auto w = Fresh();
+  w->SailingState = 2;
+  w->MainSheet = -2.0;
+  RunCommand(*w, 32854);
+  EXPECT_DOUBLE_EQ(w->MainSheet, -3.0);
+  RunCommand(*w, 32854);
+  EXPECT_DOUBLE_EQ(w->MainSheet, -3.0);
+  w->MainSheet = 46.0;
+  RunCommand(*w, 32855);
+  EXPECT_DOUBLE_EQ(w->MainSheet, 47.0);
+  EXPECT_EQ(w->MainAutoTrimActive, 0);
+
+  w->MiniViewZoom = 3;
+  RunCommand(*w, 32930);
+  EXPECT_EQ(w->MiniViewZoom, 2);
+  RunCommand(*w, 32930);
+  EXPECT_EQ(w->MiniViewZoom, 2);
+  w->MiniViewZoom = 128;
+  RunCommand(*w, 32931);
+  EXPECT_EQ(w->MiniViewZoom, 128);
+
+  w->HullClass = 6;
+  w->GuyAngle = 10;
+  RunCommand(*w, 32902);
+  EXPECT_EQ(w->GuyAngle, 5);
+  w->GuyAngle = 85;
+  RunCommand(*w, 32903);
+  EXPECT_EQ(w->GuyAngle, 90);
+  w->Crew1Hike = 2;
+  w->Crew2Hike = 1;
+  RunCommand(*w, 32910);
+  EXPECT_EQ(w->Crew1Hike, 2);
+  EXPECT_EQ(w->Crew2Hike, 2);
+  // The menu's look commands do not wrap.
+  w->LookAngle = 360;
+  RunCommand(*w, 32845);
+  EXPECT_EQ(w->LookAngle, 390);
+}
+
+TEST(CommandTable, AllAutomaticTrimFromThreeFlags) {
+  auto w = Fresh();
+  w->MainAutoTrimActive = 1;
+  w->JibAutoTrimActive = 1;
+  w->SpinnakerAutoTrimActive = 0;
+  w->GuyAutoTrimActive = 1;
+  RunCommand(*w, 32877);
+  EXPECT_EQ(w->SpinnakerAutoTrimActive, 1);
+  EXPECT_TRUE(EvaluateCommand(*w, 32877).checked);
+  RunCommand(*w, 32877);
+  EXPECT_EQ(w->MainAutoTrimActive + w->JibAutoTrimActive + w->SpinnakerAutoTrimActive + w->GuyAutoTrimActive, 0);
+
+  // A spinnaker sheet command turns its automatic trim off; the auto item only turns it on.
+  w->HullClass = 6;
+  RunCommand(*w, 32901);
+  RunCommand(*w, 32901);
+  EXPECT_TRUE(EvaluateCommand(*w, 32901).checked);
+  RunCommand(*w, 32900);
+  EXPECT_FALSE(EvaluateCommand(*w, 32901).checked);
+}
+
+TEST(CommandTable, TransparencyCycle) {
+  auto w = Fresh();
+  w->SailingState = 2;
+  w->MainTransparent = 1;
+  w->AllSailsTransparent = 0;
+  RunCommand(*w, 32851);
+  EXPECT_EQ(w->MainTransparent, 1);
+  EXPECT_EQ(w->AllSailsTransparent, 1);
+  EXPECT_TRUE(EvaluateCommand(*w, 32851).checked);
+  RunCommand(*w, 32851);
+  EXPECT_EQ(w->MainTransparent, 0);
+  EXPECT_EQ(w->AllSailsTransparent, 0);
+  // From nothing, one selection makes all three transparent.
+  RunCommand(*w, 32851);
+  EXPECT_EQ(w->MainTransparent + w->AllSailsTransparent, 2);
+}
+
+TEST(CommandTable, WindAndRaceRaiseTheEasiestLevel) {
+  auto w = Fresh();
+  w->Difficulty = 1;
+  RunCommand(*w, 32825);  // steady wind keeps level 1
+  EXPECT_EQ(w->Difficulty, 1);
+  RunCommand(*w, 32826);
+  EXPECT_EQ(w->Difficulty, 2);
+  EXPECT_EQ(w->WindSetting, 1);
+
+  w->Difficulty = 1;
+  w->WindSetting = 0;
+  w->BigFleet = 1;
+  RunCommand(*w, 32822);
+  EXPECT_EQ(w->Difficulty, 7);
+  EXPECT_EQ(w->WindSetting, 2);
+  EXPECT_EQ(w->BoatCount, 10);
+  EXPECT_EQ(w->ActivityMode, 14);
+  w->Difficulty = 4;
+  RunCommand(*w, 32966);
+  EXPECT_EQ(w->Difficulty, 4);
+  EXPECT_EQ(w->ActivityMode, 13);
+  EXPECT_EQ(w->JustStartCourseUpDown, 1);
+  EXPECT_TRUE(EvaluateCommand(*w, 32966).checked);
+  EXPECT_FALSE(EvaluateCommand(*w, 32821).checked);
+}
+
+TEST(CommandTable, HelpItemsOpenCloseAndSwitch) {
+  auto w = Fresh();
+  RunCommand(*w, 32942);
+  EXPECT_EQ(w->InstructionPage, 907);
+  EXPECT_EQ(w->LastInstructionPage, 907);
+  RunCommand(*w, 32944);
+  EXPECT_EQ(w->InstructionPage, 909);
+  RunCommand(*w, 32944);
+  EXPECT_EQ(w->InstructionPage, 0);
+  EXPECT_EQ(w->LastInstructionPage, 909);
+
+  // The first rules items open the page of whichever rules lesson is chosen.
+  w->ActivityMode = 7;
+  RunCommand(*w, 32920);
+  EXPECT_EQ(w->InstructionPage, 202);
+  w->ActivityMode = 10;
+  w->TutorialStep = 3;
+  RunCommand(*w, 32920);
+  EXPECT_EQ(w->InstructionPage, 102);
+  EXPECT_EQ(w->TutorialStep, 0);
+  EXPECT_FALSE(RunCommand(*w, 32923));  // power vessels belong to the traffic rules
+}
+
+TEST(CommandTable, SailPowerPresets) {
+  struct Case {
+    int hullClass;
+    int optimist;
+    int id;
+    int outhaul, forestay, mastBend, vang, sprit;
+  };
+  // Starting from outhaul 2, forestay 1, bend 2, vang 2, sprit 2.
+  const Case kCases[] = {
+      {5, 0, 32879, 1, 2, 1, 2, 2},  // cruising sloop: fixed rig, vang untouched
+      {5, 0, 32881, 3, 2, 1, 2, 2},
+      {7, 0, 32881, 3, 0, 3, 2, 2},  // offshore racer bends its mast
+      {3, 0, 32881, 3, 0, 2, 3, 2},  // dinghies use the vang instead
+      {3, 0, 32879, 1, 2, 2, 2, 2},
+      {1, 1, 32879, 1, 2, 2, 2, 1},  // OP dinghy eases its sprit
+  };
+  for (const Case& c : kCases) {
+    auto w = Fresh();
+    w->HullClass = c.hullClass;
+    w->IsOptimist = c.optimist;
+    ASSERT_TRUE(RunCommand(*w, c.id));
+    EXPECT_EQ(w->Outhaul, c.outhaul) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->Cunningham, c.outhaul) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->JibLuff, c.outhaul) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->Forestay, c.forestay) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->MastBend, c.mastBend) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->Vang, c.vang) << c.hullClass << " " << c.id;
+    EXPECT_EQ(w->SpritTension, c.sprit) << c.hullClass << " " << c.id;
+    EXPECT_TRUE(EvaluateCommand(*w, c.id).checked);
+  }
+  auto w = Fresh();
+  w->ActivityMode = 11;  // the sail-shape lesson sets the shape itself
+  EXPECT_FALSE(EvaluateCommand(*w, 32879).enabled);
+}
+
+TEST(CommandTable, VangKeepsThePresetWhereItIsNotPartOfIt) {
+  auto w = Fresh();
+  w->VangOutsidePreset = 1;
+  RunCommand(*w, 32880);
+  RunCommand(*w, 32863);
+  EXPECT_EQ(w->Vang, 3);
+  EXPECT_TRUE(EvaluateCommand(*w, 32880).checked);
+  w->VangOutsidePreset = 0;
+  RunCommand(*w, 32864);
+  EXPECT_FALSE(EvaluateCommand(*w, 32880).checked);
+  RunCommand(*w, 32880);
+  RunCommand(*w, 32857);  // any other shape command clears the preset
+  EXPECT_EQ(w->SailPowerPreset, 0);
+}
+
+TEST(CommandTable, RedrawAndTheFrameLoop) {
+  auto w = Fresh();
+  w->ViewWidth = 1280;
+  MenuOpened(*w);
+  ASSERT_TRUE(RunCommand(*w, 32917));
+  EXPECT_EQ(w->VerticalSteeringZone, 1);
+  EXPECT_EQ(w->RepaintSuspended, 1);  // this one alone leaves the loop stopped
+  MenuOpened(*w);
+  ASSERT_TRUE(RunCommand(*w, 32829));
+  EXPECT_EQ(w->RepaintSuspended, 0);
+  // A disabled command does nothing and keeps the loop stopped.
+  MenuOpened(*w);
+  EXPECT_FALSE(RunCommand(*w, 32776));
+  EXPECT_EQ(w->Stopped, 0);
+  EXPECT_EQ(w->RepaintSuspended, 1);
+  // The vertical zone needs room.
+  w->ViewWidth = 700;
+  EXPECT_FALSE(EvaluateCommand(*w, 32917).enabled);
+}
+
+TEST(CommandTable, DesignDialogRunsWithTheLoopStopped) {
+  struct Window : CommandWindow {
+    World* w = nullptr;
+    std::vector<std::pair<WindowAction, int>> seen;
+    void Perform(WindowAction a) override { seen.emplace_back(a, w->RepaintSuspended); }
+  };
+  auto w = Fresh();
+  Window window;
+  window.w = w.get();
+  w->BoatType = 12;
+  ASSERT_TRUE(RunCommand(*w, 32790, &window));
+  ASSERT_EQ(window.seen.size(), 1u);
+  EXPECT_EQ(window.seen[0].first, WindowAction::DesignDialog);
+  EXPECT_EQ(window.seen[0].second, 1);
+  EXPECT_EQ(w->RepaintSuspended, 0);
+  // Not for the boats whose design is fixed.
+  w->BoatType = 13;
+  w->IsSportboat = 1;
+  EXPECT_FALSE(RunCommand(*w, 32790, &window));
+  w->BoatType = 10;
+  w->IsSportboat = 0;
+  EXPECT_FALSE(EvaluateCommand(*w, 32790).enabled);
+  ASSERT_TRUE(RunCommand(*w, kIdAbout, &window));
+  EXPECT_EQ(window.seen.back().first, WindowAction::AboutBox);
+}
+
+TEST(CommandTable, NextSailingReopensALessonsFirstPage) {
+  struct Case {
+    int mode;
+    int page;
+    int introPending;
+  };
+  const Case kCases[] = {{10, 101, 1}, {7, 201, 1}, {12, 501, 1}, {2, 0, 1}, {11, 0, 1}, {0, 0, 0}, {14, 0, 0}};
+  for (const Case& c : kCases) {
+    auto w = Fresh();
+    w->SailingState = 2;
+    w->ActivityMode = c.mode;
+    w->ResultsShown = 1;
+    w->Stopped = 1;
+    w->CoachShown = 1;
+    w->LessonChoice = 3;
+    w->InstructionPage = 905;
+    w->TutorialStep = 2;
+    w->BoatX[1] = 50;
+    ASSERT_TRUE(RunCommand(*w, 32777));
+    EXPECT_EQ(w->SailingState, 0);
+    EXPECT_EQ(w->ResultsShown + w->Stopped + w->CoachShown + w->LessonChoice, 0) << c.mode;
+    EXPECT_EQ(w->InstructionPage, c.page) << c.mode;
+    EXPECT_EQ(w->LessonIntroPending, c.introPending) << c.mode;
+    EXPECT_EQ(w->TutorialStep, c.page ? 0 : 2) << c.mode;
+    EXPECT_EQ(w->BoatX[1], 0.0);
+  }
+}
+
+TEST(CommandTable, ManoeuvreCommands) {
+  auto w = Fresh();
+  w->SailingState = 2;
+  w->SimSeconds = 42;
+  w->HoldDownwindCourse = 1;
+  w->LookAngle = 180;
+  ASSERT_TRUE(RunCommand(*w, 32772));
+  EXPECT_EQ(w->AutoManoeuvre, 1);
+  EXPECT_EQ(w->LastTackTime[1], 42);
+  EXPECT_EQ(w->LookAngle, 0);
+  EXPECT_EQ(w->HoldDownwindCourse, 0);
+  ASSERT_TRUE(RunCommand(*w, 32771));
+  EXPECT_EQ(w->AutoManoeuvre, -1);
+  EXPECT_EQ(w->CloseHauledCommandUsed, 1);
+  w->ActivityMode = 3;  // upwind sailing: no close-hauled help
+  EXPECT_FALSE(RunCommand(*w, 32771));
+  w->AutopilotOff = 1;
+  EXPECT_FALSE(RunCommand(*w, 32772));
+  EXPECT_FALSE(RunCommand(*w, 32972));
+  // The handicap options change only before the clock starts.
+  w->SimSeconds = 0;
+  EXPECT_TRUE(EvaluateCommand(*w, 32932).enabled);
+  w->SimSeconds = 1;
+  EXPECT_FALSE(EvaluateCommand(*w, 32932).enabled);
+}
+
+}  // namespace

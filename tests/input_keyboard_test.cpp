@@ -1,0 +1,361 @@
+#include <gtest/gtest.h>
+
+#include <Qt>
+#include <memory>
+#include <string>
+
+#include "input/keyboard.h"
+#include "platform/key_codes.h"
+#include "platform/sound_sink.h"
+#include "world/world.h"
+
+namespace {
+
+struct KeyboardTest : ::testing::Test {
+  std::unique_ptr<World> world = std::make_unique<World>();
+  World& w = *world;
+  RecordingSoundSink sounds;
+  void SetUp() override { w.services.sound = &sounds; }
+  void Sailing() { w.SailingState = 2; }
+};
+
+TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndBack) {
+  Sailing();
+  w.ActivityMode = 14;
+  w.SimSpeed = 7;
+  w.SimSpeedDivisor = 333;
+  KeyDown(w, vk::kSpace);
+  EXPECT_EQ(w.SimSpeed, 1);
+  EXPECT_EQ(w.SimSpeedDivisor, 4616);
+  KeyDown(w, vk::kSpace);
+  EXPECT_EQ(w.SimSpeed, 7);
+  EXPECT_EQ(w.SimSpeedDivisor, 333);
+}
+
+TEST_F(KeyboardTest, PageUpAtTopSpeedStillSavesIt) {
+  w.SimSpeed = 15;
+  w.SimSpeedDivisor = 10;
+  w.SavedSimSpeed = 9;
+  KeyDown(w, vk::kPageUp);
+  EXPECT_EQ(w.SimSpeed, 15);
+  EXPECT_EQ(w.SavedSimSpeed, 15);
+  EXPECT_EQ(w.SavedSimSpeedDivisor, 10);
+  w.SimSpeed = 1;
+  KeyDown(w, vk::kPageDown);
+  EXPECT_EQ(w.SimSpeed, 1);
+  EXPECT_EQ(w.SavedSimSpeedDivisor, 4616);
+}
+
+TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
+  struct Case {
+    int page;
+    int key;
+    int expected;
+  };
+  const Case kCases[] = {
+      {104, vk::kPlus, 106},  {106, vk::kMinus, 104}, {110, vk::kPlus, 111}, {111, vk::kPlus, 111},
+      {101, vk::kMinus, 101}, {204, vk::kPlus, 205},  {205, vk::kPlus, 205}, {205, vk::kMinus, 204},
+      {513, vk::kPlus, 514},  {514, vk::kMinus, 513}, {912, vk::kPlus, 913}, {913, vk::kPlus, 913},
+      {913, vk::kMinus, 912}, {608, vk::kPlus, 609},  {609, vk::kPlus, 609}, {602, vk::kMinus, 601},
+      {1, vk::kPlus, 1},
+  };
+  for (const Case& c : kCases) {
+    auto fresh = std::make_unique<World>();
+    fresh->InstructionPage = c.page;
+    fresh->TutorialStep = 2;
+    fresh->JibSheet = 8;
+    fresh->SpinnakerSheet = 12;
+    KeyDown(*fresh, c.key);
+    EXPECT_EQ(fresh->InstructionPage, c.expected) << c.page << " " << c.key;
+    if (c.expected != c.page) {
+      EXPECT_EQ(fresh->TutorialStep, 0) << c.page;
+    }
+    // While a page is shown the keys never touch the sheets.
+    EXPECT_EQ(fresh->JibSheet, 8) << c.page;
+    EXPECT_EQ(fresh->SpinnakerSheet, 12) << c.page;
+  }
+}
+
+TEST_F(KeyboardTest, PlusAndMinusTrimTheHeadsailWithoutAPage) {
+  w.JibSheet = 24;
+  KeyDown(w, vk::kPlus);
+  EXPECT_EQ(w.JibSheet, 24);
+  EXPECT_EQ(w.JibAutoTrimActive, 0);
+  KeyDown(w, vk::kMinus);
+  EXPECT_EQ(w.JibSheet, 23);
+  w.SpinnakerSetCommand = 1;
+  w.SpinnakerSheet = 0;
+  KeyDown(w, vk::kMinus);
+  EXPECT_EQ(w.SpinnakerSheet, 0);
+  EXPECT_EQ(w.SpinnakerAutoTrimActive, 0);
+  KeyDown(w, vk::kPlus);
+  EXPECT_EQ(w.SpinnakerSheet, 1);
+  EXPECT_EQ(w.JibSheet, 23);
+}
+
+TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
+  Sailing();
+  w.InstructionPage = 103;
+  w.TutorialStepCount = 1;
+  w.TutorialStep = 0;
+  w.RepaintSuspended = 0;
+  w.MainAutoTrimActive = w.JibAutoTrimActive = w.SpinnakerAutoTrimActive = w.GuyAutoTrimActive = 1;
+  KeyResult r = KeyDown(w, 'A');
+  EXPECT_TRUE(r.paintOnce);
+  EXPECT_EQ(w.RepaintSuspended, 1);
+  EXPECT_EQ(w.TutorialStep, 1);
+  // The same key also toggles the automatic trim.
+  EXPECT_EQ(w.MainAutoTrimActive + w.JibAutoTrimActive + w.SpinnakerAutoTrimActive + w.GuyAutoTrimActive, 0);
+  KeyDown(w, 'A');
+  EXPECT_EQ(w.TutorialStep, 0);
+  // On a lesson's introduction the trim stays as it is.
+  w.LessonIntroPending = 1;
+  KeyDown(w, 'A');
+  EXPECT_EQ(w.MainAutoTrimActive, 1);
+  // Without a page A only toggles the trim and asks for nothing.
+  w.InstructionPage = 0;
+  w.LessonIntroPending = 0;
+  r = KeyDown(w, 'A');
+  EXPECT_FALSE(r.paintOnce);
+  EXPECT_EQ(w.TutorialStep, 1);
+}
+
+TEST_F(KeyboardTest, ArrowsWrapPastAFullTurn) {
+  struct Case {
+    int from;
+    int key;
+    int expected;
+  };
+  const Case kCases[] = {{-360, vk::kRight, 0}, {-330, vk::kRight, -360}, {360, vk::kLeft, 0},
+                         {330, vk::kLeft, 360}, {90, vk::kUp, 0},        {-90, vk::kDown, 180}};
+  for (const Case& c : kCases) {
+    w.LookAngle = c.from;
+    KeyDown(w, c.key);
+    EXPECT_EQ(w.LookAngle, c.expected) << c.from << " " << c.key;
+  }
+}
+
+TEST_F(KeyboardTest, AutopilotOffStopsTackAndCloseHauledOnly) {
+  Sailing();
+  w.AutopilotOff = 1;
+  KeyDown(w, 'T');
+  KeyDown(w, 'C');
+  EXPECT_EQ(w.AutoManoeuvre, 0);
+  EXPECT_TRUE(sounds.Requests().empty());
+  KeyDown(w, 'D');
+  EXPECT_EQ(w.BearAwayCommand, 1);
+  KeyDown(w, 'J');
+  EXPECT_EQ(w.GybeCommand, 1);
+  w.AutopilotOff = 0;
+  w.LookAngle = 90;
+  KeyDown(w, 'T');
+  EXPECT_EQ(w.AutoManoeuvre, 1);
+  EXPECT_EQ(w.LookAngle, 0);
+  ASSERT_FALSE(sounds.Requests().empty());
+  EXPECT_EQ(sounds.Requests().front().event, 12);
+  w.ActivityMode = 3;
+  KeyDown(w, 'C');
+  EXPECT_EQ(w.AutoManoeuvre, 1);
+}
+
+TEST_F(KeyboardTest, SpaceWalksARulesLesson) {
+  w.ActivityMode = 10;
+  KeyDown(w, vk::kSpace);  // start: the first page opens at once
+  EXPECT_EQ(w.SailingState, 1);
+  EXPECT_EQ(w.InstructionPage, 101);
+  EXPECT_EQ(w.LastInstructionPage, 101);
+  EXPECT_EQ(w.LessonIntroPending, 1);
+  w.SailingState = 2;
+  w.InstructionPage = 107;
+  w.LastInstructionPage = 107;
+  KeyDown(w, vk::kSpace);  // sailing: exactly N, back to the title and the first page
+  EXPECT_EQ(w.SailingState, 0);
+  EXPECT_EQ(w.InstructionPage, 101);
+  EXPECT_EQ(w.LastInstructionPage, 101);
+  EXPECT_EQ(w.RepaintSuspended, 0);
+}
+
+TEST_F(KeyboardTest, SpaceWalksTheSailTrimLesson) {
+  w.ActivityMode = 2;
+  KeyDown(w, vk::kSpace);
+  EXPECT_EQ(w.SailingState, 1);
+  EXPECT_EQ(w.LessonIntroPending, 1);
+  EXPECT_EQ(w.LessonChoice, 0);
+  w.SailingState = 2;
+  w.LessonIntroPending = 0;
+  w.InstructionPage = 2;
+  KeyDown(w, vk::kSpace);  // passes the introduction
+  EXPECT_EQ(w.LessonChoice, 1);
+  EXPECT_EQ(w.InstructionPage, 0);
+  const int speed = w.SimSpeed;
+  KeyDown(w, vk::kSpace);  // then slow motion
+  EXPECT_EQ(w.SimSpeed, speed == 1 ? 9 : 1);
+}
+
+TEST_F(KeyboardTest, SpaceDismissesBeforeItStartsOrResumes) {
+  struct Case {
+    int sailingState, page, coach, stopped, chart;
+    int wantState, wantPage, wantCoach, wantStopped, wantChart;
+  };
+  const Case kCases[] = {
+      {0, 905, 0, 0, 0, 0, 0, 0, 0, 0},  // title with a help page: only closes it
+      {0, 0, 0, 0, 0, 1, 0, 0, 0, 0},    // title: starts
+      {2, 905, 1, 1, 0, 2, 0, 1, 1, 0},  // page first
+      {2, 0, 1, 1, 0, 2, 0, 0, 1, 0},    // then the coach
+      {2, 0, 0, 1, 1, 2, 0, 0, 0, 1},    // then the stop
+      {2, 0, 0, 0, 1, 2, 0, 0, 0, 0},    // then the chart
+  };
+  for (const Case& c : kCases) {
+    auto fresh = std::make_unique<World>();
+    fresh->ActivityMode = 0;
+    fresh->SailingState = c.sailingState;
+    fresh->InstructionPage = c.page;
+    fresh->CoachShown = c.coach;
+    fresh->Stopped = c.stopped;
+    fresh->ChartShown = c.chart;
+    fresh->RepaintSuspended = 1;
+    KeyDown(*fresh, vk::kSpace);
+    EXPECT_EQ(fresh->SailingState, c.wantState);
+    EXPECT_EQ(fresh->InstructionPage, c.wantPage);
+    EXPECT_EQ(fresh->CoachShown, c.wantCoach);
+    EXPECT_EQ(fresh->Stopped, c.wantStopped);
+    EXPECT_EQ(fresh->ChartShown, c.wantChart);
+    EXPECT_EQ(fresh->RepaintSuspended, 0);
+    EXPECT_EQ(fresh->SimSpeed, 9);  // none of these is slow motion
+  }
+}
+
+TEST_F(KeyboardTest, DigitsOnALessonIntroductionChooseAnOption) {
+  Sailing();
+  w.ActivityMode = 2;
+  w.LessonIntroPending = 1;
+  w.InstructionPage = 2;
+  w.CoachShown = 1;
+  const int outhaul = w.Outhaul;
+  KeyDown(w, '3');
+  EXPECT_EQ(w.LessonChoice, 3);
+  EXPECT_EQ(w.InstructionPage, 0);
+  EXPECT_EQ(w.CoachShown, 0);
+  EXPECT_EQ(w.SailPowerPreset, 0);  // consumed: no sail-power preset
+  EXPECT_EQ(w.Outhaul, outhaul);
+  KeyDown(w, '0');
+  EXPECT_EQ(w.LessonChoice, 0);
+  EXPECT_EQ(w.InstructionPage, 1);  // the lesson's explanation page
+  w.ActivityMode = 12;
+  KeyDown(w, '0');
+  EXPECT_EQ(w.InstructionPage, 0);
+  // Without an introduction the digits are sail power and crew.
+  w.LessonIntroPending = 0;
+  KeyDown(w, '3');
+  EXPECT_EQ(w.SailPowerPreset, 3);
+  KeyDown(w, '5');
+  EXPECT_EQ(w.SkipperHike, 1);
+}
+
+TEST_F(KeyboardTest, SailPowerKeysBendEveryMast) {
+  w.HullClass = 5;  // the menu would keep the cruising sloop's bend at 1
+  KeyDown(w, '1');
+  EXPECT_EQ(w.MastBend, 3);
+  EXPECT_EQ(w.Forestay, 0);
+  EXPECT_EQ(w.Vang, 2);
+  w.HullClass = 1;
+  w.IsOptimist = 1;
+  KeyDown(w, '1');
+  EXPECT_EQ(w.Vang, 3);
+  EXPECT_EQ(w.SpritTension, 3);
+  KeyDown(w, '2');
+  EXPECT_EQ(w.Vang, 2);
+  EXPECT_EQ(w.SailPowerPreset, 2);
+}
+
+TEST_F(KeyboardTest, CrewKeys) {
+  w.HullClass = 6;
+  KeyDown(w, '7');
+  EXPECT_EQ(w.Crew1Hike, 1);
+  EXPECT_EQ(w.Crew2Hike, 1);
+  w.HullClass = 3;  // one crew on the trapeze side
+  KeyDown(w, '7');
+  EXPECT_EQ(w.Crew1Hike, 2);
+  EXPECT_EQ(w.Crew2Hike, 1);
+  KeyDown(w, '7');
+  EXPECT_EQ(w.Crew1Hike, 2);
+  for (int i = 0; i < 5; ++i) KeyDown(w, '6');
+  EXPECT_EQ(w.SkipperHike, -2);
+  KeyDown(w, 'K');
+  EXPECT_EQ(w.SkipperHike + w.Crew1Hike + w.Crew2Hike, 6);
+  // The function keys set the opposite signs of the menu items that name them.
+  KeyDown(w, vk::kF7);
+  EXPECT_EQ(w.CrewForeAft, -1);
+  KeyDown(w, vk::kF9);
+  EXPECT_EQ(w.CrewForeAft, 1);
+}
+
+TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
+  Sailing();
+  w.MainSheet = 46.5;
+  KeyDown(w, vk::kPeriod);
+  EXPECT_DOUBLE_EQ(w.MainSheet, 47.0);
+  EXPECT_EQ(w.MainAutoTrimActive, 0);
+  w.MainSheet = -2.5;
+  KeyDown(w, vk::kComma);
+  KeyDown(w, vk::kComma);
+  EXPECT_DOUBLE_EQ(w.MainSheet, -3.0);
+  ASSERT_EQ(sounds.Requests().size(), 3u);
+  EXPECT_EQ(sounds.Requests()[0].event, 2);
+  EXPECT_EQ(sounds.Requests()[2].event, 1);
+  // The guy keys leave the range to the sail update.
+  w.GuyAngle = 5;
+  KeyDown(w, vk::kLBracket);
+  EXPECT_EQ(w.GuyAngle, -5);
+}
+
+TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
+  Sailing();
+  w.RepaintSuspended = 1;
+  w.LastInstructionPage = 907;
+  for (int key : {'X', 'R', 'H', 'I', 'M', 'S', 'W', 'F', 'T'}) KeyDown(w, key);
+  EXPECT_EQ(w.RepaintSuspended, 1);
+  EXPECT_EQ(w.MiniViewZoom, 128);
+  EXPECT_EQ(w.ChartShown, 1);
+  EXPECT_EQ(w.Stopped, 1);
+  // Y and / redraw by themselves.
+  KeyDown(w, 'Y');
+  EXPECT_EQ(w.CoachShown, 1);
+  EXPECT_EQ(w.RepaintSuspended, 0);
+  w.RepaintSuspended = 1;
+  KeyDown(w, vk::kSlash);
+  EXPECT_EQ(w.InstructionPage, 907);
+  EXPECT_EQ(w.CoachShown, 1);
+  EXPECT_EQ(w.RepaintSuspended, 0);
+}
+
+// Punctuation goes by the character typed, so the key that types "+" works on the Japanese
+// layout (";" and "+") and on the US layout ("=" and "+").
+TEST(KeyCodes, QtKeysToVirtualKeys) {
+  struct Case {
+    int qtKey;
+    const char16_t* text;
+    int expected;
+  };
+  const Case kCases[] = {
+      {Qt::Key_Plus, u"+", vk::kPlus},        {Qt::Key_Semicolon, u";", vk::kPlus},
+      {Qt::Key_Equal, u"=", vk::kPlus},       {Qt::Key_Comma, u",", vk::kComma},
+      {Qt::Key_Less, u"<", vk::kComma},       {Qt::Key_Greater, u">", vk::kPeriod},
+      {Qt::Key_Minus, u"-", vk::kMinus},      {Qt::Key_Question, u"?", vk::kSlash},
+      {Qt::Key_BracketLeft, u"[", vk::kLBracket}, {Qt::Key_BracketRight, u"]", vk::kRBracket},
+      {Qt::Key_A, u"a", 'A'},                 {Qt::Key_A, u"\x01", 'A'},  // with Ctrl
+      {Qt::Key_7, u"7", '7'},                 {Qt::Key_Space, u" ", vk::kSpace},
+      {Qt::Key_PageDown, u"", vk::kPageDown}, {Qt::Key_F9, u"", vk::kF9},
+      {Qt::Key_Colon, u":", vk::kNone},       {Qt::Key_Escape, u"\x1b", vk::kNone},
+      {Qt::Key_Shift, u"", vk::kNone},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(VirtualKeyFromQt(c.qtKey, std::u16string_view(c.text)), c.expected) << c.qtKey;
+  }
+  EXPECT_EQ(VirtualKeyFromName("PLUS"), vk::kPlus);
+  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
+  EXPECT_EQ(VirtualKeyFromName("120"), vk::kF9);
+  EXPECT_EQ(VirtualKeyFromName("NOPE"), -1);
+}
+
+}  // namespace
