@@ -1,11 +1,14 @@
-// Camera of the sailing view.
+// The sailing view: camera, indicators and the shore as last drawn.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "world/setup_globals.h"
+
 constexpr int kProjectionSlots = 64;  // 0: scratch; 1..: the scene objects, then callers' own
 constexpr int kMaxDrawObjects = 24;
+constexpr int kShoreCallSlots = 5;
 
 struct ViewGlobals {
   int32_t CameraDistance = 2;  // zoom step, 1 nearest .. 4 farthest
@@ -26,4 +29,15 @@ struct ViewGlobals {
   // --- Far-to-near order of the scene objects ---------------------------------------------
   std::array<int32_t, kMaxDrawObjects + 1> DrawKey{};    // screen row of each object
   std::array<int32_t, kMaxDrawObjects + 1> DrawOrder{};  // object numbers, farthest first
+
+  // --- Indicators ---------------------------------------------------------------------------
+  int32_t ScreenWindBearing = 0;  // the apparent wind dial's direction, -179..180
+
+  // --- Shore as last drawn: screen point and bearing of each shore index ------------------
+  std::array<int32_t, kShorePoints + 1> ShoreScreenX{};
+  std::array<int32_t, kShorePoints + 1> ShoreScreenY{};
+  std::array<int32_t, kShorePoints + 1> ShoreScreenBearing{};
+  // Smallest and largest screen x of the land drawn by each shore call slot 1..5.
+  std::array<int32_t, kShoreCallSlots + 1> ShoreExtentLeft{};
+  std::array<int32_t, kShoreCallSlots + 1> ShoreExtentRight{};
 };

@@ -18,4 +18,10 @@ void RegisterViewNames(NameRegistry& r) {
   NAME(S, ProjectedBearing);
   NAME(S, DrawKey);
   NAME(S, DrawOrder);
+  NAME(S, ScreenWindBearing);
+  NAME(S, ShoreScreenX);
+  NAME(S, ShoreScreenY);
+  NAME(S, ShoreScreenBearing);
+  NAME(S, ShoreExtentLeft);
+  NAME(S, ShoreExtentRight);
 }

@@ -1,0 +1,127 @@
+// The compass card and the wind and current dials.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/paint.h"
+#include "view3d/indicators.h"
+#include "view3d/palette.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr int kX = 500;
+constexpr int kY = 460;
+constexpr int kTrueX = kX + 4 + 52;  // centre of the true-wind dial
+
+struct View {
+  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<Canvas> c;
+  View() {
+    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
+    FillTrigTables(w->SinTable, w->CosTable);
+    w->ActivityMode = 0;
+    w->BoatTack[1] = 1;
+    w->BoatHeadings[1] = w->ViewDirection = 90;
+    w->TrueWindAngles[1] = 45;
+    w->WindSpeedAtBoat[1] = 12;
+    w->ApparentWindSpeed = 17;
+    w->PreviousApparentWindAngle = 30;
+    Clear();
+  }
+  void Clear() {
+    c = std::make_unique<Canvas>(w->ViewWidth, w->ViewHeight);
+    c->BeginFrame();
+    c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
+  }
+  const TextLogEntry* Find(const std::string& prefix) const {
+    for (const TextLogEntry& e : c->TextLog()) {
+      if (e.text.rfind(prefix, 0) == 0) return &e;
+    }
+    return nullptr;
+  }
+};
+
+}  // namespace
+
+TEST(Compass, ThreeDigitHeadingsMoveLeft) {
+  View v;
+  for (const auto& [heading, x] : {std::pair{99, kX - 43}, std::pair{100, kX - 48}}) {
+    v.w->BoatHeadings[1] = heading;
+    v.Clear();
+    DrawCompass(*v.w, *v.c, 1, kX, kY);
+    const TextLogEntry* e = v.Find(std::to_string(heading));
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->x, x);
+    EXPECT_EQ(e->y, kY - 36);
+  }
+}
+
+TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
+  View v;
+  v.w->CurrentSpeed = 12;
+  v.w->EffectiveCurrent = 0;  // switched off, or all taken by the lee of the land
+  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  ASSERT_NE(v.Find("真の風  12"), nullptr);
+  ASSERT_NE(v.Find("見ｶｹﾉ風 17"), nullptr);
+  // A radius above the centre, one pixel higher on a wide view.
+  EXPECT_EQ(v.Find("真の風")->x, kTrueX - 35);
+  EXPECT_EQ(v.Find("真の風")->y, kY - 10 - 26 - 1);
+  EXPECT_EQ(v.Find("潮"), nullptr);
+  const int cx = v.w->ViewWidth - 130;
+  for (int x = cx - 26; x <= cx + 26; ++x) ASSERT_EQ(v.c->GetPixel(x, kY - 10), palette::kWater);
+
+  v.w->EffectiveCurrent = 7;
+  v.Clear();
+  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  ASSERT_NE(v.Find("潮   0.7"), nullptr);
+  EXPECT_EQ(v.Find("潮")->x, cx - 25);
+
+  // During a lesson's introduction only the true wind is shown.
+  v.w->LessonIntroPending = 1;
+  v.Clear();
+  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  EXPECT_NE(v.Find("真の風"), nullptr);
+  EXPECT_EQ(v.Find("見ｶｹﾉ風"), nullptr);
+  EXPECT_EQ(v.Find("潮"), nullptr);
+}
+
+TEST(WindDials, TheLongStrokePointsWhereTheWindComesFrom) {
+  View v;
+  const int cy = kY - 10;
+  v.w->TrueWindAngles[1] = 90;  // on the beam: from the right on starboard tack
+  DrawWindIndicator(*v.w, *v.c, kTrueWindDial, 1, kX, kY);
+  EXPECT_EQ(v.c->GetPixel(kTrueX + 18, cy), palette::kWhite);
+  EXPECT_EQ(v.c->GetPixel(kTrueX - 18, cy), palette::kWater);
+  v.w->BoatTack[1] = -1;
+  v.Clear();
+  DrawWindIndicator(*v.w, *v.c, kTrueWindDial, 1, kX, kY);
+  EXPECT_EQ(v.c->GetPixel(kTrueX - 18, cy), palette::kWhite);
+  EXPECT_EQ(v.c->GetPixel(kTrueX + 18, cy), palette::kWater);
+
+  // The apparent dial keeps its direction for the waves, folded into -179..180.
+  v.w->BoatTack[1] = 1;
+  DrawWindIndicator(*v.w, *v.c, kApparentWindDial, 1, kX, kY);
+  EXPECT_EQ(v.w->ScreenWindBearing, -30);
+  v.w->ViewDirection = NormalizeDegrees(v.w->BoatHeadings[1] - 200);
+  DrawWindIndicator(*v.w, *v.c, kApparentWindDial, 1, kX, kY);
+  EXPECT_EQ(v.w->ScreenWindBearing, 130);
+}
+
+TEST(WindDials, RacingRulesLessonShowsTheAbsoluteWind) {
+  View v;
+  v.w->ActivityMode = 10;
+  v.w->WindDirection = 0;
+  v.w->TrueWindAngles[1] = 90;  // would point sideways outside the lesson
+  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  EXPECT_EQ(v.Find("真の風"), nullptr);
+  EXPECT_EQ(v.Find("見ｶｹﾉ風"), nullptr);
+  const int cy = kY - v.w->ViewHeight / 30;
+  ASSERT_NE(v.Find("風  "), nullptr);
+  EXPECT_EQ(v.Find("風  ")->x, kTrueX - 12);
+  EXPECT_EQ(v.Find("風  ")->y, cy - 26 - 1);
+  EXPECT_EQ(v.c->GetPixel(kTrueX, cy - 5), palette::kWhite);
+  EXPECT_EQ(v.c->GetPixel(kTrueX + 18, cy), palette::kWater);
+}

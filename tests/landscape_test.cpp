@@ -1,0 +1,152 @@
+// The land of the sailing view: the land test, the land segments and the shore ranges.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "app/paint.h"
+#include "view3d/camera.h"
+#include "view3d/landscape.h"
+#include "view3d/palette.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+// A 1280x720 view (scene 460 rows high) from the origin, looking north at zoom 2.
+struct View {
+  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<Canvas> c;
+  int t = 0;  // the horizon row
+  View() {
+    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
+    w->BoatTack[1] = 1;
+    w->BoatHeadings[1] = 6;
+    UpdateViewDirection(*w);
+    SetSceneGeometry(*w, Rect{0, 0, w->ViewWidth, 460});
+    t = w->SceneTop;
+    Clear();
+  }
+  void Clear() {
+    c = std::make_unique<Canvas>(w->ViewWidth, w->ViewHeight);
+    c->BeginFrame();
+    c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
+  }
+  int Count(Color color, Rect r = Rect{0, 0, 1280, 720}) const {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) n += c->GetPixel(x, y) == color;
+    }
+    return n;
+  }
+};
+
+}  // namespace
+
+TEST(LandTest, LooksForEitherGreen) {
+  View v;
+  Canvas& c = *v.c;
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, 100, 100));
+  c.SetPixel(100, 100, palette::kLandDark);
+  c.SetPixel(200, 101, palette::kLandGreen);  // one row below counts
+  c.SetPixel(300, 100, palette::kBlack);      // monochrome land
+  c.SetPixel(400, 101, palette::kBlack);      // but not one row below
+  c.SetPixel(500, 100, Rgb(0, 127, 0));
+  EXPECT_TRUE(LandUnderPoint(*v.w, c, 100, 100));
+  EXPECT_TRUE(LandUnderPoint(*v.w, c, 200, 100));
+  EXPECT_TRUE(LandUnderPoint(*v.w, c, 300, 100));
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, 400, 100));
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, 500, 100));
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, -5, 100));  // off the canvas is not black land
+
+  // With few colours only the lighter green counts, four rows below or one beside that.
+  v.w->ScreenBitsPerPixel = 8;
+  c.SetPixel(601, 104, palette::kLandGreen);
+  c.SetPixel(700, 104, palette::kLandDark);
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, 200, 100));
+  EXPECT_TRUE(LandUnderPoint(*v.w, c, 600, 100));
+  EXPECT_FALSE(LandUnderPoint(*v.w, c, 700, 100));
+}
+
+TEST(LandSegment, VerticalSegmentsNeverAndTreesOnlyWithFullGraphics) {
+  View v;
+  DrawLandSegment(*v.w, *v.c, 300, 380, 300, 390, v.t, 50, 1);
+  DrawLandSegment(*v.w, *v.c, 300, v.t, 400, v.t - 5, v.t, 50, 1);  // at and above the horizon
+  EXPECT_EQ(v.Count(palette::kLandGreen), 0);
+
+  DrawLandSegment(*v.w, *v.c, 300, 380, 600, 390, v.t, 50, 1);
+  EXPECT_GT(v.Count(palette::kLandDark), 20);
+  EXPECT_GT(v.Count(palette::kBeach), 100);
+  EXPECT_EQ(v.Count(palette::kLandGreen, Rect{0, 0, 1280, v.t - 3}), 0);  // never above the horizon
+
+  v.w->SimpleGraphics = 1;
+  v.Clear();
+  DrawLandSegment(*v.w, *v.c, 300, 380, 600, 390, v.t, 50, 1);
+  EXPECT_EQ(v.Count(palette::kLandDark), 0);
+  EXPECT_GT(v.Count(palette::kLandGreen), 1000);
+
+  // No beach over land that is already there.
+  v.Clear();
+  v.c->FillRect(Rect{290, 380, 310, 400}, palette::kLandGreen);
+  DrawLandSegment(*v.w, *v.c, 300, 380, 600, 390, v.t, 50, 1);
+  EXPECT_EQ(v.Count(palette::kBeach), 0);
+}
+
+TEST(LandSegment, OnlyTheWaterSideOfTheShoreIsDrawn) {
+  View v;
+  struct Case {
+    int area, quadrant, mirror, index;
+    bool leftToRight;  // the direction in which the segment faces the camera
+  };
+  for (const Case& k : {Case{1, 1, 0, 50, true}, Case{1, 1, 1, 50, false}, Case{1, 3, 0, 50, false},
+                        Case{3, 1, 0, 200, false}, Case{4, 3, 1, 200, false}}) {
+    v.w->SailingArea = k.area;
+    v.w->ShoreQuadrant = k.quadrant;
+    v.w->MirrorScenery = k.mirror;
+    const int a = k.leftToRight ? 300 : 400, b = 700 - a;
+    v.Clear();
+    DrawLandSegment(*v.w, *v.c, b, 200, a, 200, v.t, k.index, 1);
+    EXPECT_EQ(v.Count(palette::kLandGreen), 0) << k.area << k.quadrant << k.mirror;
+    DrawLandSegment(*v.w, *v.c, a, 200, b, 200, v.t, k.index, 1);
+    EXPECT_GT(v.Count(palette::kLandGreen), 0) << k.area << k.quadrant << k.mirror;
+  }
+}
+
+TEST(ShoreRange, APointBehindTheCameraTakesBothItsSegments) {
+  View v;
+  v.w->ActivityMode = 0;
+  const int xs[] = {0, -900, -500, -100, 0, 100, 500, 900};
+  const int ys[] = {0, -300, -300, -300, 400, -300, -300, -300};
+  std::copy(std::begin(xs), std::end(xs), v.w->ShoreX.begin());
+  std::copy(std::begin(ys), std::end(ys), v.w->ShoreY.begin());
+  DrawShoreRange(*v.w, *v.c, v.t, 1, 7, 1);
+  EXPECT_GT(std::abs(v.w->ShoreScreenBearing[4]), 150);
+  const int left = v.w->ShoreScreenX[3], right = v.w->ShoreScreenX[5];
+  ASSERT_LT(left + 4, right);
+  EXPECT_GT(v.Count(palette::kLandGreen, Rect{0, 0, left, 720}), 0);
+  EXPECT_GT(v.Count(palette::kLandGreen, Rect{right, 0, 1280, 720}), 0);
+  EXPECT_EQ(v.Count(palette::kLandGreen, Rect{left + 2, 0, right - 1, 720}), 0);
+}
+
+TEST(ShoreRange, OrderByAreaAndSide) {
+  View v;
+  World& w = *v.w;
+  w.BayStart = {0, 30, 120, 217};
+  w.SailingArea = 1;
+  EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 33}, {220, 282}, {34, 123}, {124, 219}}));
+
+  w.SailingArea = 3;
+  w.BayStart = {0, 42, 110, 217};
+  EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 45}, {46, 113}, {114, 141}, {143, 219}, {219, 282}}));
+  w.BoatY[1] = -0.5;
+  EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 45}, {143, 219}, {219, 282}, {46, 113}, {114, 141}}));
+
+  // The river numbers its bays out of shore order; its ranges never join the two banks.
+  w.SailingArea = 4;
+  w.BayStart = {0, 32, 225, 95};
+  w.BoatY[1] = 10;
+  EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 35}, {36, 98}, {99, 141}, {143, 227}, {227, 282}}));
+
+  w.SailingArea = 2;
+  EXPECT_TRUE(ShoreRangesInOrder(w).empty());
+}

@@ -1,0 +1,230 @@
+// The sailing scene as a whole: what each frame draws, in which variant, what it leaves out,
+// and the objects on the water from the farthest to the nearest.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/activity_start.h"
+#include "app/paint.h"
+#include "app/scene.h"
+#include "view3d/palette.h"
+#include "view3d/scene_objects.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+const Rect kScene{0, 0, 1280, 460};
+const Rect kOpenWater{0, 100, 560, 400};  // below the horizon, left of the user's boat
+
+// Open water without puffs or scenery, the user's boat at the origin looking north, every wave
+// crest far away.
+struct Scene {
+  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<Canvas> c;
+  explicit Scene(int activity = 0) {
+    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
+    FillTrigTables(w->SinTable, w->CosTable);
+    w->SailingState = 2;
+    w->ActivityMode = activity;
+    w->SailingArea = 2;
+    w->SceneryObjectCount = 0;
+    w->WindSetting = 0;
+    w->BoatTack[1] = 1;
+    w->BoatHeadings[1] = 6;
+    w->PanelLeft = w->ViewWidth / 3;
+    w->CrestX.fill(5000);
+    w->CrestY.fill(5000);
+    w->SceneObjectKind.fill(kSceneKindLand);
+  }
+  Scene& Draw() {
+    c = std::make_unique<Canvas>(w->ViewWidth, w->ViewHeight);
+    c->BeginFrame();
+    ComposeScene(*w, *c, kScene);
+    return *this;
+  }
+  int Count(Color color, Rect r = kScene) const {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) n += c->GetPixel(x, y) == color;
+    }
+    return n;
+  }
+  const TextLogEntry* Find(const std::string& text) const {
+    for (const TextLogEntry& e : c->TextLog()) {
+      if (e.text == text) return &e;
+    }
+    return nullptr;
+  }
+};
+
+}  // namespace
+
+TEST(WaveStateWord, NamesTheWaveClassExceptInALessonIntroduction) {
+  Scene s;
+  for (const auto& [waveClass, word] : {std::pair{1, "波なし"}, std::pair{2, "小波  "}, std::pair{3, "大波 "}}) {
+    s.w->WaveClass = waveClass;
+    const TextLogEntry* e = s.Draw().Find(word);
+    ASSERT_NE(e, nullptr) << waveClass;
+    EXPECT_EQ(e->x, 320);
+    EXPECT_EQ(e->y, 460 - 720 / 40);
+  }
+  s.w->LargeMenuFont = 1;
+  EXPECT_EQ(s.Draw().Find("大波 ")->y, 460 - 720 / 30);
+
+  s.w->LessonIntroPending = 1;
+  s.w->WindSpeed = 15;
+  s.Draw();
+  EXPECT_EQ(s.w->WaveClass, 2);  // the introduction takes the class from the wind
+  for (const char* word : {"波なし", "小波  ", "大波 "}) EXPECT_EQ(s.Find(word), nullptr);
+}
+
+TEST(LessonIntroduction, WavePatternsInsteadOfCrests) {
+  Scene s;
+  s.w->LessonIntroPending = 1;
+  s.w->CrestX[10] = 0;
+  s.w->CrestY[10] = -100;
+  s.w->WindSpeed = 21;  // class 3: the large pattern, with its foam
+  EXPECT_GT(s.Draw().Count(palette::kCrestFoam, kOpenWater), 50);
+  s.w->WindSpeed = 10;  // class 1: small ripples, and no crest
+  s.Draw();
+  EXPECT_EQ(s.Count(palette::kCrest), 0);
+  EXPECT_GT(s.Count(palette::kRipple, kOpenWater), 50);
+  // The small pattern is a detail that simple graphics and high simulator speeds drop.
+  s.w->SimpleGraphics = 1;
+  EXPECT_EQ(s.Draw().Count(palette::kWater, kOpenWater), kOpenWater.Width() * kOpenWater.Height());
+  s.w->SimpleGraphics = 0;
+  s.w->SimSpeed = 12;
+  EXPECT_EQ(s.Draw().Count(palette::kWater, kOpenWater), kOpenWater.Width() * kOpenWater.Height());
+}
+
+TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
+  Scene s;
+  s.w->WaveClass = 2;
+  s.w->CrestX[300] = -40;  // ahead: drawn only while all 600 crests are
+  s.w->CrestY[300] = -120;
+  s.w->SimSpeed = 12;
+  EXPECT_GT(s.Draw().Count(palette::kCrest), 20);
+  s.w->SimSpeed = 13;
+  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
+  s.w->SimSpeed = 9;
+  s.w->SimpleGraphics = 1;
+  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
+  s.w->SimpleGraphics = 0;
+  s.w->InstructionPage = 10;
+  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
+}
+
+TEST(Puffs, OnlyWithWindShiftsAndRipplesAroundTheBoatInside) {
+  Scene s;
+  s.w->PuffY[1] = -600;
+  s.w->PuffRadius[1] = 300;
+  EXPECT_EQ(s.Draw().Count(palette::kPuff), 0);
+  s.w->WindSetting = 2;
+  EXPECT_GT(s.Draw().Count(palette::kPuff), 1000);
+  const Rect nearWater{0, 250, 1280, 460};
+  const int ripples = s.Count(palette::kRipple, nearWater);
+  s.w->InsidePuff = 1;
+  EXPECT_GT(s.Draw().Count(palette::kRipple, nearWater), ripples + 89);
+}
+
+TEST(Monochrome, WhiteWaterGreySkyBlackCrestsAndText) {
+  Scene s;
+  s.w->Monochrome = 1;
+  s.w->WaveClass = 3;
+  s.w->CrestX[0] = -40;
+  s.w->CrestY[0] = -120;
+  s.Draw();
+  EXPECT_EQ(s.c->GetPixel(5, 150), palette::kWaterMono);
+  EXPECT_EQ(s.c->GetPixel(5, 30), palette::kSkyOvercast);
+  EXPECT_EQ(s.Count(palette::kCrest), 0);
+  EXPECT_GT(s.Count(palette::kBlack, kOpenWater), 10);
+  EXPECT_EQ(s.Find("大波 ")->textColor, palette::kBlack);
+}
+
+// With the real set-up, the near shore shows when the boat looks toward it and not when it
+// looks away, whichever way the shore points run.
+TEST(Shore, SeenFromTheWaterInEveryAreaAndMirroring) {
+  std::set<int> mirrors;
+  for (int area : {1, 3, 4}) {
+    for (uint32_t seed = 1; seed <= 5; ++seed) {
+      Scene s;
+      s.w->rng.Seed(seed);
+      s.w->SailingArea = area;
+      StartActivity(*s.w);
+      mirrors.insert(s.w->MirrorScenery);
+      s.w->SceneryObjectCount = 0;
+      s.w->InstructionPage = 0;
+      const int landward = s.w->ShoreQuadrant == 1 ? 0 : 180;
+      s.w->BoatHeadings[1] = landward + 6;
+      s.Draw();
+      const Rect horizon{0, s.w->SceneTop - 3, 1280, s.w->SceneTop + 30};
+      EXPECT_GT(s.Count(palette::kLandGreen, horizon), 500) << area << " " << seed;
+      if (area == 1) {
+        s.w->BoatHeadings[1] = landward + 186;
+        EXPECT_EQ(s.Draw().Count(palette::kLandGreen), 0) << seed;
+      }
+    }
+  }
+  EXPECT_EQ(mirrors, (std::set<int>{0, 1}));
+}
+
+TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
+  std::array<SceneItem, kMaxDrawObjects + 1> items;
+  Scene islands;
+  islands.w->SceneryObjectCount = 12;
+  EXPECT_EQ(CollectSceneItems(*islands.w, items), 18);
+  EXPECT_EQ(items[5].index, 5);
+  EXPECT_EQ(items[6].kind, SceneItemKind::None);
+  EXPECT_EQ(items[11].kind, SceneItemKind::Boat);
+  EXPECT_EQ(items[18].index, 12);
+
+  Scene race(14);
+  race.w->BoatCount = 10;
+  race.w->SceneObjectKind[6] = race.w->SceneObjectKind[8] = kSceneKindBuoy;
+  race.w->SceneObjectKind[7] = kSceneKindCommitteeBoat;
+  EXPECT_EQ(CollectSceneItems(*race.w, items), 20);
+  EXPECT_EQ(items[6].kind, SceneItemKind::Pin);
+  EXPECT_EQ(items[7].kind, SceneItemKind::CommitteeBoat);
+  EXPECT_EQ(items[8].kind, SceneItemKind::Mark);
+  EXPECT_EQ(items[9].kind, SceneItemKind::None);
+  EXPECT_EQ(items[20].index, 10);
+
+  // Free sailing keeps none of an earlier race's course objects.
+  race.w->ActivityMode = 0;
+  CollectSceneItems(*race.w, items);
+  for (int n = 6; n <= 10; ++n) EXPECT_EQ(items[n].kind, SceneItemKind::None);
+
+  // The swimmer is in the water only from the fall on.
+  Scene overboard(6);
+  overboard.w->OverboardSeconds = 12;
+  overboard.w->SimSeconds = 11;
+  CollectSceneItems(*overboard.w, items);
+  EXPECT_EQ(items[6].kind, SceneItemKind::None);
+  overboard.w->SimSeconds = 12;
+  CollectSceneItems(*overboard.w, items);
+  EXPECT_EQ(items[6].kind, SceneItemKind::Swimmer);
+}
+
+TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
+  // A round island with a mark just off its shore, in front of it and then behind it.
+  Scene s(14);
+  s.w->SceneryObjectCount = 1;
+  s.w->SceneryY[1] = -1100;
+  s.w->ScenerySize[1] = 200;
+  for (int k = 0; k < kOutlinePoints; ++k) {
+    s.w->SceneryOutlineX[1][k] = static_cast<int>(200 * std::sin(10 * k * kDegToRad));
+    s.w->SceneryOutlineY[1][k] = -1100 - static_cast<int>(200 * std::cos(10 * k * kDegToRad));
+  }
+  s.w->SceneObjectKind[8] = kSceneKindBuoy;
+  s.w->SceneObjectY[8] = -880;
+  s.Draw();
+  const int x = s.w->ProjectedX[8], y = s.w->ProjectedY[8];
+  EXPECT_GT(s.Count(palette::kLandGreen), 2000);
+  EXPECT_GT(s.Count(palette::kMarkOrange, Rect{x - 4, y - 6, x + 5, y + 1}), 3);
+  s.w->SceneObjectY[8] = -1500;
+  EXPECT_EQ(s.Draw().Count(palette::kMarkOrange), 0);
+}
