@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app/helm.h"
+#include "app/panel.h"
 #include "app/scene.h"
+#include "app/steering_strip.h"
 #include "boat/boat_motion.h"
 #include "boat/boat_step.h"
 #include "boat/puffs.h"
@@ -118,8 +120,7 @@ void StepFrame(World& w, Canvas& canvas) {
   // The user's boat pitches each time it is drawn.
   RunWavePitch(w);
   ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
-  if (w.SceneBottom < w.ViewHeight) {
-    canvas.FillRect(Rect{0, w.SceneBottom, w.ViewWidth, w.ViewHeight}, palette::kWhite);
-  }
+  DrawDataPanel(w, canvas);
+  DrawSteeringZone(w, canvas);
   w.MinFrameMs = MinimumFrameMs(w);
 }

@@ -1,6 +1,7 @@
 #include "app/scene.h"
 
 #include "boat/wave_crests.h"
+#include "input/control_buttons.h"
 #include "view3d/camera.h"
 #include "view3d/indicators.h"
 #include "view3d/landscape.h"
@@ -80,6 +81,7 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   DrawViewIndicators(w, canvas, w.PanelLeft + 62, scene.bottom);
   if (!w.LessonIntroPending) DrawWaveStateWord(w, canvas, scene);
   canvas.SetTextOpaque(true);
+  if (!HelpLineInPanel(w)) DrawButtonHelpLine(w, canvas);
 
   canvas.ClearClip();
 }

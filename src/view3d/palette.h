@@ -108,3 +108,16 @@ constexpr Color kCommitteeFlag = Rgb(255, 140, 0);
 constexpr Color kTitleCircle = Rgb(60, 120, 180);
 constexpr Color kTitleCircleEdge = Rgb(0, 0, 127);
 }  // namespace palette
+
+// Panel
+namespace palette {
+constexpr Color kCyan = Rgb(0, 255, 255);
+// The face of the control buttons: dark enough for yellow and cyan labels, light enough for
+// the black label of a button that is on.
+constexpr Color kButtonFace = Rgb(96, 120, 150);
+constexpr Color kButtonFaceMono = Rgb(127, 127, 127);
+constexpr Color kButtonEdge = Rgb(40, 48, 64);
+constexpr Color kSteeringZone = Rgb(226, 232, 238);
+constexpr Color kSteeringZoneHot = Rgb(255, 236, 200);  // the pointer is steering
+constexpr Color kEyeIris = Rgb(70, 130, 90);
+}  // namespace palette
