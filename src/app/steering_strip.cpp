@@ -1,5 +1,6 @@
 #include "app/steering_strip.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/panel.h"
@@ -23,7 +24,11 @@ void FillZone(World& w, Canvas& canvas, const Rect& zone, bool steering) {
     w.BearAwayCommand = 0;
     w.HoldDownwindCourse = 0;
   }
-  canvas.FillRect(zone, steering ? palette::kSteeringZoneHot : palette::kSteeringZone);
+  if (w.Monochrome) {
+    canvas.FillRect(zone, steering ? palette::kLightGrey : palette::kWhite);
+  } else {
+    canvas.FillRect(zone, steering ? palette::kSteeringZoneHot : palette::kSteeringZone);
+  }
   canvas.SetPen(palette::kGrey);
   canvas.SetHollowBrush();
   canvas.Rectangle(zone.left, zone.top, zone.right, zone.bottom);
@@ -50,7 +55,11 @@ void DrawHorizontalZone(World& w, Canvas& canvas, const SteeringZone& z) {
     below = H / 40 - 4;
   }
   SetPanelColor(w, canvas, w.SimSpeed == 1 ? palette::kRed : palette::kBlue);
-  canvas.TextOut(W / 3 - W / 150 + c - W / 40, z.top + H / 60 + below, "ｼﾐｭﾚｰﾀ速度:      " + std::to_string(w.SimSpeed));
+  // The label stands left of the centre line and the number right of it; with a larger font
+  // the label moves left rather than run into the line.
+  const int labelEnd = z.centreX - 4 - canvas.TextWidth("ｼﾐｭﾚｰﾀ速度:");
+  const int x = std::min(W / 3 - W / 150 + c - W / 40, labelEnd);
+  canvas.TextOut(x, z.top + H / 60 + below, "ｼﾐｭﾚｰﾀ速度:      " + std::to_string(w.SimSpeed));
   canvas.SetTextOpaque(true);
 
   canvas.SetPen(palette::kBlack);

@@ -415,6 +415,9 @@ const char* const kHelpTexts[kHelpCount] = {
 
 int Truncated(double v) { return static_cast<int>(v); }
 
+// The dials at the foot of the sailing view reach this far up, their labels included.
+constexpr int kDialsHeight = 40;
+
 }  // namespace
 
 const char* ButtonHelpText(int help) { return help >= 0 && help < kHelpCount ? kHelpTexts[help] : kHelpTexts[0]; }
@@ -485,7 +488,8 @@ void DrawButtonHelpLine(World& w, Canvas& canvas, int sheetBottom) {
     y = std::max(9 * L - L / 2 + w.SceneHeight, sheetBottom + 1);
   } else {
     x = Truncated(0.53 * w.ViewWidthF);
-    y = w.SceneBottom - (w.ViewWidth < 700 || w.LargeMenuFont == 1 ? 18 : 16);
+    // Above the wind and compass dials that stand along the bottom of the scene.
+    y = w.SceneBottom - (w.ViewWidth < 700 || w.LargeMenuFont == 1 ? 18 : 16) - kDialsHeight;
   }
   canvas.SetFont(FontRole::Normal);
   canvas.SetTextOpaque(true);
