@@ -1,5 +1,5 @@
-// The data panel: its rows in both columns, the simulator-speed buttons and the race-analysis
-// counters it keeps.
+// The data panel and the steering strip: the rows they show, the simulator-speed buttons and
+// the race-analysis counters the panel keeps.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,13 +8,15 @@
 #include "app/frame_step.h"
 #include "app/paint.h"
 #include "app/panel.h"
+#include "app/steering_strip.h"
 #include "boat_test_world.h"
 #include "input/control_buttons.h"
 #include "view3d/palette.h"
 
 namespace {
 
-// The 1280 x 720 frame of a 1280 x 768 screen: the panel from x 426 and y 460, rows of 20.
+// A keelboat on the 1280 x 720 frame of a 1280 x 768 screen: the panel's columns start at
+// x 429 and 611, its rows at y 461, one every 20 pixels.
 struct Panel {
   BoatWorld bw;
   World& w = bw.w;
@@ -32,25 +34,24 @@ struct Panel {
     DrawDataPanel(w, *c);
     return *this;
   }
-  const TextLogEntry* Find(const std::string& text) const {
+  Panel& DrawZone() {
+    c->BeginFrame();
+    DrawSteeringZone(w, *c);
+    return *this;
+  }
+  const TextLogEntry* Find(const std::string& prefix) const {
     for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text == text) return &e;
+      if (e.text.rfind(prefix, 0) == 0) return &e;
     }
     return nullptr;
   }
-  // The text drawn last at (x, y): what the frame shows there.
+  // What the frame shows at (x, y): the text drawn there last.
   std::string At(int x, int y) const {
     std::string shown;
     for (const TextLogEntry& e : c->TextLog()) {
       if (e.x == x && e.y == y) shown = e.text;
     }
     return shown;
-  }
-  bool HasPrefix(const std::string& prefix) const {
-    for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text.rfind(prefix, 0) == 0) return true;
-    }
-    return false;
   }
 };
 
@@ -59,278 +60,142 @@ constexpr int kCol2 = 611;
 constexpr int kTop = 461;
 constexpr int kL = 20;
 
-TEST(DataPanel, LayoutFollowsTheScreen) {
+TEST(DataPanel, SailAndBoatRows) {
   Panel p;
-  PanelLayout l = ComputePanelLayout(p.w);
-  EXPECT_EQ(l.lineHeight, kL);
-  EXPECT_EQ(l.column1, kCol1);
-  EXPECT_EQ(l.column2, kCol2);
-  EXPECT_EQ(l.top, kTop);
-  p.w.LessonIntroPending = 1;
-  l = ComputePanelLayout(p.w);
-  EXPECT_EQ(l.column1, kCol1 + 256);
-  EXPECT_EQ(l.column2, kCol2 + 256);
-
-  Panel narrow(640, 512, 20);
-  EXPECT_EQ(ComputePanelLayout(narrow.w).column2, 213 + static_cast<int>(640 * 0.13));
-  Panel medium(800, 640);
-  EXPECT_EQ(ComputePanelLayout(medium.w).column2, 266 + 115);  // 800 x 0.145 lies a hair below 116
-}
-
-TEST(DataPanel, SailRows) {
-  Panel p;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop), "ﾒｲﾝ : ﾌﾙ  ");
+  p.w.BoatSpeeds[1] = -12.4;
+  p.w.BoatSpeedTenths[1] = -12;
+  p.Draw();
+  EXPECT_EQ(p.At(kCol1, kTop), "ﾒｲﾝ : ﾌﾙ  ");
   EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ: ﾌﾙ ");
-  p.w.MainStalled = 1;
-  p.w.JibState = -1;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop), "ﾒｲﾝ : 失速 ");
-  EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ: 失速");
+  EXPECT_EQ(p.At(kCol1, kTop + 2 * kL), "速度 : -1.2");  // sailing backwards
+  EXPECT_EQ(p.Find("速度")->textColor, palette::kNavy);
+  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "");  // reaching: no pointing row
+
   p.w.MainBackwindCopy = 35;
-  p.w.JibState = 12;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop), "ﾒｲﾝ : 35");
-  EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ:12");
-  // The furled label covers the jib's state.
-  p.w.JibFurl = 100;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ジブ: 巻く ");
+  p.w.JibFurl = 100;  // the furled label covers the jib's state
+  p.w.HoldCloseHauled = 1;
+  p.w.TrueWindAngles[1] = 44;
+  p.Draw();
+  EXPECT_EQ(p.At(kCol1, kTop), "ﾒｲﾝ : 35");
+  EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ: 巻く ");
+  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "ｸﾛｰｽﾎｰﾙﾄﾞ (44)");
 
   p.w.SpinnakerFlying[1] = 1;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ｽﾋﾟﾝ: ﾌﾙ  ");
   p.w.SpinnakerMistrim = 1;
   EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ｽﾋﾟﾝ: 出しすぎ");
-  p.w.SpinnakerAutoTrimActive = 0;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ｽﾋﾟﾝ: 引きすぎ ");
-  p.w.SpinnakerCollapse = 30;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ｽﾋﾟﾝ: つぶれる");
-
   // The single-handers have no head sail.
   p.w.SpinnakerFlying[1] = 0;
   p.w.HullClass = 1;
   EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "");
-  EXPECT_FALSE(p.HasPrefix("ジブ"));
-}
+  EXPECT_EQ(p.Find("ジブ"), nullptr);
 
-TEST(DataPanel, SpeedHeelLeewayAndPointing) {
-  Panel p;
-  p.w.BoatSpeeds[1] = -12.4;
-  p.w.BoatSpeedTenths[1] = -12;
-  p.w.HeelAngles[1] = -7;
-  p.w.LeewayAngle = 4;
-  p.Draw();
-  const TextLogEntry* speed = p.Find("速度 : -1.2");
-  ASSERT_NE(speed, nullptr);
-  EXPECT_EQ(speed->y, kTop + 2 * kL);
-  EXPECT_EQ(speed->textColor, palette::kNavy);
-  EXPECT_EQ(p.At(kCol1, kTop + 3 * kL), "ﾋｰﾙ : -7");
-  EXPECT_EQ(p.At(kCol1, kTop + 4 * kL), "ﾘｰｳｪｲ : 4");
-  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "");  // reaching: no pointing row
-
-  p.w.BoatSpeeds[1] = p.w.BoatSpeedTenths[1] = 7;
-  p.w.TrueWindAngles[1] = 44;
-  EXPECT_NE(p.Draw().Find("速度 : 0.7"), nullptr);
-  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "ﾎﾟｲﾝﾄ : 44");
-  p.w.HoldCloseHauled = 1;
-  EXPECT_EQ(p.Draw().At(kCol1, kTop + 5 * kL), "ｸﾛｰｽﾎｰﾙﾄﾞ (44)");
-
-  Panel small(800, 640, 20);
-  small.w.HoldCloseHauled = 1;
-  small.w.TrueWindAngles[1] = 44;
-  EXPECT_NE(small.Draw().Find("ｸﾛｰｽ(44)"), nullptr);
-}
-
-TEST(DataPanel, MonochromeKeepsEveryRowBlack) {
-  Panel p;
   p.w.Monochrome = 1;
-  p.w.ActivityMode = 3;
-  p.w.SimSeconds = 5;
   p.Draw();
   for (const TextLogEntry& e : p.c->TextLog()) {
     if (e.x < 700) EXPECT_TRUE(e.textColor == palette::kBlack || e.textColor == palette::kWhite) << e.text;
   }
-  EXPECT_EQ(p.Find("速く  ")->textColor, palette::kWhite);
 }
 
-TEST(SimSpeedButtons, StepTheSpeedWithinItsRangeAndAlwaysClick) {
+TEST(DataPanel, SpeedButtonsStayInRangeAndAlwaysClick) {
   Panel p;
   const int y = kTop + 6 * kL + 5;
   const int faster = kCol1 + 10;
   const int slower = kCol1 + 1280 / 17 + 10;
-  EXPECT_NE(p.Draw().Find("速く  "), nullptr);
-  EXPECT_EQ(p.Find("速く  ")->y, kTop + 6 * kL + kL / 8);
-
   struct Case {
-    int x, speed, expected, divisor;
+    int x, speed, expected;
   };
-  for (const Case& k : {Case{faster, 9, 10, 89}, Case{faster, 15, 15, 10}, Case{slower, 2, 1, 4616},
-                        Case{slower, 1, 1, 4616}}) {
+  for (const Case& k : {Case{faster, 9, 10}, Case{faster, 15, 15}, Case{slower, 2, 1}, Case{slower, 1, 1}}) {
     p.w.SimSpeed = k.speed;
     p.w.ClickX = k.x;
     p.w.ClickY = y;
     const int clicks = p.bw.Count(1);
     p.Draw();
     EXPECT_EQ(p.w.SimSpeed, k.expected) << k.speed;
-    EXPECT_EQ(p.w.SimSpeedDivisor, k.divisor);
-    EXPECT_EQ(p.w.SavedSimSpeed, k.expected);
+    EXPECT_EQ(p.w.SavedSimSpeedDivisor, p.w.SimSpeedDivisor);
     EXPECT_EQ(p.w.ClickY, 0);  // consumed
     EXPECT_EQ(p.bw.Count(1), clicks + 1);
   }
-
-  // Hovering names the button on the help line; elsewhere the prompt stands.
   p.w.MouseX = slower;
   p.w.MouseY = y;
-  p.Draw();
-  EXPECT_EQ(p.w.ButtonHelpLine, kHelpSlower);
-  EXPECT_NE(p.Find("  シミュレータスピードを１段階遅くする"), nullptr);
+  EXPECT_NE(p.Draw().Find("  シミュレータスピードを１段階遅くする"), nullptr);
   p.w.MouseY = 100;
-  p.Draw();
-  EXPECT_NE(p.Find("ｺﾝﾄﾛｰﾙﾎﾞﾀﾝの説明がここに表示される      "), nullptr);
+  EXPECT_NE(p.Draw().Find("ｺﾝﾄﾛｰﾙﾎﾞﾀﾝの説明がここに表示される      "), nullptr);
 }
 
-TEST(DataPanel, SimSpeedRowWithTheVerticalZone) {
+TEST(ActivityRows, TimeAndCountdown) {
   Panel p;
-  EXPECT_FALSE(p.Draw().HasPrefix("ｼﾐｭﾚｰﾀ速度"));
-  p.w.VerticalSteeringZone = 1;
-  LayOutFrame(p.w);
+  p.w.HullClass = 3;  // no depth row
+  p.w.SimTime = 34.1 / 0.8 * 3 + 5;
+  EXPECT_EQ(p.Draw().At(kCol2, kTop), "時間: 3: 07");
+  p.w.SimTime = 34.1 / 0.8 * 3 + 12.1;
+  EXPECT_EQ(p.Draw().At(kCol2, kTop), "時間: 3: 17");
   p.w.SimSpeed = 1;
-  p.Draw();
-  const TextLogEntry* row = p.Find("ｼﾐｭﾚｰﾀ速度:      1");
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->x, static_cast<int>(1280 * 0.36) + 3);
-  EXPECT_EQ(row->y, kTop + 7 * kL);
-  EXPECT_EQ(row->textColor, palette::kRed);
-}
-
-TEST(PanelText, ClockAndBearing) {
-  EXPECT_EQ(ClockText(3, 7), "時間: 3: 07");
-  EXPECT_EQ(ClockText(3, 17), "時間: 3: 17");
-  EXPECT_EQ(ClockText(0, 0), "時間: 0: 00");
-  // The countdown of a race starts at 4:59; after the signal the clock runs at 0.8 of the rate.
-  EXPECT_EQ(DisplayedClock(-170).minutes, -4);
-  EXPECT_EQ(DisplayedClock(-170).seconds, -59);
-  EXPECT_EQ(DisplayedClock(34.1 / 0.8 * 3 + 5).minutes, 3);
-  EXPECT_EQ(DisplayedClock(34.1 / 0.8 * 3 + 5).seconds, 7);
-  // A long sail keeps counting minutes rather than wrapping at the hour.
-  EXPECT_EQ(DisplayedClock(34.1 / 0.8 * 61.51).minutes, 61);
-  EXPECT_EQ(DisplayedClock(34.1 / 0.8 * 61.51).seconds, 30);
-
-  EXPECT_EQ(RelativeBearingText(0), "前方 ");
-  EXPECT_EQ(RelativeBearingText(-25), "25 度(左舷)");
-  EXPECT_EQ(RelativeBearingText(180), "180 度(右舷)");
-  EXPECT_EQ(KnotsText(12), "1.2");
-  EXPECT_EQ(KnotsText(105), "10.5");
-}
-
-TEST(ActivityRows, TimeRowByActivity) {
-  Panel p;
-  p.w.SimTime = 34.1 / 0.8 * 3 + 5;  // 3:07
-  p.w.ActivityMode = 0;
-  EXPECT_EQ(p.Draw().At(kCol2, kTop + kL), "時間: 3: 07");  // below the depth row
-  EXPECT_EQ(p.Find("時間: 3: 07")->textColor, palette::kBlack);
-  p.w.SimSpeed = 1;
-  EXPECT_EQ(p.Draw().Find("時間: 3: 07")->textColor, palette::kMaroon);
+  EXPECT_EQ(p.Draw().Find("時間")->textColor, palette::kMaroon);
   for (int mode : {5, 8, 13}) {
     p.w.ActivityMode = mode;
-    EXPECT_FALSE(p.Draw().HasPrefix("時間")) << mode;
+    EXPECT_EQ(p.Draw().Find("時間"), nullptr) << mode;
   }
-  p.w.ActivityMode = 0;
-  p.w.LessonIntroPending = 1;
-  EXPECT_FALSE(p.Draw().HasPrefix("時間"));
-
-  p.w.LessonIntroPending = 0;
+  // A race's countdown starts at 4:59 and shows absolute values.
   p.w.ActivityMode = 14;
-  p.w.SimTime = -170;
-  p.w.SimSeconds = -170;
+  p.w.SimTime = p.w.SimSeconds = -170;
   EXPECT_EQ(p.Draw().At(kCol2, kTop), "時間: 4: 59");
   p.w.SimTime = p.w.SimSeconds = 3;
-  EXPECT_FALSE(p.Draw().HasPrefix("時間"));
+  EXPECT_EQ(p.Draw().Find("時間"), nullptr);
 }
 
-TEST(ActivityRows, DepthInFreeSailingOnKeelBoats) {
+TEST(ActivityRows, ExerciseTargets) {
   Panel p;
-  p.w.ActivityMode = 0;
-  p.w.DepthUnderBoat = 23;
-  EXPECT_EQ(p.Draw().At(kCol2, kTop), "深さ : 23 ft");
-  EXPECT_EQ(p.Find("深さ : 23 ft")->textColor, palette::kMaroon);
-  p.w.HullClass = 3;
-  EXPECT_FALSE(p.Draw().HasPrefix("深さ"));
-}
-
-TEST(ActivityRows, ExerciseTargetDistanceAndBearing) {
-  Panel p;
-  // Steering practice: the finish gate's middle lies 1500 units west; heading west it is ahead.
-  p.w.ActivityMode = 1;
-  p.w.TargetX = {0, -1500, -1500, 0, 0};
+  p.w.ActivityMode = 1;  // the finish gate lies 1500 units west
+  p.w.TargetX = {0, -1500, -1500, -370, -370};
   p.w.TargetY = {0, -35, 35, 0, 0};
   p.bw.Heading(1, 270);
   p.Draw();
   EXPECT_EQ(p.At(kCol2, kTop), "ﾌｨﾆｯｼｭ: 750 ﾔｰﾄﾞ   ");
   EXPECT_EQ(p.At(kCol2 + 9, kTop + kL), "前方 ");
-  EXPECT_EQ(p.w.TargetDistanceYards, 750);
-  // Heading north a point west-north-west lies 71.6 degrees to port.
   p.bw.Heading(1, 0);
-  p.w.TargetY = {0, -535, -465, 0, 0};
+  p.w.TargetY = {0, -535, -465, 0, 0};  // 71.6 degrees to port
   EXPECT_EQ(p.Draw().At(kCol2 + 9, kTop + kL), "71 度(左舷)");
-  p.w.TargetY = {0, -35, 35, 0, 0};
 
-  // Docking measures to the face of the pier, collision avoidance in whole units.
-  p.w.ActivityMode = 5;
+  p.w.ActivityMode = 5;  // docking measures to the pier's face
   p.w.TargetX = {0, -300, -300, -370, -370};
+  p.w.TargetY = {0, -35, 35, 35, -35};
   EXPECT_EQ(p.Draw().At(kCol2, kTop), "着艇: 142 ﾔｰﾄﾞ   ");
-  p.w.ActivityMode = 8;
-  p.w.TargetX = {0, -3500, -3500, 0, 0};
-  p.Draw();
-  EXPECT_EQ(p.At(kCol2, kTop + 2 * kL), "ﾌｨﾆｯｼｭ: 3500 ﾔｰﾄﾞ   ");
-  EXPECT_EQ(p.Find("ﾌｨﾆｯｼｭ: 3500 ﾔｰﾄﾞ   ")->textColor, palette::kMaroon);
 
-  p.w.ActivityMode = 4;
-  p.w.TargetX[1] = 30;
-  p.w.TargetY[1] = -10;
-  EXPECT_EQ(p.Draw().At(kCol2, kTop), "係留:    15 ﾔｰﾄﾞ   ");
-  EXPECT_EQ(p.At(kCol2 + 9, kTop + kL), "71 度(右舷)");
-}
-
-TEST(ActivityRows, ManOverboardDistanceOnlyWhenClose) {
-  Panel p;
+  // The swimmer's distance shows once the boat is within (20 - Difficulty) x 10 units.
   p.w.ActivityMode = 6;
-  p.w.Difficulty = 7;  // seen within 130 units
+  p.w.Difficulty = 7;
   p.w.TargetX[1] = 140;
   p.w.TargetY[1] = 0;
-  p.Draw();
-  EXPECT_FALSE(p.HasPrefix("落水"));
+  EXPECT_EQ(p.Draw().Find("落水"), nullptr);
   EXPECT_EQ(p.w.TargetDistanceYards, 70);
   p.w.TargetX[1] = 129;
   EXPECT_EQ(p.Draw().At(kCol2, kTop), "落水:  64 ﾔｰﾄﾞ   ");
-  Panel narrow(640, 512);
-  narrow.w.ActivityMode = 6;
-  narrow.w.Difficulty = 15;
-  narrow.w.TargetX[1] = 49;
-  EXPECT_TRUE(narrow.Draw().HasPrefix("落水:  24 ﾔｰﾄﾞ"));
-  EXPECT_FALSE(narrow.HasPrefix("落水:  24 ﾔｰﾄﾞ "));
-}
 
-TEST(ActivityRows, PickedVesselBearings) {
-  Panel p;
+  // Collision avoidance: the picked vessel's bearing, then the one before it.
   p.w.ActivityMode = 8;
-  p.w.BoatCount = 4;
-  p.w.TargetX = {0, -3500, -3500, 0, 0};
-  p.bw.Heading(1, 270);
-  p.Draw();
-  EXPECT_FALSE(p.HasPrefix("方位"));
-  // A vessel due north of a boat heading west lies 90 degrees to starboard.
   p.w.BoatX[3] = 0;
   p.w.BoatY[3] = -500;
   p.w.BearingTarget = 3;
+  p.bw.Heading(1, 270);
   p.Draw();
-  EXPECT_EQ(p.w.BearingTarget, 0);
-  EXPECT_EQ(p.At(kCol2, kTop), "方位: 90");
-  EXPECT_FALSE(p.HasPrefix("前回方位"));
-  // North-east of a boat heading west: 135 degrees to starboard.
-  p.w.BoatX[2] = 500;
-  p.w.BoatY[2] = -500;
+  p.w.BoatX[2] = p.w.BoatY[2] = 500;
   p.w.BearingTarget = 2;
   p.Draw();
-  EXPECT_EQ(p.At(kCol2, kTop), "方位: 135");
+  EXPECT_EQ(p.w.BearingTarget, 0);
+  EXPECT_EQ(p.At(kCol2, kTop), "方位: 225");
   EXPECT_EQ(p.At(kCol2, kTop + kL), "前回方位:90");
-  EXPECT_EQ(p.Find("方位: 135")->textColor, palette::kDarkGreen);
+  EXPECT_EQ(p.Find("ﾌｨﾆｯｼｭ")->y, kTop + 2 * kL);
+}
+
+TEST(ActivityRows, NarrowPanelKeepsRowsClearOfTheButtons) {
+  Panel p(800, 640);
+  p.w.VerticalSteeringZone = 1;
+  LayOutFrame(p.w);
+  p.w.ActivityMode = 5;
+  p.w.TargetX = {0, -300, -300, -370, -370};
+  const TextLogEntry* row = p.Draw().Find("着艇");
+  ASSERT_NE(row, nullptr);
+  EXPECT_LE(row->x + p.c->TextWidth("着艇: 142 ﾔｰﾄﾞ"), static_cast<int>(800 * 0.618));
 }
 
 TEST(ActivityRows, HeaderOrLiftAndTheRaceAnalysisCounters) {
@@ -339,77 +204,96 @@ TEST(ActivityRows, HeaderOrLiftAndTheRaceAnalysisCounters) {
   p.w.MeanWindDirection = 350;
   p.w.WindDirectionAtBoat[1] = 5;  // veered 15 degrees: a lift on starboard tack
   p.w.TrueWindAngles[1] = 45;
-  p.w.SimSeconds = 0;
-  p.Draw();
-  EXPECT_TRUE(p.HasPrefix("リフト 15"));
+  EXPECT_NE(p.Draw().Find("リフト 15"), nullptr);
   EXPECT_EQ(p.w.TotalFrames, 0);  // nothing counts before the first second
 
   p.w.SimSeconds = 10;
   p.w.WindShadowState[1] = 2;
   p.Draw();
   p.w.BoatTack[1] = -1;
-  p.Draw();
-  EXPECT_TRUE(p.HasPrefix("ヘッダ 15"));
+  EXPECT_NE(p.Draw().Find("ヘッダ 15"), nullptr);
   p.w.WindDirectionAtBoat[1] = 350;
   p.w.TrueWindAngles[1] = 80;
-  p.Draw();
-  EXPECT_TRUE(p.HasPrefix("平均的風向  "));
+  EXPECT_NE(p.Draw().Find("平均的風向  "), nullptr);
   EXPECT_EQ(p.w.TotalFrames, 3);
   EXPECT_EQ(p.w.BadAirFrames, 3);
   EXPECT_EQ(p.w.CloseHauledFrames, 2);
-  EXPECT_EQ(p.w.LiftedFrames, 1);  // the header does not count
+  EXPECT_EQ(p.w.LiftedFrames, 1);  // the headed frame does not count
 }
 
-TEST(ActivityRows, VelocityMadeGood) {
+TEST(ActivityRows, VmgAndTheRaceRows) {
   Panel p;
-  p.w.ActivityMode = 0;
   p.w.VelocityMadeGood = 43;
-  p.w.TrueWindAngles[1] = 90;
-  EXPECT_FALSE(p.Draw().HasPrefix("VMG"));
+  EXPECT_EQ(p.Draw().Find("VMG"), nullptr);  // reaching
   p.w.TrueWindAngles[1] = 140;
-  EXPECT_TRUE(p.Draw().HasPrefix("VMG: 4.3"));
-  p.w.ActivityMode = 3;
-  p.w.TrueWindAngles[1] = 90;
-  EXPECT_TRUE(p.Draw().HasPrefix("VMG: 4.3"));
-
-  // The sail-trim lesson works its VMG out from the heading, leaving the boat's wind angle
-  // to the boat model.
+  EXPECT_NE(p.Draw().Find("VMG: 4.3"), nullptr);
+  // The sail-trim lesson works its VMG out from the heading and leaves the wind angle alone.
   p.w.ActivityMode = 2;
-  LayOutFrame(p.w);
   p.bw.Heading(1, 60);
   p.w.BoatSpeedTenths[1] = 50;
-  EXPECT_TRUE(p.Draw().HasPrefix("VMG: 2.5"));
-  EXPECT_EQ(p.w.TrueWindAngles[1], 90);
-}
+  EXPECT_NE(p.Draw().Find("VMG: 2.5"), nullptr);
+  EXPECT_EQ(p.w.TrueWindAngles[1], 140);
 
-TEST(ActivityRows, RaceRowsAfterTheStart) {
-  Panel p;
   p.w.ActivityMode = 14;
   p.w.BoatCount = 4;
   p.w.SimSeconds = 30;
   p.w.TrueWindAngles[1] = 90;
-  p.w.BoatX[2] = 3000;  // not closer than 3000: boat 2 is named anyway
-  p.w.BoatX[3] = 2000;
-  p.w.BoatY[3] = 2000;
-  p.w.BoatX[4] = 100;
-  p.w.BoatY[4] = 100;
-  p.w.BoatSpeedTenths[4] = 55;
-  p.w.BoatSpeedTenths[2] = 61;
-  p.Draw();
-  EXPECT_NE(p.Find("ｸﾘｱｴｱｰ   "), nullptr);
-  EXPECT_TRUE(p.HasPrefix("近接艇:  5.5"));
-  p.w.BoatX[4] = 4000;
+  p.w.BoatX = {0, 0, 3000, 3500, 100};  // boat 4 is nearest
+  p.w.BoatSpeedTenths = {0, 0, 61, 0, 55};
   p.w.WindShadowState[1] = 3;
   p.Draw();
-  EXPECT_TRUE(p.HasPrefix("近接艇:  6.1"));
+  EXPECT_NE(p.Find("近接艇:  5.5"), nullptr);
   EXPECT_EQ(p.Find("ﾊﾞｯｸｳｨﾝﾄﾞ")->textColor, palette::kRed);
-  p.w.Stopped = 1;
-  EXPECT_TRUE(p.Draw().HasPrefix("VMG"));
+  p.w.BoatX[4] = 4000;  // none within 3000: boat 2
+  EXPECT_NE(p.Draw().Find("近接艇:  6.1"), nullptr);
+}
 
-  p.w.SimSeconds = -20;
-  p.Draw();
-  EXPECT_FALSE(p.HasPrefix("近接艇"));
-  EXPECT_EQ(p.Find("ﾊﾞｯｸｳｨﾝﾄﾞ"), nullptr);
+TEST(SteeringStrip, CaptionAndSpeedRowOnEachScreen) {
+  struct Case {
+    int width, height, menuBar;
+    Point caption, speed;
+  };
+  const Case cases[] = {
+      {1280, 768, 19, {521, 624}, {499, 644}},  // 1280 x 720
+      {800, 640, 20, {321, 520}, {302, 535}},   // 800 x 600 with the large menu font
+      {640, 512, 19, {247, 410}, {243, 424}},   // 640 x 480
+  };
+  for (const Case& k : cases) {
+    Panel s(k.width, k.height, k.menuBar);
+    const TextLogEntry* caption = s.DrawZone().Find("ｽﾃｱﾘﾝｸﾞ  ｿﾞｰﾝ ");
+    const TextLogEntry* speed = s.Find("ｼﾐｭﾚｰﾀ速度:      9");
+    ASSERT_TRUE(caption && speed) << k.width;
+    EXPECT_EQ((Point{caption->x, caption->y}), k.caption) << k.width;
+    EXPECT_EQ(speed->y, k.speed.y) << k.width;
+    // The speed's label keeps left of the centre line, moving left if the font needs it.
+    EXPECT_LE(speed->x, k.speed.x) << k.width;
+    EXPECT_LT(speed->x + s.c->TextWidth("ｼﾐｭﾚｰﾀ速度:"), k.width / 2 - k.width / 40) << k.width;
+  }
+  EXPECT_EQ(Panel().DrawZone().Find("ｼﾐｭﾚｰﾀ速度")->x, 499);
+}
+
+TEST(SteeringStrip, PointerInTheZoneHighlightsItAndEndsDownwindManoeuvres) {
+  Panel s;
+  s.w.GybeCommand = s.w.BearAwayCommand = s.w.HoldDownwindCourse = 1;
+  s.w.MouseX = 600;
+  s.w.MouseY = 612;  // on the top edge: outside
+  EXPECT_NE(s.DrawZone().Find("ｽﾃｱﾘﾝｸﾞ"), nullptr);
+  EXPECT_EQ(s.w.GybeCommand, 1);
+  s.w.MouseY = 700;
+  EXPECT_EQ(s.DrawZone().Find("ｽﾃｱﾘﾝｸﾞ"), nullptr);
+  EXPECT_EQ(s.w.GybeCommand + s.w.BearAwayCommand + s.w.HoldDownwindCourse, 0);
+  EXPECT_EQ(s.c->GetPixel(500, 700), palette::kSteeringZoneHot);
+
+  // The vertical zone: the panel shows the speed, the zone sets the steering top row.
+  s.w.VerticalSteeringZone = 1;
+  LayOutFrame(s.w);
+  s.DrawZone();
+  EXPECT_EQ(s.Find("ｼﾐｭﾚｰﾀ速度"), nullptr);
+  EXPECT_EQ(s.w.ZoneTop, s.w.SceneBottom);
+  EXPECT_EQ(s.Draw().At(463, kTop + 7 * kL), "ｼﾐｭﾚｰﾀ速度:      9");
+
+  s.w.LessonIntroPending = 1;
+  EXPECT_TRUE(s.DrawZone().c->TextLog().empty());
 }
 
 }  // namespace
