@@ -120,7 +120,10 @@ void StepFrame(World& w, Canvas& canvas) {
   // The user's boat pitches each time it is drawn.
   RunWavePitch(w);
   ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
-  DrawDataPanel(w, canvas);
-  DrawSteeringZone(w, canvas);
+  // In the rules lessons the scene reaches down over the strip the panel would take.
+  if (w.SceneBottom <= w.SceneHeight) {
+    DrawDataPanel(w, canvas);
+    DrawSteeringZone(w, canvas);
+  }
   w.MinFrameMs = MinimumFrameMs(w);
 }
