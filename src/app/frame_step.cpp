@@ -8,6 +8,7 @@
 #include "boat/boat_step.h"
 #include "boat/puffs.h"
 #include "boat/wave_crests.h"
+#include "race/mini_view.h"
 #include "sound/sound_events.h"
 #include "view3d/palette.h"
 #include "world/angles.h"
@@ -121,5 +122,6 @@ void StepFrame(World& w, Canvas& canvas) {
   if (w.SceneBottom < w.ViewHeight) {
     canvas.FillRect(Rect{0, w.SceneBottom, w.ViewWidth, w.ViewHeight}, palette::kWhite);
   }
+  DrawBottomLeftView(w, canvas);
   w.MinFrameMs = MinimumFrameMs(w);
 }
