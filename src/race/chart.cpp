@@ -42,7 +42,7 @@ std::vector<ShoreChain> ShoreChains(const World& w) {
 void DrawCoastline(const World& w, Canvas& c, const ChartFrame& f) {
   const bool mono = w.Monochrome == 1;
   c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartLand);
+  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
   for (const ShoreChain& chain : ShoreChains(w)) {
     const int x1 = w.ShoreX[chain.first], x2 = w.ShoreX[chain.last];
     const int out1 = x1 <= x2 ? -kFarLand : kFarLand;
@@ -61,7 +61,7 @@ void DrawCoastline(const World& w, Canvas& c, const ChartFrame& f) {
 void DrawSceneryLand(const World& w, Canvas& c, const ChartFrame& f) {
   const bool mono = w.Monochrome == 1;
   c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartLand);
+  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
   const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
   std::array<Point, kOutlinePoints - 1> outline;
   for (int i = 1; i <= count; ++i) {

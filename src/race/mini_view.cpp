@@ -51,7 +51,7 @@ void Dot(Canvas& c, Point p, int r) { c.Ellipse(p.x - r, p.y - r, p.x + r + 1, p
 void DrawScenery(World& w, Canvas& c, const MiniFrame& f) {
   const bool mono = w.Monochrome == 1;
   c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartLand);
+  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
   const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
   std::array<Point, kOutlinePoints - 1> outline;
   for (int i = 1; i <= count; ++i) {
