@@ -10,6 +10,7 @@
 #include "boat/boat_step.h"
 #include "boat/puffs.h"
 #include "boat/wave_crests.h"
+#include "race/mini_view.h"
 #include "sound/sound_events.h"
 #include "view3d/palette.h"
 #include "world/angles.h"
@@ -125,5 +126,6 @@ void StepFrame(World& w, Canvas& canvas) {
     DrawDataPanel(w, canvas);
     DrawSteeringZone(w, canvas);
   }
+  DrawBottomLeftView(w, canvas);
   w.MinFrameMs = MinimumFrameMs(w);
 }

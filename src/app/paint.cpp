@@ -6,6 +6,8 @@
 #include "app/frame_step.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
+#include "instruction/page_dispatcher.h"
+#include "race/chart.h"
 #include "world/world.h"
 
 void ComputeScreenMetrics(World& w, const ScreenMetrics& screen) {
@@ -38,7 +40,14 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   if (w.SailingState == 0) SetUpBoatClass(w);
   if (w.SailingState == 0) DrawTitleScreen(w, canvas);
   if (w.SailingState == 1) StartActivity(w);
-  if (w.ResultsShown == 0 && w.SailingState == 2 && w.ChartShown == 0) StepFrame(w, canvas);
+  if (w.ResultsShown == 0 && w.SailingState == 2) {
+    if (w.ChartShown == 0) {
+      StepFrame(w, canvas);
+    } else {
+      DrawChart(w, canvas, Rect{0, 0, w.ViewWidth, w.ViewHeight}, 0);
+    }
+  }
+  if (w.InstructionPage > 0 && w.SailingState > 0) DrawInstructionPage(w, canvas);
 
   PaintResult result;
   if (w.SailingState == 0) {

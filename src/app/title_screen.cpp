@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "instruction/page_dispatcher.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/palette.h"
 #include "world/angles.h"
@@ -188,5 +189,6 @@ void DrawTitleScreen(World& w, Canvas& canvas) {
   w.IllustrationMode = savedMode;
 
   OptionsSummary(w, canvas, w.ViewHeight - 120);
+  if (w.InstructionPage > 600) DrawInstructionPage(w, canvas);
   w.MinFrameMs = 100;
 }

@@ -3,4 +3,9 @@
 #define NAME(S, field) r.Add(#field, &S::field)
 
 void RegisterChartNames(NameRegistry& r) {
+  using S = ChartGlobals;
+  NAME(S, SelectedTarget);
+  NAME(S, PolarDistance);
+  NAME(S, PolarBearing);
+  NAME(S, SwimmerSightFrames);
 }

@@ -109,6 +109,22 @@ constexpr Color kTitleCircle = Rgb(60, 120, 180);
 constexpr Color kTitleCircleEdge = Rgb(0, 0, 127);
 }  // namespace palette
 
+// Chart
+namespace palette {
+constexpr Color kChartSea = Rgb(24, 72, 128);
+constexpr Color kChartLand = Rgb(200, 180, 124);
+constexpr Color kChartCoast = Rgb(96, 72, 32);
+constexpr Color kChartOwnBoat = Rgb(255, 64, 64);
+constexpr Color kChartButton = Rgb(0, 32, 72);
+constexpr Color kChartButtonText = Rgb(0, 255, 255);
+constexpr Color kChartNorth = Rgb(255, 255, 0);
+constexpr Color kChartGate = Rgb(255, 255, 255);
+constexpr Color kChartBuoy = Rgb(255, 140, 0);
+constexpr Color kChartPier = Rgb(168, 128, 80);
+constexpr Color kChartSwimmer = Rgb(255, 96, 0);
+constexpr Color kChartVessel = Rgb(255, 230, 80);
+}  // namespace palette
+
 // Panel
 namespace palette {
 constexpr Color kCyan = Rgb(0, 255, 255);

@@ -1,0 +1,23 @@
+// The north-up chart: full screen (海図表示) while ChartShown, and reduced, centred on the
+// user's boat, as free sailing's view in the bottom-left corner.
+#pragma once
+
+#include <string_view>
+
+#include "platform/canvas.h"
+
+struct World;
+
+// Pixels per yard of the chart: less in free sailing, whose areas are wider.
+double ChartScale(const World& w);
+
+// mini = 0: the chart screen with its title, north mark and the button back to the 3D view,
+// which takes a latched click. mini = 1: the reduced chart in r, around the user's boat.
+void DrawChart(World& w, Canvas& c, const Rect& r, int mini);
+
+// A framed button of the chart and the 2D view, its label in cyan (white in monochrome).
+void DrawChartButton(World& w, Canvas& c, const Rect& r, std::string_view label);
+
+// True when the latched click lies strictly inside x0 < x < x1, y0 < y < y1; the click is then
+// consumed.
+bool TakeClick(World& w, int x0, int y0, int x1, int y1);

@@ -1,0 +1,149 @@
+// The heading-up 2D view, the chart screen and the reduced chart of free sailing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "chart_session.h"
+#include "race/chart.h"
+#include "race/mini_view.h"
+#include "view3d/palette.h"
+#include "world/angles.h"
+#include "world/world.h"
+
+namespace {
+
+int CountColor(const Canvas& c, const Rect& r, Color color) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) n += c.GetPixel(x, y) == color;
+  }
+  return n;
+}
+
+TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
+  ChartSession s;
+  s.Start(1);
+  s.Run("key SPACE\nframes 1\n");
+  ASSERT_EQ(s.w().MiniViewZoom, 64);
+  const int expected[] = {32, 16, 8, 4, 2, 2};
+  for (int zoom : expected) {
+    s.PressOn("ｽﾞｰﾑｲﾝ ");
+    EXPECT_EQ(s.w().MiniViewZoom, zoom);
+    EXPECT_EQ(s.w().ClickY, 0);  // consumed
+  }
+  for (int i = 0; i < 7; ++i) s.PressOn("ｽﾞｰﾑｱｳﾄ ");
+  EXPECT_EQ(s.w().MiniViewZoom, 128);
+
+  // Just right of the buttons the click is not theirs and stays latched.
+  const TextLogEntry* in = s.Find("ｽﾞｰﾑｲﾝ ");
+  ASSERT_NE(in, nullptr);
+  const int beside = s.w().ViewWidth / 12 + 3;
+  s.Run("press " + std::to_string(beside) + " " + std::to_string(in->y + 5) + "\nframes 1\n");
+  EXPECT_EQ(s.w().MiniViewZoom, 128);
+  EXPECT_EQ(s.w().ClickX, beside);
+}
+
+TEST(MiniView, NarrowScreensUseTheShortZoomLabels) {
+  ChartSession s(640, 480);
+  s.Start(3);
+  s.Run("key SPACE\nframes 1\n");
+  EXPECT_NE(s.Find("zm in"), nullptr);
+  EXPECT_NE(s.Find("zm out"), nullptr);
+  EXPECT_EQ(s.Find("ｽﾞｰﾑｲﾝ "), nullptr);
+}
+
+TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
+  auto world = std::make_unique<World>();
+  World& w = *world;
+  w.ScaleX = 1;
+  w.MiniViewZoom = 4;  // one pixel per yard
+  w.BoatX[1] = 250.5;
+  w.BoatY[1] = -120.25;
+  w.BoatHeadings[1] = 30;
+  const Rect view{0, 300, 600, 480};
+  const Point origin{300, (5 * 480 + 4 * 300) / 9};
+  for (int bearing : {0, 45, 137, 250, 329}) {
+    const double b = bearing * kDegToRad;
+    const Point far = MiniViewPoint(w, view, w.BoatX[1] + std::sin(b) * 10000, w.BoatY[1] - std::cos(b) * 10000);
+    EXPECT_NEAR(w.PolarDistance, 10000, 1e-6);
+    EXPECT_LE(std::abs(SignedDegrees(w.PolarBearing - bearing)), 1) << bearing;
+    // Heading-up: the bearing relative to the heading, clockwise from straight up.
+    const double rel = (bearing - 30) * kDegToRad;
+    EXPECT_NEAR(far.x - origin.x, std::sin(rel) * 7000, 1.5) << bearing;
+    EXPECT_NEAR(origin.y - far.y, std::cos(rel) * 7000, 1.5) << bearing;
+  }
+  // Nearer than the range, a point keeps its distance.
+  const Point close = MiniViewPoint(w, view, w.BoatX[1], w.BoatY[1] - 100);
+  EXPECT_NEAR(std::hypot(close.x - origin.x, close.y - origin.y), 100, 1.5);
+}
+
+// The swimmer shows on the 2D view only for the first (20 - Difficulty) x 10 running frames
+// after the fall.
+TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
+  auto world = std::make_unique<World>();
+  World& w = *world;
+  w.ActivityMode = 6;
+  w.ScaleX = 1;
+  w.MiniViewZoom = 4;
+  w.Difficulty = 15;
+  w.OverboardSeconds = 11;
+  w.TargetY[1] = -30;
+  w.TimeStep = 0.2;
+  Canvas c(640, 480);
+  const Rect view{0, 300, 300, 480};
+  auto seen = [&](int seconds) {
+    w.SimSeconds = seconds;
+    c.BeginFrame();
+    DrawMiniView(w, c, view);
+    return CountColor(c, view, palette::kChartSwimmer) > 0;
+  };
+  EXPECT_FALSE(seen(5));
+  EXPECT_TRUE(seen(11));
+  EXPECT_EQ(w.SwimmerSightFrames, 1);
+  w.Stopped = 1;
+  seen(11);
+  EXPECT_EQ(w.SwimmerSightFrames, 1);
+  w.Stopped = 0;
+  w.SwimmerSightFrames = 48;
+  EXPECT_TRUE(seen(12));
+  EXPECT_FALSE(seen(12));
+  EXPECT_FALSE(seen(13));
+  EXPECT_EQ(w.SwimmerSightFrames, 50);
+}
+
+TEST(Chart, ButtonReturnsToTheSailingView) {
+  ChartSession s;
+  s.Start(0);
+  s.Run("key SPACE\nframes 2\nkey R\nframes 2\n");
+  ASSERT_EQ(s.w().ChartShown, 1);
+  EXPECT_NE(s.Find("*** 海図表示 ***  "), nullptr);
+
+  s.PressOn("3D表示(ｾｰﾘﾝｸﾞﾋﾞｭｰ)");
+  EXPECT_EQ(s.w().ChartShown, 0);
+  EXPECT_EQ(s.w().ClickY, 0);
+  s.Run("frames 1\n");
+  EXPECT_EQ(s.Find("*** 海図表示 ***  "), nullptr);
+  EXPECT_NE(s.Find("- ﾁｬｰﾄ - "), nullptr);  // free sailing's corner view
+}
+
+TEST(Chart, LandLiesOnTheShoresLandSide) {
+  for (int area : {1, 3}) {
+    ChartSession s;
+    s.Run("set ActivityMode 0\nset SailingArea " + std::to_string(area) + "\nkey SPACE\nframes 2\nkey SPACE\nkey R\nframes 1\n");
+    const World& w = s.w();
+    const Color land = palette::kChartLand, sea = palette::kChartSea;
+    const int x = w.ViewWidth / 2;
+    const Color north = s.canvas().GetPixel(x, 60), south = s.canvas().GetPixel(x, w.ViewHeight - 3);
+    EXPECT_EQ(s.canvas().GetPixel(x, w.ViewHeight / 2 + 20), sea);
+    if (area == 3) {
+      EXPECT_EQ(north, land);
+      EXPECT_EQ(south, land);
+    } else {
+      EXPECT_EQ(north, w.ShoreQuadrant == 1 ? land : sea) << "quadrant " << w.ShoreQuadrant;
+      EXPECT_EQ(south, w.ShoreQuadrant == 1 ? sea : land) << "quadrant " << w.ShoreQuadrant;
+    }
+  }
+}
+
+}  // namespace
