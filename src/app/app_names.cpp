@@ -1,11 +1,9 @@
 #include "world/names.h"
 
-#define NAME(S, field) r.Add(#field, &S::field)
-
 void RegisterAppNames(NameRegistry& r) {
   using S = AppGlobals;
-  NAME(S, ButtonHelpLine);
-  NAME(S, PickedBearing);
-  NAME(S, PreviousPickedBearing);
-  NAME(S, TargetDistanceYards);
+  REGISTER_GLOBAL(S, ButtonHelpLine);
+  REGISTER_GLOBAL(S, PickedBearing);
+  REGISTER_GLOBAL(S, PreviousPickedBearing);
+  REGISTER_GLOBAL(S, TargetDistanceYards);
 }

@@ -118,8 +118,6 @@ void StepFrame(World& w, Canvas& canvas) {
 
   LayOutFrame(w);
   UpdateWaveCrests(w);
-  // The user's boat pitches each time it is drawn.
-  RunWavePitch(w);
   ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
   // In the rules lessons the scene reaches down over the strip the panel would take.
   if (w.SceneBottom <= w.SceneHeight) {

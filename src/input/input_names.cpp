@@ -1,30 +1,28 @@
 #include "world/names.h"
 
-#define NAME(S, field) r.Add(#field, &S::field)
-
 void RegisterInputNames(NameRegistry& r) {
   using S = InputGlobals;
-  NAME(S, MouseX);
-  NAME(S, MouseY);
-  NAME(S, ClickX);
-  NAME(S, ClickY);
-  NAME(S, DragStartX);
-  NAME(S, DragStartY);
-  NAME(S, BearingTarget);
-  NAME(S, JibAutoTrimActive);
-  NAME(S, SpinnakerAutoTrimActive);
-  NAME(S, GuyAutoTrimActive);
-  NAME(S, MiniViewZoom);
-  NAME(S, MainTransparent);
-  NAME(S, AllSailsTransparent);
-  NAME(S, ChordLinesShown);
-  NAME(S, LaylinesShown);
-  NAME(S, LessonChoice);
-  NAME(S, TutorialStepCount);
-  NAME(S, AdvanceButtonY);
-  NAME(S, PageButtonsY);
-  NAME(S, NextPageButtonX);
-  NAME(S, PrevPageButtonX);
-  NAME(S, VesselScreenX);
-  NAME(S, VesselScreenY);
+  REGISTER_GLOBAL(S, MouseX);
+  REGISTER_GLOBAL(S, MouseY);
+  REGISTER_GLOBAL(S, ClickX);
+  REGISTER_GLOBAL(S, ClickY);
+  REGISTER_GLOBAL(S, DragStartX);
+  REGISTER_GLOBAL(S, DragStartY);
+  REGISTER_GLOBAL(S, BearingTarget);
+  REGISTER_GLOBAL(S, JibAutoTrimActive);
+  REGISTER_GLOBAL(S, SpinnakerAutoTrimActive);
+  REGISTER_GLOBAL(S, GuyAutoTrimActive);
+  REGISTER_GLOBAL(S, MiniViewZoom);
+  REGISTER_GLOBAL(S, MainTransparent);
+  REGISTER_GLOBAL(S, AllSailsTransparent);
+  REGISTER_GLOBAL(S, ChordLinesShown);
+  REGISTER_GLOBAL(S, LaylinesShown);
+  REGISTER_GLOBAL(S, LessonChoice);
+  REGISTER_GLOBAL(S, TutorialStepCount);
+  REGISTER_GLOBAL(S, AdvanceButtonY);
+  REGISTER_GLOBAL(S, PageButtonsY);
+  REGISTER_GLOBAL(S, NextPageButtonX);
+  REGISTER_GLOBAL(S, PrevPageButtonX);
+  REGISTER_GLOBAL(S, VesselScreenX);
+  REGISTER_GLOBAL(S, VesselScreenY);
 }

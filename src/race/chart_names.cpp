@@ -1,11 +1,9 @@
 #include "world/names.h"
 
-#define NAME(S, field) r.Add(#field, &S::field)
-
 void RegisterChartNames(NameRegistry& r) {
   using S = ChartGlobals;
-  NAME(S, SelectedTarget);
-  NAME(S, PolarDistance);
-  NAME(S, PolarBearing);
-  NAME(S, SwimmerSightFrames);
+  REGISTER_GLOBAL(S, SelectedTarget);
+  REGISTER_GLOBAL(S, PolarDistance);
+  REGISTER_GLOBAL(S, PolarBearing);
+  REGISTER_GLOBAL(S, SwimmerSightFrames);
 }

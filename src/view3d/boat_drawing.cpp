@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "boat/boat_motion.h"
 #include "view3d/boat_figure.h"
 #include "view3d/palette.h"
 #include "world/angles.h"
@@ -153,6 +154,8 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   if (boat == 1) {
     w.UserBoatScreenX = x;
     w.UserBoatScreenY = y;
+    // The user's boat pitches each time it is drawn in the sailing view, not when it is culled.
+    if (live) RunWavePitch(w);
   }
 
   BoatFigure f{w, c};

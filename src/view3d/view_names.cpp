@@ -1,27 +1,25 @@
 #include "world/names.h"
 
-#define NAME(S, field) r.Add(#field, &S::field)
-
 void RegisterViewNames(NameRegistry& r) {
   using S = ViewGlobals;
-  NAME(S, CameraDistance);
-  NAME(S, LookAngle);
-  NAME(S, HorizonY);
-  NAME(S, SceneShiftX);
-  NAME(S, SceneTop);
-  NAME(S, WaveClass);
-  NAME(S, ViewDirection);
-  NAME(S, SceneCentreX);
-  NAME(S, ProjectedX);
-  NAME(S, ProjectedY);
-  NAME(S, ProjectedDistance);
-  NAME(S, ProjectedBearing);
-  NAME(S, DrawKey);
-  NAME(S, DrawOrder);
-  NAME(S, ScreenWindBearing);
-  NAME(S, ShoreScreenX);
-  NAME(S, ShoreScreenY);
-  NAME(S, ShoreScreenBearing);
-  NAME(S, ShoreExtentLeft);
-  NAME(S, ShoreExtentRight);
+  REGISTER_GLOBAL(S, CameraDistance);
+  REGISTER_GLOBAL(S, LookAngle);
+  REGISTER_GLOBAL(S, HorizonY);
+  REGISTER_GLOBAL(S, SceneShiftX);
+  REGISTER_GLOBAL(S, SceneTop);
+  REGISTER_GLOBAL(S, WaveClass);
+  REGISTER_GLOBAL(S, ViewDirection);
+  REGISTER_GLOBAL(S, SceneCentreX);
+  REGISTER_GLOBAL(S, ProjectedX);
+  REGISTER_GLOBAL(S, ProjectedY);
+  REGISTER_GLOBAL(S, ProjectedDistance);
+  REGISTER_GLOBAL(S, ProjectedBearing);
+  REGISTER_GLOBAL(S, DrawKey);
+  REGISTER_GLOBAL(S, DrawOrder);
+  REGISTER_GLOBAL(S, ScreenWindBearing);
+  REGISTER_GLOBAL(S, ShoreScreenX);
+  REGISTER_GLOBAL(S, ShoreScreenY);
+  REGISTER_GLOBAL(S, ShoreScreenBearing);
+  REGISTER_GLOBAL(S, ShoreExtentLeft);
+  REGISTER_GLOBAL(S, ShoreExtentRight);
 }

@@ -84,7 +84,6 @@ const NameRegistry& Names() {
     RegisterAppNames(r);
     RegisterBoatViewNames(r);
     RegisterChartNames(r);
-    RegisterInstructionNames(r);
     return r;
   }();
   return registry;

@@ -96,6 +96,9 @@ class NameRegistry {
   std::vector<std::string> duplicates_;
 };
 
+// Registers field of section S under its own name, inside a Register...Names function.
+#define REGISTER_GLOBAL(S, field) r.Add(#field, &S::field)
+
 // The registry of every section's globals, built once.
 const NameRegistry& Names();
 
@@ -112,4 +115,3 @@ void RegisterDynamicsNames(NameRegistry& r);
 void RegisterAppNames(NameRegistry& r);
 void RegisterBoatViewNames(NameRegistry& r);
 void RegisterChartNames(NameRegistry& r);
-void RegisterInstructionNames(NameRegistry& r);

@@ -9,7 +9,6 @@
 #include "boat/boat_class_globals.h"
 #include "boat/dynamics_globals.h"
 #include "input/input_globals.h"
-#include "instruction/instruction_globals.h"
 #include "platform/random15.h"
 #include "race/chart_globals.h"
 #include "view3d/boat_view_globals.h"
@@ -40,8 +39,7 @@ struct World : ShellGlobals,
                BoatViewGlobals,
                InputGlobals,
                AppGlobals,
-               ChartGlobals,
-               InstructionGlobals {
+               ChartGlobals {
   Services services;
   Random15 rng;
   std::array<int32_t, 701> RandomTable{};
