@@ -139,27 +139,22 @@ TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {
 
 TEST(BoatDrawing, HullSidesByTheSideShown) {
   Fixture f;
-  f.SeeAt(1, 0);  // straight from astern: the transom only
-  auto parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::Transom));
-  EXPECT_FALSE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
-  f.SeeAt(1, 180);  // head-on: both sides, no transom
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
-  EXPECT_FALSE(Has(parts, BoatPart::Transom));
-  f.SeeAt(1, 90);  // heading right across the screen: the starboard side faces the camera
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
-  EXPECT_FALSE(Has(parts, BoatPart::Transom));
+  struct Case {
+    int rho;
+    bool transom, starboard, port;
+  };
+  // From astern the transom only, head-on both sides; heading right across the screen the
+  // starboard side faces the camera.
+  for (const Case& c : {Case{0, true, false, false}, Case{180, false, true, true}, Case{-170, false, true, true},
+                        Case{90, false, true, false}}) {
+    f.SeeAt(1, c.rho);
+    const auto parts = f.Draw(1);
+    EXPECT_EQ(Has(parts, BoatPart::Transom), c.transom) << c.rho;
+    EXPECT_EQ(Has(parts, BoatPart::HullStarboard), c.starboard) << c.rho;
+    EXPECT_EQ(Has(parts, BoatPart::HullPort), c.port) << c.rho;
+  }
   EXPECT_GT(f.w.OutlineScreenX[5], 640);                      // the bow points right
   EXPECT_GT(f.w.OutlineScreenY[8], f.w.OutlineScreenY[14]);  // and starboard is nearer
-  f.SeeAt(1, -170);
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
 }
 
 TEST(BoatDrawing, CommitteeBoatLiesHeadToWindWithHullFlagAndStaffOnly) {
@@ -219,41 +214,33 @@ TEST(BoatDrawing, SailsAndCrewOrderedBySideOfTheMainSeen) {
   EXPECT_LT(IndexOf(parts, BoatPart::Crew3), IndexOf(parts, BoatPart::Crew1));
 }
 
-TEST(BoatDrawing, CrewMembersByClass) {
-  Fixture f;
-  f.SeeAt(2, 170);
-  for (const TypeSetup& t : kTypes) {
-    SetType(f.w, t);
-    const auto parts = f.Draw(2);
-    const int h = t.hullClass;
-    EXPECT_TRUE(Has(parts, BoatPart::Crew1)) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew2), h > 1) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::CatHulls), t.flag == 2 || t.flag == 3) << t.boatType;
-  }
-}
-
+// Every type at every zoom and angle: the crew and sails of its class, downwind the spinnaker
+// or the two-man dinghy's whisker-poled jib in place of the jib, and no point flung far off.
 TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
   for (int zoom = 1; zoom <= 4; ++zoom) {
     Fixture f(zoom);
     for (const TypeSetup& t : kTypes) {
       SetType(f.w, t);
+      const int h = t.hullClass;
       for (bool running : {false, true}) {
         f.Pose(1, 315, 1, running ? 165 : 45, 60);
-        const bool spinnaker = running && t.hullClass > 1 && t.hullClass != 9;
+        const bool spinnaker = running && h > 1 && h != 9;
         f.w.SpinnakerFlying[1] = spinnaker;
         for (int rho = -179; rho <= 180; rho += 37) {
           f.SeeAt(1, rho);
           const auto parts = f.Draw(1, 640, 400);
-          ASSERT_TRUE(Has(parts, BoatPart::Main)) << t.boatType;
+          SCOPED_TRACE(testing::Message() << "type " << t.boatType << " zoom " << zoom << " rho " << rho);
+          ASSERT_TRUE(Has(parts, BoatPart::Main));
           EXPECT_TRUE(Has(parts, BoatPart::Mast));
-          EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && t.hullClass != 2) << t.boatType;
-          EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && t.hullClass == 2) << t.boatType;
-          for (int i = 0; i < f.w.PointBudget; ++i) {
-            EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << t.boatType << " point " << i;
-          }
+          EXPECT_TRUE(Has(parts, BoatPart::Crew1));
+          EXPECT_EQ(Has(parts, BoatPart::Crew2), h > 1);
+          EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8);
+          EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7);
+          EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1 && !spinnaker);
+          EXPECT_EQ(Has(parts, BoatPart::CatHulls), t.flag == 2 || t.flag == 3);
+          EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && h != 2);
+          EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && h == 2);
+          for (int i = 0; i < f.w.PointBudget; ++i) EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << i;
         }
       }
     }

@@ -13,14 +13,6 @@
 
 namespace {
 
-int CountColor(const Canvas& c, const Rect& r, Color color) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) n += c.GetPixel(x, y) == color;
-  }
-  return n;
-}
-
 TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
   ChartSession s;
   s.Start(1);
@@ -96,7 +88,7 @@ TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
     w.SimSeconds = seconds;
     c.BeginFrame();
     DrawMiniView(w, c, view);
-    return CountColor(c, view, palette::kChartSwimmer) > 0;
+    return CountPixels(c, palette::kChartSwimmer, view) > 0;
   };
   EXPECT_FALSE(seen(5));
   EXPECT_TRUE(seen(11));

@@ -10,6 +10,7 @@
 #include "app/paint.h"
 #include "app/panel.h"
 #include "boat_test_world.h"
+#include "canvas_helpers.h"
 #include "input/control_buttons.h"
 #include "probe_helpers.h"
 #include "view3d/palette.h"
@@ -33,12 +34,7 @@ struct Buttons {
     DrawDataPanel(w, *c);
     return *this;
   }
-  const TextLogEntry* Find(const std::string& label) const {
-    for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text == label) return &e;
-    }
-    return nullptr;
-  }
+  const TextLogEntry* Find(const std::string& label) const { return FindText(*c, label); }
   bool Shows(const std::string& label) { return Draw().Find(label) != nullptr; }
   // Presses the button by its label as drawn now; the next frame takes the press.
   void Click(const std::string& label) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/paint.h"
+#include "canvas_helpers.h"
 #include "view3d/indicators.h"
 #include "view3d/palette.h"
 #include "world/angles.h"
@@ -36,12 +37,7 @@ struct View {
     c->BeginFrame();
     c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
   }
-  const TextLogEntry* Find(const std::string& prefix) const {
-    for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text.rfind(prefix, 0) == 0) return &e;
-    }
-    return nullptr;
-  }
+  const TextLogEntry* Find(const std::string& prefix) const { return FindText(*c, prefix, true); }
 };
 
 }  // namespace

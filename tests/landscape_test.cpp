@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/paint.h"
+#include "canvas_helpers.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
 #include "view3d/palette.h"
@@ -32,13 +33,7 @@ struct View {
     c->BeginFrame();
     c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
   }
-  int Count(Color color, Rect r = Rect{0, 0, 1280, 720}) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) n += c->GetPixel(x, y) == color;
-    }
-    return n;
-  }
+  int Count(Color color, Rect r = Rect{0, 0, 1280, 720}) const { return CountPixels(*c, color, r); }
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/panel.h"
 #include "app/steering_strip.h"
 #include "boat_test_world.h"
+#include "canvas_helpers.h"
 #include "input/control_buttons.h"
 #include "view3d/palette.h"
 
@@ -39,12 +40,7 @@ struct Panel {
     DrawSteeringZone(w, *c);
     return *this;
   }
-  const TextLogEntry* Find(const std::string& prefix) const {
-    for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text.rfind(prefix, 0) == 0) return &e;
-    }
-    return nullptr;
-  }
+  const TextLogEntry* Find(const std::string& prefix) const { return FindText(*c, prefix, true); }
   // What the frame shows at (x, y): the text drawn there last.
   std::string At(int x, int y) const {
     std::string shown;

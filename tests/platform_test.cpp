@@ -1,10 +1,7 @@
-// Random numbers, angles, keys and the canvas.
+// Random numbers, angles and the canvas.
 #include <gtest/gtest.h>
 
-#include <Qt>
-
 #include "platform/canvas.h"
-#include "platform/key_codes.h"
 #include "world/angles.h"
 #include "world/world.h"
 
@@ -75,38 +72,6 @@ TEST(Angles, TrigTablesUseTheProgramsDegreeFactor) {
   EXPECT_EQ(w.SinTable[90], 99);
   EXPECT_EQ(w.CosTable[180], -99);
   EXPECT_EQ(w.SinTable[361], 1);
-}
-
-TEST(Keys, QtKeysMapToVirtualKeyCodes) {
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Space, u" "), vk::kSpace);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_T, u"t"), 'T');
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_7, u"7"), '7');
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_PageUp, u""), vk::kPageUp);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_F9, u""), vk::kF9);
-  // "+" is reached through different keys on Japanese and US layouts.
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Plus, u"+"), vk::kPlus);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Semicolon, u";"), vk::kPlus);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Equal, u"="), vk::kPlus);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Less, u"<"), vk::kComma);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_BracketRight, u"]"), vk::kRBracket);
-  EXPECT_EQ(VirtualKeyFromQt(Qt::Key_Escape, u"\x1b"), vk::kNone);
-  EXPECT_EQ(VirtualKeyFromName("COMMA"), vk::kComma);
-  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
-  EXPECT_EQ(VirtualKeyFromName("120"), 120);
-  EXPECT_EQ(VirtualKeyFromName("ENTERKEY"), -1);
-}
-
-TEST(CanvasTest, TextLogKeepsWhatWasDrawn) {
-  Canvas c(200, 100);
-  c.BeginFrame();
-  c.SetTextColor(Rgb(127, 0, 0));
-  c.TextOut(5, 6, "ﾒｲﾝ : ﾌﾙ  ");
-  ASSERT_EQ(c.TextLog().size(), 1u);
-  EXPECT_EQ(c.TextLog()[0].text, "ﾒｲﾝ : ﾌﾙ  ");
-  EXPECT_EQ(c.TextLog()[0].x, 5);
-  EXPECT_EQ(c.TextLog()[0].textColor, Rgb(127, 0, 0));
-  c.BeginFrame();
-  EXPECT_TRUE(c.TextLog().empty());
 }
 
 TEST(CanvasTest, ShapesExcludeTheirRightAndBottomEdges) {

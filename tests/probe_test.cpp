@@ -8,15 +8,6 @@
 
 namespace {
 
-TEST(Probe, ScreenOptionSetsTheGeometry) {
-  ProbeOptions small;
-  small.screenWidth = 800;
-  small.screenHeight = 600;
-  EXPECT_EQ(RunProbe("get ViewHeight ScaleX\n", small).output, "ViewHeight=562\nScaleX=1.25\n");
-  EXPECT_EQ(RunProbe("get ScreenWidth ScreenHeight ScaleX ScaleY ViewHeight\n").output,
-            "ScreenWidth=1280\nScreenHeight=768\nScaleX=2\nScaleY=1.6\nViewHeight=720\n");
-}
-
 TEST(Probe, SetGetAndArrays) {
   auto run = RunProbe("set BoatX[1] 120.5\nset Difficulty 15.9\nget BoatX[1] Difficulty BestScores[15]\n");
   EXPECT_EQ(run.exitCode, 0);
@@ -79,9 +70,6 @@ TEST(Probe, PngAndTextsOfTheLastFrame) {
 TEST(Names, EveryGlobalHasOneHome) {
   EXPECT_TRUE(Names().Duplicates().empty()) << Names().Duplicates().front();
   World w;
-  for (const std::string& name : Names().Names()) {
-    EXPECT_TRUE(Names().Contains(name));
-  }
   EXPECT_TRUE(Names().Resolve(w, "SceneryOutlineX[3][12]").has_value());
 }
 

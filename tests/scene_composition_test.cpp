@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/activity_start.h"
+#include "canvas_helpers.h"
 #include "app/paint.h"
 #include "app/scene.h"
 #include "view3d/palette.h"
@@ -46,19 +47,8 @@ struct Scene {
     ComposeScene(*w, *c, kScene);
     return *this;
   }
-  int Count(Color color, Rect r = kScene) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) n += c->GetPixel(x, y) == color;
-    }
-    return n;
-  }
-  const TextLogEntry* Find(const std::string& text) const {
-    for (const TextLogEntry& e : c->TextLog()) {
-      if (e.text == text) return &e;
-    }
-    return nullptr;
-  }
+  int Count(Color color, Rect r = kScene) const { return CountPixels(*c, color, r); }
+  const TextLogEntry* Find(const std::string& text) const { return FindText(*c, text); }
 };
 
 }  // namespace

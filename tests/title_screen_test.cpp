@@ -6,6 +6,7 @@
 
 #include "app/paint.h"
 #include "app/title_screen.h"
+#include "canvas_helpers.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/palette.h"
 #include "world/world.h"
@@ -31,18 +32,7 @@ struct Title {
   }
   void Paint() { PaintFrame(w, canvas, screen); }
 
-  const TextLogEntry* Find(const std::string& text) const {
-    for (const TextLogEntry& t : canvas.TextLog()) {
-      if (t.text == text) return &t;
-    }
-    return nullptr;
-  }
-  bool Starts(const std::string& prefix) const {
-    for (const TextLogEntry& t : canvas.TextLog()) {
-      if (t.text.rfind(prefix, 0) == 0) return true;
-    }
-    return false;
-  }
+  const TextLogEntry* Find(const std::string& text) const { return FindText(canvas, text); }
 
   ScreenMetrics screen;
 };
@@ -179,11 +169,11 @@ TEST(TitleScreen, DesignRowOnlyForTheDesignedBoats) {
   t.w.BoatType = 13;
   t.Paint();
   EXPECT_NE(t.Find("艇種: スポートボート "), nullptr);
-  EXPECT_FALSE(t.Starts("長さ"));
+  EXPECT_EQ(FindText(t.canvas, "長さ", true), nullptr);
   t.Keelboat();
   t.w.InstructionPage = 3;
   t.Paint();
-  EXPECT_FALSE(t.Starts("長さ"));
+  EXPECT_EQ(FindText(t.canvas, "長さ", true), nullptr);
 }
 
 TEST(TitleScreen, MonochromeUsesOnlyBlackAndWhite) {
