@@ -1,8 +1,8 @@
+// The keys: each key's action, in the order the program tries them, and the Qt key mapping.
 #include <gtest/gtest.h>
 
 #include <Qt>
 #include <memory>
-#include <string>
 
 #include "input/keyboard.h"
 #include "platform/key_codes.h"
@@ -19,7 +19,7 @@ struct KeyboardTest : ::testing::Test {
   void Sailing() { w.SailingState = 2; }
 };
 
-TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndBack) {
+TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndThePageKeysSaveTheSpeed) {
   Sailing();
   w.SimSpeed = 7;
   w.SimSpeedDivisor = 333;
@@ -29,10 +29,7 @@ TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndBack) {
   KeyDown(w, vk::kSpace);
   EXPECT_EQ(w.SimSpeed, 7);
   EXPECT_EQ(w.SimSpeedDivisor, 333);
-}
-
-// Page up and down save the speed they leave, also at the ends of the range.
-TEST_F(KeyboardTest, PageUpAtTopSpeedStillSavesIt) {
+  // Page up and down save the speed they leave, also at the ends of the range.
   w.SimSpeed = 15;
   w.SimSpeedDivisor = 10;
   KeyDown(w, vk::kPageUp);
@@ -46,32 +43,26 @@ TEST_F(KeyboardTest, PageUpAtTopSpeedStillSavesIt) {
 }
 
 TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
-  struct Case {
-    int page;
-    int key;
-    int expected;
-  };
-  const Case kCases[] = {
+  // Page, key, the page shown after.
+  const int kCases[][3] = {
       {104, vk::kPlus, 106},  {106, vk::kMinus, 104}, {110, vk::kPlus, 111}, {111, vk::kPlus, 111},
       {101, vk::kMinus, 101}, {204, vk::kPlus, 205},  {205, vk::kPlus, 205}, {205, vk::kMinus, 204},
       {513, vk::kPlus, 514},  {514, vk::kMinus, 513}, {912, vk::kPlus, 913}, {913, vk::kPlus, 913},
       {913, vk::kMinus, 912}, {608, vk::kPlus, 609},  {609, vk::kPlus, 609}, {602, vk::kMinus, 601},
       {1, vk::kPlus, 1},
   };
-  for (const Case& c : kCases) {
+  for (const auto& [page, key, expected] : kCases) {
     auto fresh = std::make_unique<World>();
-    fresh->InstructionPage = c.page;
+    fresh->InstructionPage = page;
     fresh->TutorialStep = 2;
     fresh->JibSheet = 8;
     fresh->SpinnakerSheet = 12;
-    KeyDown(*fresh, c.key);
-    EXPECT_EQ(fresh->InstructionPage, c.expected) << c.page << " " << c.key;
-    if (c.expected != c.page) {
-      EXPECT_EQ(fresh->TutorialStep, 0) << c.page;
-    }
+    KeyDown(*fresh, key);
+    EXPECT_EQ(fresh->InstructionPage, expected) << page << " " << key;
+    EXPECT_EQ(fresh->TutorialStep, expected != page ? 0 : 2) << page;
     // While a page is shown the keys never touch the sheets.
-    EXPECT_EQ(fresh->JibSheet, 8) << c.page;
-    EXPECT_EQ(fresh->SpinnakerSheet, 12) << c.page;
+    EXPECT_EQ(fresh->JibSheet, 8) << page;
+    EXPECT_EQ(fresh->SpinnakerSheet, 12) << page;
   }
 }
 
@@ -120,17 +111,12 @@ TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
 }
 
 TEST_F(KeyboardTest, ArrowsWrapPastAFullTurn) {
-  struct Case {
-    int from;
-    int key;
-    int expected;
-  };
-  const Case kCases[] = {{-360, vk::kRight, 0}, {-330, vk::kRight, -360}, {360, vk::kLeft, 0},
-                         {330, vk::kLeft, 360}, {90, vk::kUp, 0},        {-90, vk::kDown, 180}};
-  for (const Case& c : kCases) {
-    w.LookAngle = c.from;
-    KeyDown(w, c.key);
-    EXPECT_EQ(w.LookAngle, c.expected) << c.from << " " << c.key;
+  const int kCases[][3] = {{-360, vk::kRight, 0}, {-330, vk::kRight, -360}, {360, vk::kLeft, 0},
+                           {330, vk::kLeft, 360}, {90, vk::kUp, 0},        {-90, vk::kDown, 180}};
+  for (const auto& [from, key, expected] : kCases) {
+    w.LookAngle = from;
+    KeyDown(w, key);
+    EXPECT_EQ(w.LookAngle, expected) << from << " " << key;
   }
 }
 

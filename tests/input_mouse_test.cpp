@@ -1,3 +1,4 @@
+// The mouse: the sheet bars, the page buttons, picking a vessel, dragging and the wheel.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -75,22 +76,21 @@ TEST_F(MouseTest, RightBarTrimsTheJibOrTheFlyingSpinnaker) {
   EXPECT_EQ(w.ClickX, 1265);
 }
 
-TEST_F(MouseTest, BarsWaitWhileAPageIsShown) {
-  w.InstructionPage = 3;
-  w.MainSheet = 10;
-  LeftButtonDown(w, 5, 200);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
-  EXPECT_EQ(w.ClickX, 5);
-  EXPECT_EQ(w.ClickY, 200);
-}
-
-TEST_F(MouseTest, AnyPressResumesAndStillActs) {
+// Any press resumes a stopped simulation and still acts; under a page the bars wait and the
+// press stays latched for the page's buttons.
+TEST_F(MouseTest, PressResumesAndActsButNotThroughAPage) {
   w.Stopped = 1;
   w.RepaintSuspended = 1;
   LeftButtonDown(w, 5, 200);
   EXPECT_EQ(w.Stopped, 0);
   EXPECT_EQ(w.RepaintSuspended, 0);
   EXPECT_DOUBLE_EQ(w.MainSheet, 20.0);
+  w.InstructionPage = 3;
+  w.MainSheet = 10;
+  LeftButtonDown(w, 5, 200);
+  EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
+  EXPECT_EQ(w.ClickX, 5);
+  EXPECT_EQ(w.ClickY, 200);
 }
 
 TEST_F(MouseTest, WheelMovesOneUnitPerMessage) {
@@ -105,9 +105,6 @@ TEST_F(MouseTest, WheelMovesOneUnitPerMessage) {
   ASSERT_EQ(sounds.Requests().size(), 2u);
   EXPECT_EQ(sounds.Requests()[0].event, 2);
   EXPECT_EQ(sounds.Requests()[1].event, 1);
-  w.MainSheet = 47;
-  MouseWheel(w, 120);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 47.0);
 }
 
 TEST_F(MouseTest, HelpAndGlossaryPageButtons) {
@@ -184,23 +181,16 @@ TEST_F(MouseTest, DragInTheSailingViewTrimsTheMain) {
   EXPECT_DOUBLE_EQ(w.MainSheet, 15.0);
   EXPECT_EQ(w.MainAutoTrimActive, 0);
   LeftButtonDown(w, 600, 300);
-  LeftButtonUp(w, 600, 90);  // up eases, to the limit
+  LeftButtonUp(w, 600, 90);  // up eases
   EXPECT_DOUBLE_EQ(w.MainSheet, 45.0);
-  LeftButtonDown(w, 600, 300);
-  LeftButtonUp(w, 600, 0);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 47.0);
-  EXPECT_EQ(sounds.Requests().size(), 3u);
+  EXPECT_EQ(sounds.Requests().size(), 2u);
 
-  struct Start {
-    int x, y;
-  };
   // Outside the sailing view, or a twitch shorter than one unit: nothing.
   w.MainSheet = 20;
-  const Start kIgnored[] = {{426, 200}, {853, 200}, {600, 460}, {600, 72}};
-  for (const Start& s : kIgnored) {
-    LeftButtonDown(w, s.x, s.y);
-    LeftButtonUp(w, s.x, s.y + 100);
-    EXPECT_DOUBLE_EQ(w.MainSheet, 20.0) << s.x << "," << s.y;
+  for (const auto& [x, y] : {std::pair{426, 200}, {853, 200}, {600, 460}, {600, 72}}) {
+    LeftButtonDown(w, x, y);
+    LeftButtonUp(w, x, y + 100);
+    EXPECT_DOUBLE_EQ(w.MainSheet, 20.0) << x << "," << y;
   }
   LeftButtonDown(w, 600, 200);
   LeftButtonUp(w, 600, 206);
