@@ -6,35 +6,20 @@
 #include <memory>
 #include <string>
 
-#include "app/frame_step.h"
-#include "app/paint.h"
-#include "app/panel.h"
-#include "boat_test_world.h"
-#include "canvas_helpers.h"
 #include "input/control_buttons.h"
+#include "panel_frame.h"
 #include "probe_helpers.h"
 #include "view3d/palette.h"
 
 namespace {
 
-// A keelboat in free sailing on the 1280 x 720 frame.
-struct Buttons {
-  BoatWorld bw;
-  World& w = bw.w;
-  std::unique_ptr<Canvas> c;
-
-  explicit Buttons(int width = 1280, int height = 768, int menuBar = 19) {
-    ComputeScreenMetrics(w, ScreenMetrics{width, height, 32, menuBar, 0, 0});
-    LayOutFrame(w);
-    c = std::make_unique<Canvas>(w.ViewWidth, w.ViewHeight);
-    w.TrueWindAngles[1] = 100;
-  }
+// A keelboat in free sailing, broad reaching.
+struct Buttons : PanelFrame {
+  Buttons() { w.TrueWindAngles[1] = 100; }
   Buttons& Draw() {
-    c->BeginFrame();
-    DrawDataPanel(w, *c);
+    PanelFrame::Draw();
     return *this;
   }
-  const TextLogEntry* Find(const std::string& label) const { return FindText(*c, label); }
   bool Shows(const std::string& label) { return Draw().Find(label) != nullptr; }
   // Presses the button by its label as drawn now; the next frame takes the press.
   void Click(const std::string& label) {

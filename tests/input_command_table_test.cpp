@@ -250,20 +250,15 @@ TEST(CommandTable, WindAndRaceRaiseTheEasiestLevel) {
   RunCommand(*w, 32826);
   EXPECT_EQ(w->Difficulty, 2);
   EXPECT_EQ(w->WindSetting, 1);
-
+  // A race at level 1 sails at level 7 in shifting wind, with the big fleet if it is chosen.
   w->Difficulty = 1;
   w->WindSetting = 0;
   w->BigFleet = 1;
   RunCommand(*w, 32822);
-  EXPECT_EQ(w->Difficulty, 7);
-  EXPECT_EQ(w->WindSetting, 2);
-  EXPECT_EQ(w->BoatCount, 10);
-  EXPECT_EQ(w->ActivityMode, 14);
+  EXPECT_EQ((std::array{w->Difficulty, w->WindSetting, w->BoatCount, w->ActivityMode}), (std::array{7, 2, 10, 14}));
   w->Difficulty = 4;
   RunCommand(*w, 32966);
-  EXPECT_EQ(w->Difficulty, 4);
-  EXPECT_EQ(w->ActivityMode, 13);
-  EXPECT_EQ(w->JustStartCourseUpDown, 1);
+  EXPECT_EQ((std::array{w->Difficulty, w->ActivityMode, w->JustStartCourseUpDown}), (std::array{4, 13, 1}));
   EXPECT_TRUE(EvaluateCommand(*w, 32966).checked);
   EXPECT_FALSE(EvaluateCommand(*w, 32821).checked);
 }
@@ -271,13 +266,11 @@ TEST(CommandTable, WindAndRaceRaiseTheEasiestLevel) {
 TEST(CommandTable, HelpItemsOpenCloseAndSwitch) {
   auto w = Fresh();
   RunCommand(*w, 32942);
-  EXPECT_EQ(w->InstructionPage, 907);
-  EXPECT_EQ(w->LastInstructionPage, 907);
+  EXPECT_EQ((std::array{w->InstructionPage, w->LastInstructionPage}), (std::array{907, 907}));
   RunCommand(*w, 32944);
   EXPECT_EQ(w->InstructionPage, 909);
-  RunCommand(*w, 32944);
-  EXPECT_EQ(w->InstructionPage, 0);
-  EXPECT_EQ(w->LastInstructionPage, 909);
+  RunCommand(*w, 32944);  // the same item again closes its page
+  EXPECT_EQ((std::array{w->InstructionPage, w->LastInstructionPage}), (std::array{0, 909}));
 
   // The first rules items open the page of whichever rules lesson is chosen.
   w->ActivityMode = 7;
@@ -394,9 +387,7 @@ TEST(CommandTable, NextSailingReopensALessonsFirstPage) {
     auto w = Fresh();
     w->SailingState = 2;
     w->ActivityMode = c.mode;
-    w->ResultsShown = 1;
-    w->Stopped = 1;
-    w->CoachShown = 1;
+    w->ResultsShown = w->Stopped = w->CoachShown = 1;
     w->LessonChoice = 3;
     w->InstructionPage = 905;
     w->TutorialStep = 2;
@@ -417,11 +408,9 @@ TEST(CommandTable, ManoeuvreCommands) {
   w->SimSeconds = 42;
   w->HoldDownwindCourse = 1;
   w->LookAngle = 180;
-  ASSERT_TRUE(RunCommand(*w, 32772));
-  EXPECT_EQ(w->AutoManoeuvre, 1);
-  EXPECT_EQ(w->LastTackTime[1], 42);
-  EXPECT_EQ(w->LookAngle, 0);
-  EXPECT_EQ(w->HoldDownwindCourse, 0);
+  ASSERT_TRUE(RunCommand(*w, 32772));  // tack, looking ahead again
+  EXPECT_EQ((std::array{w->AutoManoeuvre, w->LastTackTime[1], w->LookAngle, w->HoldDownwindCourse}),
+            (std::array{1, 42, 0, 0}));
   ASSERT_TRUE(RunCommand(*w, 32771));
   EXPECT_EQ(w->AutoManoeuvre, -1);
   EXPECT_EQ(w->CloseHauledCommandUsed, 1);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -64,21 +65,15 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
   w->SpeedOverride[3] = 20;
   w->TotalFrames = 900;
   SetUpActivity(*w);
-  EXPECT_EQ(w->SailingArea, 1);
   EXPECT_EQ(w->AutopilotOff, 1) << "upwind sailing keeps its no-autopilot choice";
-  EXPECT_EQ(w->MainAutoTrimActive, 0);
-  EXPECT_EQ(w->ResultsShown, 0);
-  EXPECT_EQ(w->BoatCount, 1);
   EXPECT_EQ(w->BoatSpeeds[7], 0) << "every slot, not only the new activity's boats";
-  EXPECT_EQ(w->SpeedOverride[3], -1);
-  EXPECT_EQ(w->TotalFrames, 0);
-
+  EXPECT_EQ((std::array{w->SailingArea, w->MainAutoTrimActive, w->ResultsShown, w->BoatCount, w->SpeedOverride[3],
+                        w->TotalFrames}),
+            (std::array{1, 0, 0, 1, -1, 0}));
   w->ActivityMode = 1;
   SetUpActivity(*w);
-  EXPECT_EQ(w->AutopilotOff, 0);
-  EXPECT_EQ(w->MainAutoTrimActive, 1);
-  EXPECT_EQ(w->JibAutoTrimActive, 1);
-  EXPECT_EQ(w->SpinnakerAutoTrimActive, 0);
+  EXPECT_EQ((std::array{w->AutopilotOff, w->MainAutoTrimActive, w->JibAutoTrimActive, w->SpinnakerAutoTrimActive}),
+            (std::array{0, 1, 1, 0}));
 }
 
 TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
@@ -90,9 +85,8 @@ TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
   auto mooring = Started(4);
   EXPECT_DOUBLE_EQ(mooring->BoatX[1], 15);
   EXPECT_DOUBLE_EQ(mooring->MainSheet, 45);
-  EXPECT_EQ(mooring->MainAutoTrimActive, 0);
-  EXPECT_EQ(mooring->MiniViewZoom, 4);
-  EXPECT_EQ(mooring->BaseWindDirection, 270);
+  EXPECT_EQ((std::array{mooring->MainAutoTrimActive, mooring->MiniViewZoom, mooring->BaseWindDirection}),
+            (std::array{0, 4, 270}));
 
   auto docking = Started(5);
   EXPECT_EQ(docking->MirrorScenery, 0);
