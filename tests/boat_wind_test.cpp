@@ -10,9 +10,9 @@
 
 namespace {
 
-TEST(Puffs, ActOnlyInShiftingWind) {
-  BoatWorld bw;
-  World& w = bw.w;
+struct WindAndWaves : BoatWorld, ::testing::Test {};
+
+TEST_F(WindAndWaves, PuffsActOnlyInShiftingWind) {
   w.WindDirection = 350;
   w.PuffX[2] = 50;
   w.PuffRadius[2] = 200;
@@ -31,9 +31,7 @@ TEST(Puffs, ActOnlyInShiftingWind) {
   EXPECT_EQ(w.WindSpeedAtBoat[1], 10);
 }
 
-TEST(Puffs, ExpiredPuffIsRenewedUpwind) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(WindAndWaves, ExpiredPuffIsRenewedUpwind) {
   w.WindDirection = 270;
   w.BoatX[1] = 300;
   w.SimSeconds = 400;
@@ -48,9 +46,7 @@ TEST(Puffs, ExpiredPuffIsRenewedUpwind) {
   EXPECT_LE(std::abs(BearingTo(dx, -dy) - 270), 71);
 }
 
-TEST(WindAtBoat, AnIslandUpwindSheltersTheBoatAndSlowsTheCurrent) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(WindAndWaves, AnIslandUpwindSheltersTheBoatAndSlowsTheCurrent) {
   w.WindSetting = 2;
   w.WindSpeed = 14;
   w.CurrentSpeed = 12;
@@ -80,9 +76,7 @@ TEST(WindAtBoat, AnIslandUpwindSheltersTheBoatAndSlowsTheCurrent) {
   EXPECT_EQ(w.WaveClass, 1);
 }
 
-TEST(WaveCrests, PlacedAheadMostlyTwentyApartAndRenewedWhenLeftBehind) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(WindAndWaves, CrestsPlacedAheadMostlyTwentyApartAndRenewedWhenLeftBehind) {
   w.WaveOrientation = 90;
   w.BoatX[1] = 1000;
   PlaceCrestsAtStart(w);
@@ -107,9 +101,7 @@ TEST(WaveCrests, PlacedAheadMostlyTwentyApartAndRenewedWhenLeftBehind) {
   for (int k = 0; k < n; ++k) EXPECT_GT(w.CrestX[k], 4000);
 }
 
-TEST(WaveCrests, NearestCrestAmongThoseInUse) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(WindAndWaves, NearestCrestAmongThoseInUse) {
   w.SimSpeed = 13;  // 250 crests in use
   w.CrestX.fill(90000);
   EXPECT_EQ(NearestCrestDistance(w, 0, 0, -1), 50000);

