@@ -175,43 +175,39 @@ TEST(BoatDrawing, CommitteeBoatLiesHeadToWindWithHullFlagAndStaffOnly) {
                 p == BoatPart::Deck || p == BoatPart::Flag)
         << static_cast<int>(p);
   }
-  EXPECT_EQ(f.w.PointBudget, 16);
 }
 
+// Sails and crew are drawn back to front by the side of the main seen, the mast last.
 TEST(BoatDrawing, SailsAndCrewOrderedBySideOfTheMainSeen) {
+  using enum BoatPart;
+  struct Case {
+    int tack, rho, leeSideSeen;
+    std::vector<BoatPart> backToFront;
+  };
+  const Case kCases[] = {
+      // Starboard tack seen from starboard (the windward side): the jib lies behind the main and
+      // the crew hiking to windward in front of it.
+      {1, 90, 1, {Jib, Main, Crew1}},
+      // Port tack seen from the same side is the mirror image.
+      {-1, 90, 0, {Crew1, Main, Jib}},
+      {-1, 170, 0, {Crew1, Crew3, Main, Jib}},  // from astern the forward crew come first
+      {-1, -90, 1, {Jib, Main, Crew1}},
+      {-1, 10, 1, {Jib, Main, Crew3, Crew1}},  // from ahead the skipper comes first
+  };
   Fixture f;
   f.w.SkipperHike = f.w.Crew1Hike = f.w.Crew2Hike = 2;
-  // Starboard tack seen from starboard (the windward side): the jib lies behind the main and
-  // the crew hiking to windward in front of it.
-  f.SeeAt(2, 90);
-  auto parts = f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
-  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew1));
-  EXPECT_EQ(parts.back(), BoatPart::Mast);
-  // Port tack seen from the same side is the mirror image: crew, main, jib.
-  f.Pose(2, 315, -1, 45, 60);
-  for (int rho : {90, 170}) {
-    f.SeeAt(2, rho);
-    parts = f.Draw(2);
-    EXPECT_EQ(f.w.LeeSideSeen, 0) << rho;
-    EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Main)) << rho;
-    EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Jib)) << rho;
+  for (const Case& c : kCases) {
+    f.Pose(2, 315, c.tack, 45, 60);
+    f.SeeAt(2, c.rho);
+    const auto parts = f.Draw(2);
+    SCOPED_TRACE(testing::Message() << "tack " << c.tack << " rho " << c.rho);
+    EXPECT_EQ(f.w.LeeSideSeen, c.leeSideSeen);
+    ASSERT_FALSE(parts.empty());
+    EXPECT_EQ(parts.back(), Mast);
+    for (std::size_t i = 1; i < c.backToFront.size(); ++i) {
+      EXPECT_LT(IndexOf(parts, c.backToFront[i - 1]), IndexOf(parts, c.backToFront[i])) << i;
+    }
   }
-  f.SeeAt(2, -90);
-  f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  // Seen from astern the forward crew come first and the skipper last; from ahead the reverse.
-  f.Pose(2, 315, -1, 45, 60);
-  f.SeeAt(2, 170);
-  parts = f.Draw(2);
-  EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Crew3));
-  f.SeeAt(2, 10);
-  parts = f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
-  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew3));
-  EXPECT_LT(IndexOf(parts, BoatPart::Crew3), IndexOf(parts, BoatPart::Crew1));
 }
 
 // Every type at every zoom and angle: the crew and sails of its class, downwind the spinnaker

@@ -36,15 +36,6 @@ TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
   EXPECT_EQ(s.w().ClickX, beside);
 }
 
-TEST(MiniView, NarrowScreensUseTheShortZoomLabels) {
-  ChartSession s(640, 480);
-  s.Start(3);
-  s.Run("key SPACE\nframes 1\n");
-  EXPECT_NE(s.Find("zm in"), nullptr);
-  EXPECT_NE(s.Find("zm out"), nullptr);
-  EXPECT_EQ(s.Find("ｽﾞｰﾑｲﾝ "), nullptr);
-}
-
 TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
   auto world = std::make_unique<World>();
   World& w = *world;

@@ -1,4 +1,4 @@
-// The compass card and the wind and current dials.
+// The wind and current dials.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,19 +41,6 @@ struct View {
 };
 
 }  // namespace
-
-TEST(Compass, ThreeDigitHeadingsMoveLeft) {
-  View v;
-  for (const auto& [heading, x] : {std::pair{99, kX - 43}, std::pair{100, kX - 48}}) {
-    v.w->BoatHeadings[1] = heading;
-    v.Clear();
-    DrawCompass(*v.w, *v.c, 1, kX, kY);
-    const TextLogEntry* e = v.Find(std::to_string(heading));
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->x, x);
-    EXPECT_EQ(e->y, kY - 36);
-  }
-}
 
 TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
   View v;

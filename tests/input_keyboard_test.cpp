@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <Qt>
+#include <array>
 #include <memory>
+#include <tuple>
 
 #include "input/keyboard.h"
 #include "platform/key_codes.h"
@@ -168,35 +170,25 @@ TEST_F(KeyboardTest, SpaceWalksTheLessons) {
 }
 
 TEST_F(KeyboardTest, SpaceDismissesBeforeItStartsOrResumes) {
-  struct Case {
-    int sailingState, page, coach, stopped, chart;
-    int wantState, wantPage, wantCoach, wantStopped, wantChart;
+  // The sailing state, page, coach, stop and chart before the key and after it.
+  using State = std::array<int, 5>;
+  const std::pair<State, State> kCases[] = {
+      {{0, 905, 0, 0, 0}, {0, 0, 0, 0, 0}},  // title with a help page: only closes it
+      {{0, 0, 0, 0, 0}, {1, 0, 0, 0, 0}},    // title: starts
+      {{2, 905, 1, 1, 0}, {2, 0, 1, 1, 0}},  // page first
+      {{2, 0, 1, 1, 0}, {2, 0, 0, 1, 0}},    // then the coach
+      {{2, 0, 0, 1, 1}, {2, 0, 0, 0, 1}},    // then the stop
+      {{2, 0, 0, 0, 1}, {2, 0, 0, 0, 0}},    // then the chart
   };
-  const Case kCases[] = {
-      {0, 905, 0, 0, 0, 0, 0, 0, 0, 0},  // title with a help page: only closes it
-      {0, 0, 0, 0, 0, 1, 0, 0, 0, 0},    // title: starts
-      {2, 905, 1, 1, 0, 2, 0, 1, 1, 0},  // page first
-      {2, 0, 1, 1, 0, 2, 0, 0, 1, 0},    // then the coach
-      {2, 0, 0, 1, 1, 2, 0, 0, 0, 1},    // then the stop
-      {2, 0, 0, 0, 1, 2, 0, 0, 0, 0},    // then the chart
-  };
-  for (const Case& c : kCases) {
-    auto fresh = std::make_unique<World>();
-    fresh->ActivityMode = 0;
-    fresh->SailingState = c.sailingState;
-    fresh->InstructionPage = c.page;
-    fresh->CoachShown = c.coach;
-    fresh->Stopped = c.stopped;
-    fresh->ChartShown = c.chart;
-    fresh->RepaintSuspended = 1;
-    KeyDown(*fresh, vk::kSpace);
-    EXPECT_EQ(fresh->SailingState, c.wantState);
-    EXPECT_EQ(fresh->InstructionPage, c.wantPage);
-    EXPECT_EQ(fresh->CoachShown, c.wantCoach);
-    EXPECT_EQ(fresh->Stopped, c.wantStopped);
-    EXPECT_EQ(fresh->ChartShown, c.wantChart);
-    EXPECT_EQ(fresh->RepaintSuspended, 0);
-    EXPECT_EQ(fresh->SimSpeed, 9);  // none of these is slow motion
+  for (const auto& [before, after] : kCases) {
+    auto f = std::make_unique<World>();
+    f->ActivityMode = 0;
+    f->RepaintSuspended = 1;
+    std::tie(f->SailingState, f->InstructionPage, f->CoachShown, f->Stopped, f->ChartShown) = std::tuple_cat(before);
+    KeyDown(*f, vk::kSpace);
+    EXPECT_EQ((State{f->SailingState, f->InstructionPage, f->CoachShown, f->Stopped, f->ChartShown}), after);
+    EXPECT_EQ(f->RepaintSuspended, 0);
+    EXPECT_EQ(f->SimSpeed, 9);  // none of these is slow motion
   }
 }
 

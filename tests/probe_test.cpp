@@ -36,25 +36,10 @@ TEST(Probe, UntilCountsFramesOrTimesOut) {
   EXPECT_EQ(run.output, "until: 10 frames\nuntil: timeout\n");
 }
 
-TEST(Probe, CommandsFollowTheirUpdateRules) {
-  auto run = RunProbe("enabled 32777\ncommand 32777\nenabled 32789\ncommand 32789\nframes 1\n"
-                      "get SailingState\nenabled 32777\nchecked 32776\ncommand 32776\nchecked 32776\n");
-  EXPECT_EQ(run.output, "0\ndisabled 32777\n1\nSailingState=2\n1\n0\n1\n");
-}
-
 TEST(Probe, MenuStopsPaintsUntilACommand) {
   auto run = RunProbe("set BoatType 13\nset SailingState 1\nframes 1\nset InstructionPage 0\nframes 5\n"
                       "paints\nmenu\nframes 5\npaints\nget SimSeconds\ncommand 32776\nframes 2\npaints\n");
   EXPECT_EQ(run.output, "paints=6\npaints=6\nSimSeconds=1\npaints=8\n");
-}
-
-TEST(Probe, SaveAndLoadUseTheSettingsFormat) {
-  const std::string path = (std::filesystem::temp_directory_path() / "brisamar_probe_settings.bm").string();
-  auto run = RunProbe("set Difficulty 11\nset BoatType 13\nsave " + path +
-                      "\nset Difficulty 2\nload " + path + "\nget Difficulty BoatType\n");
-  EXPECT_EQ(run.output, "Difficulty=11\nBoatType=13\n");
-  EXPECT_EQ(std::filesystem::file_size(path), 140u);
-  std::filesystem::remove(path);
 }
 
 TEST(Probe, PngAndTextsOfTheLastFrame) {

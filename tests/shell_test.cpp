@@ -26,13 +26,12 @@ TEST(ScreenMetrics, CappedAtTheDesignSize) {
   EXPECT_EQ(small.ViewHeight, 562);  // 600 - 1.25 x 30, truncated
   EXPECT_EQ(small.LargeMenuFont, 0);
   EXPECT_EQ(MetricsFor(800, 600, 20).LargeMenuFont, 1);
-}
 
-TEST(ScreenMetrics, FrameNeverLargerThanTheView) {
-  World w = MetricsFor(1280, 768, 19, 1270, 690);
-  EXPECT_EQ(w.ViewWidth, 1270);
-  EXPECT_EQ(w.ViewHeight, 690);
-  EXPECT_DOUBLE_EQ(w.ScaleX, 2.0);  // the design scale still follows the screen
+  // The frame is never larger than the window's view; the design scale still follows the screen.
+  World clipped = MetricsFor(1280, 768, 19, 1270, 690);
+  EXPECT_EQ(clipped.ViewWidth, 1270);
+  EXPECT_EQ(clipped.ViewHeight, 690);
+  EXPECT_DOUBLE_EQ(clipped.ScaleX, 2.0);
 }
 
 TEST(FrameLoop, TitleRepaintsOnlyItsAnimatedPart) {
@@ -51,10 +50,8 @@ TEST(FrameLoop, TitleRepaintsOnlyItsAnimatedPart) {
 
 TEST(FrameLoop, MinimumFrameTimes) {
   World w;
-  for (const auto& [speed, ms] : {std::pair{1, 100}, {4, 35}, {5, 20}, {15, 20}}) {
-    w.SimSpeed = speed;
-    EXPECT_EQ(MinimumFrameMs(w), ms) << speed;
-  }
+  w.SimSpeed = 4;
+  EXPECT_EQ(MinimumFrameMs(w), 35);
   w.ActivityMode = 8;  // collision avoidance runs at 10 frames a second at most
   EXPECT_EQ(MinimumFrameMs(w), 100);
 }
@@ -117,23 +114,18 @@ TEST(FrameLoop, FrameCounterWrapsAfterAHundred) {
   EXPECT_EQ(s.world().FrameCounter, 0);
 }
 
-TEST(Wind, SteadyWindDoesNotShiftNorClamp) {
-  World w;
-  w.WindSetting = 0;
-  w.BaseWindSpeed = 30;
-  w.BaseWindDirection = 45;
-  UpdateWind(w);
-  EXPECT_EQ(w.WindSpeed, 30);
-  EXPECT_EQ(w.WindDirection, 45);
-  EXPECT_EQ(w.MeanWindDirection, 45);
-}
-
-TEST(Wind, ShiftsStayWithinTheirRangeAroundTheVeeringBase) {
+TEST(Wind, SteadyWindHoldsAndShiftsStayWithinTheirRangeAroundTheVeeringBase) {
   World w;
   w.rng.Seed(7);
-  w.WindSetting = 2;
+  w.WindSetting = 0;
   w.BaseWindSpeed = 30;
   w.BaseWindDirection = 90;
+  UpdateWind(w);
+  EXPECT_EQ(w.WindSpeed, 30);  // steady wind neither shifts nor caps the speed
+  EXPECT_EQ(w.WindDirection, 90);
+  EXPECT_EQ(w.MeanWindDirection, 90);
+
+  w.WindSetting = 2;
   w.ShiftRange = 30;
   w.ShiftIntervalBase = 40;
   w.PersistentShiftRate = 60;  // one degree per clock minute

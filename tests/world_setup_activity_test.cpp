@@ -76,22 +76,11 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
             (std::array{0, 1, 1, 0}));
 }
 
-TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
-  auto steering = Started(1);
-  EXPECT_EQ(steering->TargetY[2], 35);
-  EXPECT_EQ(steering->BoatHeadings[1], 265);
-  EXPECT_EQ(steering->SceneObjectKind[6], kSceneKindBuoy);
-
-  auto mooring = Started(4);
-  EXPECT_DOUBLE_EQ(mooring->BoatX[1], 15);
-  EXPECT_DOUBLE_EQ(mooring->MainSheet, 45);
-  EXPECT_EQ((std::array{mooring->MainAutoTrimActive, mooring->MiniViewZoom, mooring->BaseWindDirection}),
-            (std::array{0, 4, 270}));
-
+TEST(ActivitySetup, ExercisesPlaceTheirObjects) {
+  EXPECT_EQ(Started(1)->SceneObjectKind[6], kSceneKindBuoy);
   auto docking = Started(5);
   EXPECT_EQ(docking->MirrorScenery, 0);
   EXPECT_EQ(docking->SceneryX[1], -680) << "the pier";
-
   auto overboard = Started(6, 1, 2);
   EXPECT_EQ(overboard->HullClass, 2) << "the single-hander takes a crew for the rescue";
   EXPECT_EQ(overboard->SceneObjectKind[6], kSceneKindPerson);
@@ -169,13 +158,10 @@ TEST(Weather, ScenarioStaysWithinItsLimits) {
       EXPECT_EQ(w->BaseWindDirection, 45 * (w->WindOctant - 1));
       collision.insert(w->WindOctant);
     }
-    EXPECT_EQ(w->WindSpeed, w->BaseWindSpeed);
-    EXPECT_EQ(w->MeanWindDirection, w->BaseWindDirection);
     EXPECT_TRUE(w->SeaBreeze == 1 || w->SailingArea < 3);
     EXPECT_TRUE(w->PuffStrength == 0 || w->SeaBreeze == 0);
     EXPECT_GE(w->CurrentSpeed, 10);
     EXPECT_LE(w->CurrentSpeed, 14);
-    EXPECT_EQ(w->CurrentDirection, w->ShoreQuadrant * 90);
     for (int i = 1; i <= 5; ++i) {
       EXPECT_GE(std::hypot(w->PuffX[i], w->PuffY[i]), 500);
       EXPECT_LE(std::hypot(w->PuffX[i], w->PuffY[i]), 2564);
