@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/paint.h"
+#include "boat/boat_setup.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
 #include "view3d/palette.h"
@@ -16,24 +17,13 @@ namespace {
 
 constexpr int kBottom = 460;  // scene bottom of a 1280x720 frame
 
-struct TypeSetup {
-  int boatType, hullClass, flag, spinnakerKind;
-};
-// Flag: 1 optimist, 2 catamaran, 3 offshore catamaran, 4 skiff, 5 sportboat, 6 scow.
-constexpr TypeSetup kTypes[] = {{1, 1, 1, 0},  {2, 1, 0, 0},  {4, 2, 0, 0},  {6, 3, 0, 0},
-                                {7, 3, 4, 3},  {9, 5, 0, 0},  {10, 9, 2, 0}, {11, 10, 3, 3},
-                                {12, 6, 0, 0}, {13, 6, 5, 3}, {14, 7, 0, 0}, {15, 6, 6, 3}};
+constexpr int kTypes[] = {1, 2, 4, 6, 7, 9, 10, 11, 12, 13, 14, 15};
+constexpr int kKeelboat = 12;
+constexpr int kCatamaran = 10;
 
-void SetType(World& w, const TypeSetup& t) {
-  w.BoatType = t.boatType;
-  w.HullClass = t.hullClass;
-  w.IsOptimist = t.flag == 1;
-  w.IsCatamaran = t.flag == 2 || t.flag == 3;
-  w.IsOffshoreCatamaran = t.flag == 3;
-  w.IsSkiff = t.flag == 4;
-  w.IsSportboat = t.flag == 5;
-  w.IsScow = t.flag == 6;
-  w.SpinnakerKind = t.spinnakerKind;
+void SetType(World& w, int type) {
+  w.BoatType = type;
+  SetUpBoatClass(w);
 }
 
 struct Fixture {
@@ -43,7 +33,7 @@ struct Fixture {
 
   explicit Fixture(int zoom = 2) {
     ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
-    SetType(w, kTypes[8]);  // keelboat
+    SetType(w, kKeelboat);
     w.HelmSign = -1;
     w.CameraDistance = zoom;
     w.BoatCount = 4;
@@ -215,9 +205,9 @@ TEST(BoatDrawing, SailsAndCrewOrderedBySideOfTheMainSeen) {
 TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
   for (int zoom = 1; zoom <= 4; ++zoom) {
     Fixture f(zoom);
-    for (const TypeSetup& t : kTypes) {
-      SetType(f.w, t);
-      const int h = t.hullClass;
+    for (int type : kTypes) {
+      SetType(f.w, type);
+      const int h = f.w.HullClass;
       for (bool running : {false, true}) {
         f.Pose(1, 315, 1, running ? 165 : 45, 60);
         const bool spinnaker = running && h > 1 && h != 9;
@@ -225,7 +215,7 @@ TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
         for (int rho = -179; rho <= 180; rho += 37) {
           f.SeeAt(1, rho);
           const auto parts = f.Draw(1, 640, 400);
-          SCOPED_TRACE(testing::Message() << "type " << t.boatType << " zoom " << zoom << " rho " << rho);
+          SCOPED_TRACE(testing::Message() << "type " << type << " zoom " << zoom << " rho " << rho);
           ASSERT_TRUE(Has(parts, BoatPart::Main));
           EXPECT_TRUE(Has(parts, BoatPart::Mast));
           EXPECT_TRUE(Has(parts, BoatPart::Crew1));
@@ -233,7 +223,7 @@ TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
           EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8);
           EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7);
           EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1 && !spinnaker);
-          EXPECT_EQ(Has(parts, BoatPart::CatHulls), t.flag == 2 || t.flag == 3);
+          EXPECT_EQ(Has(parts, BoatPart::CatHulls), f.w.IsCatamaran == 1);
           EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && h != 2);
           EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && h == 2);
           for (int i = 0; i < f.w.PointBudget; ++i) EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << i;
@@ -243,7 +233,7 @@ TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
   }
 }
 
-TEST(BoatDrawing, DrawingAgesTheWakeHistory) {
+TEST(BoatDrawing, DrawingAgesTheWakeHistoryAndAFlyingCatamaranHullLeavesNone) {
   Fixture f;
   f.SeeAt(1, 0);
   for (int s = 0; s < kWakeLength; ++s) {
@@ -264,14 +254,12 @@ TEST(BoatDrawing, DrawingAgesTheWakeHistory) {
   f.w.Stopped = 0;
   f.w.SimSpeed = 12;
   EXPECT_FALSE(Has(f.Draw(1), BoatPart::Wake));
-}
 
-TEST(BoatDrawing, FlyingCatamaranHullLeavesNoWake) {
-  Fixture f;
-  SetType(f.w, kTypes[6]);
+  f.w.SimSpeed = 9;
+  SetType(f.w, kCatamaran);
   f.SeeAt(1, 20);
   f.w.HeelAngles[1] = 4;
-  auto parts = f.Draw(1);
+  parts = f.Draw(1);
   EXPECT_TRUE(Has(parts, BoatPart::CatWakeLeeward));
   EXPECT_TRUE(Has(parts, BoatPart::CatWakeWindward));
   EXPECT_FALSE(Has(parts, BoatPart::Wake));
@@ -288,7 +276,8 @@ TEST(BoatDrawing, FlyingCatamaranHullLeavesNoWake) {
   EXPECT_LT(windward, 150);
 }
 
-TEST(BoatDrawing, TransparentMainOnlyOnTheUsersBoat) {
+// The transparent main, the telltales and the chord lines belong to the user's boat alone.
+TEST(BoatDrawing, UsersSailsAloneShowTransparencyTelltalesAndChordLines) {
   Fixture f;
   f.Pose(1, 315, 1, 90, 60);
   f.Pose(2, 315, 1, 90, 60);
@@ -306,10 +295,8 @@ TEST(BoatDrawing, TransparentMainOnlyOnTheUsersBoat) {
   f.w.MainTransparent = 1;
   EXPECT_EQ(sailPixel(1), palette::kWater);
   EXPECT_NE(sailPixel(2), palette::kWater);
-}
 
-TEST(BoatDrawing, TelltalesAndChordLinesOnTheUsersSails) {
-  Fixture f;
+  f.w.MainTransparent = 0;
   f.SeeAt(1, 90);
   auto parts = f.Draw(1);
   EXPECT_TRUE(Has(parts, BoatPart::Telltales));

@@ -1,6 +1,7 @@
 // The boat classes: what each type sets up, the design values and the helm's sense.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -83,26 +84,20 @@ TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
 }
 
 TEST(BoatSetup, ExtraFlagsAndJibResetFollowTheClass) {
+  // The skiff's asymmetric spinnaker, no traveller, the vang in the presets, no furling jib.
   auto w = BoatOfType(7);
-  EXPECT_EQ(w->SpinnakerKind, 3);
-  EXPECT_EQ(w->HasTraveller, 0);
-  EXPECT_EQ(w->VangOutsidePreset, 0);
-  EXPECT_EQ(w->HasFurlingJib, 0);
-
+  EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),
+            (std::array{3, 0, 0, 0}));
   w->JibSize = 3;
   w->JibLuff = 1;
   w->Reefed = 1;
   w->JibFurl = 50;
   w->BoatType = 12;
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->SpinnakerKind, 0) << "a conventional spinnaker after the skiff";
-  EXPECT_EQ(w->HasTraveller, 1);
-  EXPECT_EQ(w->VangOutsidePreset, 1);
-  EXPECT_EQ(w->HasFurlingJib, 1);
-  EXPECT_EQ(w->JibSize, 1);
-  EXPECT_EQ(w->JibLuff, 2);
-  EXPECT_EQ(w->Reefed, 0);
-  EXPECT_EQ(w->JibFurl, 0);
+  // The keelboat after it takes none of those, and its jib starts full and plain.
+  EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),
+            (std::array{0, 1, 1, 1}));
+  EXPECT_EQ((std::array{w->JibSize, w->JibLuff, w->Reefed, w->JibFurl}), (std::array{1, 2, 0, 0}));
   EXPECT_EQ(BoatOfType(10)->VangOutsidePreset, 0);
 }
 

@@ -89,6 +89,13 @@ TEST_F(Helm, SteeringZoneGeometryAndValue) {
   }
   w.MouseY = 612;
   EXPECT_EQ(UpdateSteering(w, false), 0);
+  // The value turns the boat: the tiller to the left, the bow goes right.
+  Heading(1, 270);
+  w.BoatSpeedTenths[1] = 40;
+  w.MouseX = 430;
+  w.MouseY = 680;
+  SteerOwnBoat(w, false);
+  EXPECT_GT(w.BoatHeadings[1], 270);
 
   // Steering by hand ends every commanded manoeuvre.
   w.AutoManoeuvre = w.HoldCloseHauled = w.BearAwayCommand = w.GybeCommand = w.HoldDownwindCourse = 1;

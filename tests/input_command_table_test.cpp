@@ -65,8 +65,7 @@ TEST_F(CommandTable, MenuAndTableCoverEachOther) {
 TEST_F(CommandTable, UpdateRulesAtTitleAndWhileSailing) {
   struct Expect {
     const char* menu;
-    bool atTitle;
-    bool sailing;
+    bool atTitle, sailing;
   };
   const Expect kMenus[] = {
       {"艇種 ", true, false},          {"難易度(15：難) ", true, false}, {"セーリング ", true, false},
@@ -245,9 +244,7 @@ TEST_F(CommandTable, HelpItemsOpenCloseAndSwitch) {
 
 TEST_F(CommandTable, SailPowerPresets) {
   struct Case {
-    int hullClass;
-    int optimist;
-    int id;
+    int hullClass, optimist, id;
     int outhaul, forestay, mastBend, vang, sprit;
   };
   // Starting from outhaul 2, forestay 1, bend 2, vang 2, sprit 2.
@@ -328,15 +325,11 @@ TEST_F(CommandTable, DesignDialogRunsWithTheLoopStopped) {
   w.BoatType = 10;
   w.IsSportboat = 0;
   EXPECT_FALSE(EvaluateCommand(w, 32790).enabled);
-  ASSERT_TRUE(RunCommand(w, kIdAbout, &window));
-  EXPECT_EQ(window.seen.back().first, WindowAction::AboutBox);
 }
 
 TEST_F(CommandTable, NextSailingReopensALessonsFirstPage) {
   struct Case {
-    int mode;
-    int page;
-    int introPending;
+    int mode, page, introPending;
   };
   const Case kCases[] = {{10, 101, 1}, {7, 201, 1}, {12, 501, 1}, {2, 0, 1}, {11, 0, 1}, {0, 0, 0}, {14, 0, 0}};
   for (const Case& c : kCases) {

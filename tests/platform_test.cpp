@@ -38,7 +38,7 @@ TEST(Random, RunsFromZeroToSlightlyAboveTheBoundAndOddBoundsAreSafe) {
   for (int i = 0; i < 1000; ++i) EXPECT_LE(RandomBelow(w, 1), 2);  // a bound below 2 counts as 2
 }
 
-TEST(Angles, NormaliseOnceEachWay) {
+TEST(Angles, NormaliseOnceEachWayAndBearings) {
   EXPECT_EQ(NormalizeDegrees(360), 0);
   EXPECT_EQ(NormalizeDegrees(-1), 359);
   EXPECT_EQ(NormalizeDegrees(725), 365);  // only one correction
@@ -46,9 +46,6 @@ TEST(Angles, NormaliseOnceEachWay) {
   EXPECT_EQ(SignedDegrees(180), 180);
   EXPECT_EQ(SignedDegrees(-180), 180);
   EXPECT_EQ(SignedDegrees(350), -10);
-}
-
-TEST(Angles, PointsAndBearings) {
   EXPECT_EQ(PointAt(0, 0, 100, 0), (IntPoint{0, -100}));   // north is -y
   EXPECT_EQ(PointAt(10, 10, 100, 90), (IntPoint{109, 10}));  // sin 90 a hair below 1
   EXPECT_EQ(BearingTo(0, 1), 0);

@@ -1,18 +1,10 @@
 // The probe's commands, output forms and exit codes.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "probe_helpers.h"
 #include "world/names.h"
 
 namespace {
-
-TEST(Probe, SetGetAndArrays) {
-  auto run = RunProbe("set BoatX[1] 120.5\nset Difficulty 15.9\nget BoatX[1] Difficulty BestScores[15]\n");
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.output, "BoatX[1]=120.5\nDifficulty=15\nBestScores[15]=0\n");
-}
 
 TEST(Probe, ErrorsAreReportedAndFailTheScript) {
   for (const char* bad : {"get NoSuchThing\n", "get BoatX\n", "get BoatX[11]\n", "get BoatX[1][2]\n",
@@ -40,14 +32,6 @@ TEST(Probe, MenuStopsPaintsUntilACommand) {
   auto run = RunProbe("set BoatType 13\nset SailingState 1\nframes 1\nset InstructionPage 0\nframes 5\n"
                       "paints\nmenu\nframes 5\npaints\nget SimSeconds\ncommand 32776\nframes 2\npaints\n");
   EXPECT_EQ(run.output, "paints=6\npaints=6\nSimSeconds=1\npaints=8\n");
-}
-
-TEST(Probe, PngAndTextsOfTheLastFrame) {
-  const std::string png = (std::filesystem::temp_directory_path() / "brisamar_probe_frame.png").string();
-  auto run = RunProbe("set SailingState 1\nframes 1\npng " + png + "\ntexts\n");
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_GT(std::filesystem::file_size(png), 100u);
-  std::filesystem::remove(png);
 }
 
 }  // namespace
