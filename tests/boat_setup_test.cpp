@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "boat/boat_setup.h"
-#include "probe_helpers.h"
 #include "world/world.h"
 
 namespace {
@@ -99,11 +98,6 @@ TEST(BoatSetup, ExtraFlagsAndJibResetFollowTheClass) {
             (std::array{0, 1, 1, 1}));
   EXPECT_EQ((std::array{w->JibSize, w->JibLuff, w->Reefed, w->JibFurl}), (std::array{1, 2, 0, 0}));
   EXPECT_EQ(BoatOfType(10)->VangOutsidePreset, 0);
-}
-
-TEST(BoatSetup, TitleScreenPaintDerivesTheClassAtOnce) {
-  auto run = RunProbe("set BoatType 11\nframes 1\nget HullClass HelmSign IsOffshoreCatamaran SpinnakerKind\n");
-  EXPECT_EQ(run.output, "HullClass=10\nHelmSign=1\nIsOffshoreCatamaran=1\nSpinnakerKind=3\n");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(Camera, LooksALittleToLeewardOfTheBow) {
   EXPECT_EQ(w.WaveOrientation, 30);
 }
 
-TEST(Camera, NearFarAndBehindTheCamera) {
+TEST(Camera, NearFarBehindTheCameraAndFromAbove) {
   World w = Scene(2);
   EXPECT_EQ(w.SceneTop, 72);
   EXPECT_EQ(w.HorizonY, 247);
@@ -68,15 +68,14 @@ TEST(Camera, NearFarAndBehindTheCamera) {
   // Beyond 120 degrees: seen from above with the factor 0.4, from the boat.
   Project(w, 5, 0.0, 300.0);
   EXPECT_EQ((Point{w.ProjectedX[5], w.ProjectedY[5]}), (Point{640, w.HorizonY + 1200}));
-}
 
-TEST(Camera, FarthestZoomIsAPlanView) {
-  World w = Scene(4);
-  w.ViewDirection = 0;
-  Project(w, 0, 0.0, -100.0);
-  EXPECT_EQ((Point{w.ProjectedX[0], w.ProjectedY[0]}), (Point{640, w.HorizonY - 700}));
-  Project(w, 0, 3000.0, 0.0);  // distance capped at 1500
-  EXPECT_EQ(w.ProjectedX[0], 640 + 15000);
+  // The farthest zoom is a plan view.
+  World plan = Scene(4);
+  plan.ViewDirection = 0;
+  Project(plan, 0, 0.0, -100.0);
+  EXPECT_EQ((Point{plan.ProjectedX[0], plan.ProjectedY[0]}), (Point{640, plan.HorizonY - 700}));
+  Project(plan, 0, 3000.0, 0.0);  // distance capped at 1500
+  EXPECT_EQ(plan.ProjectedX[0], 640 + 15000);
 }
 
 TEST(Camera, DrawOrderFarFirstTiesInListOrder) {

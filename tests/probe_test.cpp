@@ -6,6 +6,12 @@
 
 namespace {
 
+TEST(Probe, SetGetAndArrays) {
+  auto run = RunProbe("set BoatX[1] 120.5\nset Difficulty 15.9\nget BoatX[1] Difficulty BestScores[15]\n");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output, "BoatX[1]=120.5\nDifficulty=15\nBestScores[15]=0\n");
+}
+
 TEST(Probe, ErrorsAreReportedAndFailTheScript) {
   for (const char* bad : {"get NoSuchThing\n", "get BoatX\n", "get BoatX[11]\n", "get BoatX[1][2]\n",
                           "set Difficulty x\n", "frames -1\n", "fly away\n", "until SimTime ~ 3 10\n",

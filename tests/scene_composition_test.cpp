@@ -168,7 +168,6 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   EXPECT_EQ(items[7].kind, SceneItemKind::CommitteeBoat);
   EXPECT_EQ(items[8].kind, SceneItemKind::Mark);
   EXPECT_EQ(items[9].kind, SceneItemKind::None);
-  EXPECT_EQ(items[20].index, 10);
 
   // Free sailing keeps none of an earlier race's course objects.
   race.w->ActivityMode = 0;

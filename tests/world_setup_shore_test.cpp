@@ -28,22 +28,8 @@ std::unique_ptr<World> Started(int area, uint32_t seed, int mode = 0) {
   return w;
 }
 
-// A coast whose shore runs straight along y = -3500, for the depth rules alone.
-std::unique_ptr<World> StraightCoast() {
-  auto w = std::make_unique<World>();
-  w->SailingArea = 1;
-  w->ShoreQuadrant = 1;
-  w->ShoreOffset = -3500;
-  w->ShoreStep = 65;
-  for (int i = 1; i <= kShorePoints; ++i) {
-    w->ShoreX[i] = i * 65 - 9000;
-    w->ShoreY[i] = -3500;
-  }
-  return w;
-}
-
-// One round island of radius 500 at (2000, 2000) in the islands area.
-std::unique_ptr<World> OneRoundIsland() {
+TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
+  // One round island of radius 500 at (2000, 2000).
   auto w = std::make_unique<World>();
   w->SailingArea = 2;
   w->ShoreQuadrant = 1;
@@ -52,11 +38,6 @@ std::unique_ptr<World> OneRoundIsland() {
   w->SceneryX[1] = 2000;
   w->SceneryY[1] = 2000;
   w->SceneryRadius[1].fill(500);
-  return w;
-}
-
-TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
-  auto w = OneRoundIsland();
   EXPECT_EQ(DepthAt(*w, -5000, 6000), 59);
   EXPECT_EQ(DepthAt(*w, 2000, 2000 + 500), 2) << "on the outline";
   EXPECT_EQ(DepthAt(*w, 2000 - 450, 2000), 0) << "nine tenths of the radius";
@@ -66,7 +47,16 @@ TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
 }
 
 TEST(Depth, CoastShelfGrowsOneFootPerTwentyYards) {
-  auto w = StraightCoast();
+  // A coast whose shore runs straight along y = -3500.
+  auto w = std::make_unique<World>();
+  w->SailingArea = 1;
+  w->ShoreQuadrant = 1;
+  w->ShoreOffset = -3500;
+  w->ShoreStep = 65;
+  for (int i = 1; i <= kShorePoints; ++i) {
+    w->ShoreX[i] = i * 65 - 9000;
+    w->ShoreY[i] = -3500;
+  }
   EXPECT_EQ(DepthAt(*w, 0, -3400), 5);
   EXPECT_EQ(DepthAt(*w, 0, -3401), 4) << "a boat grounds just inside 100 yards";
   EXPECT_EQ(DepthAt(*w, 0, -3501), 0) << "beyond the shore line is land";
@@ -111,10 +101,9 @@ TEST(Shoreline, EndsBaysAndHillsOfEveryShore) {
       EXPECT_EQ(w->ShoreX[1], west);
       EXPECT_EQ(w->ShoreY[1], w->ShoreOffset);
       EXPECT_EQ(w->ShoreY[kShorePoints], area == 1 ? w->ShoreOffset : -w->ShoreOffset);
-      if (area != 1) {
-        EXPECT_EQ(w->ShoreX[142], -west);
-        EXPECT_EQ(w->ShoreY[143], -w->ShoreOffset);
-      }
+      // The near shore ends in the east; the far shore of the lake and the river starts across the water.
+      EXPECT_EQ(w->ShoreX[area == 1 ? kShorePoints : 142], -west);
+      if (area != 1) EXPECT_EQ(w->ShoreY[143], -w->ShoreOffset);
 
       const int b1 = w->BayStart[1], b2 = w->BayStart[2], b3 = w->BayStart[3];
       if (area == 4) {
