@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/paint.h"
+#include "boat/boat_setup.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
 #include "view3d/palette.h"
@@ -16,24 +17,13 @@ namespace {
 
 constexpr int kBottom = 460;  // scene bottom of a 1280x720 frame
 
-struct TypeSetup {
-  int boatType, hullClass, flag, spinnakerKind;
-};
-// Flag: 1 optimist, 2 catamaran, 3 offshore catamaran, 4 skiff, 5 sportboat, 6 scow.
-constexpr TypeSetup kTypes[] = {{1, 1, 1, 0},  {2, 1, 0, 0},  {4, 2, 0, 0},  {6, 3, 0, 0},
-                                {7, 3, 4, 3},  {9, 5, 0, 0},  {10, 9, 2, 0}, {11, 10, 3, 3},
-                                {12, 6, 0, 0}, {13, 6, 5, 3}, {14, 7, 0, 0}, {15, 6, 6, 3}};
+constexpr int kTypes[] = {1, 2, 4, 6, 7, 9, 10, 11, 12, 13, 14, 15};
+constexpr int kKeelboat = 12;
+constexpr int kCatamaran = 10;
 
-void SetType(World& w, const TypeSetup& t) {
-  w.BoatType = t.boatType;
-  w.HullClass = t.hullClass;
-  w.IsOptimist = t.flag == 1;
-  w.IsCatamaran = t.flag == 2 || t.flag == 3;
-  w.IsOffshoreCatamaran = t.flag == 3;
-  w.IsSkiff = t.flag == 4;
-  w.IsSportboat = t.flag == 5;
-  w.IsScow = t.flag == 6;
-  w.SpinnakerKind = t.spinnakerKind;
+void SetType(World& w, int type) {
+  w.BoatType = type;
+  SetUpBoatClass(w);
 }
 
 struct Fixture {
@@ -43,7 +33,7 @@ struct Fixture {
 
   explicit Fixture(int zoom = 2) {
     ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
-    SetType(w, kTypes[8]);  // keelboat
+    SetType(w, kKeelboat);
     w.HelmSign = -1;
     w.CameraDistance = zoom;
     w.BoatCount = 4;
@@ -127,7 +117,6 @@ TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {
   EXPECT_EQ(f.w.PointBudget, 56);
   const auto far = f.Draw(2, 640, farRow - 1);
   EXPECT_FALSE(Has(far, BoatPart::Spinnaker));
-  EXPECT_TRUE(Has(far, BoatPart::Main));
   EXPECT_EQ(f.w.PointBudget, 38);
   // Two points fewer for a fleet boat well above the far row; the user's boat keeps them.
   f.Draw(2, 640, farRow - 720 / 10 - 1);
@@ -139,27 +128,22 @@ TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {
 
 TEST(BoatDrawing, HullSidesByTheSideShown) {
   Fixture f;
-  f.SeeAt(1, 0);  // straight from astern: the transom only
-  auto parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::Transom));
-  EXPECT_FALSE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
-  f.SeeAt(1, 180);  // head-on: both sides, no transom
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
-  EXPECT_FALSE(Has(parts, BoatPart::Transom));
-  f.SeeAt(1, 90);  // heading right across the screen: the starboard side faces the camera
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_FALSE(Has(parts, BoatPart::HullPort));
-  EXPECT_FALSE(Has(parts, BoatPart::Transom));
+  struct Case {
+    int rho;
+    bool transom, starboard, port;
+  };
+  // From astern the transom only, head-on both sides; heading right across the screen the
+  // starboard side faces the camera.
+  for (const Case& c : {Case{0, true, false, false}, Case{180, false, true, true}, Case{-170, false, true, true},
+                        Case{90, false, true, false}}) {
+    f.SeeAt(1, c.rho);
+    const auto parts = f.Draw(1);
+    EXPECT_EQ(Has(parts, BoatPart::Transom), c.transom) << c.rho;
+    EXPECT_EQ(Has(parts, BoatPart::HullStarboard), c.starboard) << c.rho;
+    EXPECT_EQ(Has(parts, BoatPart::HullPort), c.port) << c.rho;
+  }
   EXPECT_GT(f.w.OutlineScreenX[5], 640);                      // the bow points right
   EXPECT_GT(f.w.OutlineScreenY[8], f.w.OutlineScreenY[14]);  // and starboard is nearer
-  f.SeeAt(1, -170);
-  parts = f.Draw(1);
-  EXPECT_TRUE(Has(parts, BoatPart::HullStarboard));
-  EXPECT_TRUE(Has(parts, BoatPart::HullPort));
 }
 
 TEST(BoatDrawing, CommitteeBoatLiesHeadToWindWithHullFlagAndStaffOnly) {
@@ -180,87 +164,75 @@ TEST(BoatDrawing, CommitteeBoatLiesHeadToWindWithHullFlagAndStaffOnly) {
                 p == BoatPart::Deck || p == BoatPart::Flag)
         << static_cast<int>(p);
   }
-  EXPECT_EQ(f.w.PointBudget, 16);
 }
 
+// Sails and crew are drawn back to front by the side of the main seen, the mast last.
 TEST(BoatDrawing, SailsAndCrewOrderedBySideOfTheMainSeen) {
+  using enum BoatPart;
+  struct Case {
+    int tack, rho, leeSideSeen;
+    std::vector<BoatPart> backToFront;
+  };
+  const Case kCases[] = {
+      // Starboard tack seen from starboard (the windward side): the jib lies behind the main and
+      // the crew hiking to windward in front of it.
+      {1, 90, 1, {Jib, Main, Crew1}},
+      // Port tack seen from the same side is the mirror image.
+      {-1, 90, 0, {Crew1, Main, Jib}},
+      {-1, 170, 0, {Crew1, Crew3, Main, Jib}},  // from astern the forward crew come first
+      {-1, -90, 1, {Jib, Main, Crew1}},
+      {-1, 10, 1, {Jib, Main, Crew3, Crew1}},  // from ahead the skipper comes first
+  };
   Fixture f;
   f.w.SkipperHike = f.w.Crew1Hike = f.w.Crew2Hike = 2;
-  // Starboard tack seen from starboard (the windward side): the jib lies behind the main and
-  // the crew hiking to windward in front of it.
-  f.SeeAt(2, 90);
-  auto parts = f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
-  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew1));
-  EXPECT_EQ(parts.back(), BoatPart::Mast);
-  // Port tack seen from the same side is the mirror image: crew, main, jib.
-  f.Pose(2, 315, -1, 45, 60);
-  for (int rho : {90, 170}) {
-    f.SeeAt(2, rho);
-    parts = f.Draw(2);
-    EXPECT_EQ(f.w.LeeSideSeen, 0) << rho;
-    EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Main)) << rho;
-    EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Jib)) << rho;
-  }
-  f.SeeAt(2, -90);
-  f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  // Seen from astern the forward crew come first and the skipper last; from ahead the reverse.
-  f.Pose(2, 315, -1, 45, 60);
-  f.SeeAt(2, 170);
-  parts = f.Draw(2);
-  EXPECT_LT(IndexOf(parts, BoatPart::Crew1), IndexOf(parts, BoatPart::Crew3));
-  f.SeeAt(2, 10);
-  parts = f.Draw(2);
-  EXPECT_EQ(f.w.LeeSideSeen, 1);
-  EXPECT_LT(IndexOf(parts, BoatPart::Jib), IndexOf(parts, BoatPart::Main));
-  EXPECT_LT(IndexOf(parts, BoatPart::Main), IndexOf(parts, BoatPart::Crew3));
-  EXPECT_LT(IndexOf(parts, BoatPart::Crew3), IndexOf(parts, BoatPart::Crew1));
-}
-
-TEST(BoatDrawing, CrewMembersByClass) {
-  Fixture f;
-  f.SeeAt(2, 170);
-  for (const TypeSetup& t : kTypes) {
-    SetType(f.w, t);
+  for (const Case& c : kCases) {
+    f.Pose(2, 315, c.tack, 45, 60);
+    f.SeeAt(2, c.rho);
     const auto parts = f.Draw(2);
-    const int h = t.hullClass;
-    EXPECT_TRUE(Has(parts, BoatPart::Crew1)) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew2), h > 1) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1) << t.boatType;
-    EXPECT_EQ(Has(parts, BoatPart::CatHulls), t.flag == 2 || t.flag == 3) << t.boatType;
+    SCOPED_TRACE(testing::Message() << "tack " << c.tack << " rho " << c.rho);
+    EXPECT_EQ(f.w.LeeSideSeen, c.leeSideSeen);
+    ASSERT_FALSE(parts.empty());
+    EXPECT_EQ(parts.back(), Mast);
+    for (std::size_t i = 1; i < c.backToFront.size(); ++i) {
+      EXPECT_LT(IndexOf(parts, c.backToFront[i - 1]), IndexOf(parts, c.backToFront[i])) << i;
+    }
   }
 }
 
+// Every type at every zoom and angle: the crew and sails of its class, downwind the spinnaker
+// or the two-man dinghy's whisker-poled jib in place of the jib, and no point flung far off.
 TEST(BoatDrawing, EveryTypeAtEveryZoomAndAngle) {
   for (int zoom = 1; zoom <= 4; ++zoom) {
     Fixture f(zoom);
-    for (const TypeSetup& t : kTypes) {
-      SetType(f.w, t);
+    for (int type : kTypes) {
+      SetType(f.w, type);
+      const int h = f.w.HullClass;
       for (bool running : {false, true}) {
         f.Pose(1, 315, 1, running ? 165 : 45, 60);
-        const bool spinnaker = running && t.hullClass > 1 && t.hullClass != 9;
+        const bool spinnaker = running && h > 1 && h != 9;
         f.w.SpinnakerFlying[1] = spinnaker;
         for (int rho = -179; rho <= 180; rho += 37) {
           f.SeeAt(1, rho);
           const auto parts = f.Draw(1, 640, 400);
-          ASSERT_TRUE(Has(parts, BoatPart::Main)) << t.boatType;
+          SCOPED_TRACE(testing::Message() << "type " << type << " zoom " << zoom << " rho " << rho);
+          ASSERT_TRUE(Has(parts, BoatPart::Main));
           EXPECT_TRUE(Has(parts, BoatPart::Mast));
-          EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && t.hullClass != 2) << t.boatType;
-          EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && t.hullClass == 2) << t.boatType;
-          for (int i = 0; i < f.w.PointBudget; ++i) {
-            EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << t.boatType << " point " << i;
-          }
+          EXPECT_TRUE(Has(parts, BoatPart::Crew1));
+          EXPECT_EQ(Has(parts, BoatPart::Crew2), h > 1);
+          EXPECT_EQ(Has(parts, BoatPart::Crew3), h >= 4 && h <= 8);
+          EXPECT_EQ(Has(parts, BoatPart::Crew5), h == 7);
+          EXPECT_EQ(Has(parts, BoatPart::Jib), h > 1 && !spinnaker);
+          EXPECT_EQ(Has(parts, BoatPart::CatHulls), f.w.IsCatamaran == 1);
+          EXPECT_EQ(Has(parts, BoatPart::Spinnaker), spinnaker && h != 2);
+          EXPECT_EQ(Has(parts, BoatPart::WhiskerJib), spinnaker && h == 2);
+          for (int i = 0; i < f.w.PointBudget; ++i) EXPECT_LT(std::abs(f.w.OutlineScreenX[i] - 640), 1280) << i;
         }
       }
     }
   }
 }
 
-TEST(BoatDrawing, DrawingAgesTheWakeHistory) {
+TEST(BoatDrawing, DrawingAgesTheWakeHistoryAndAFlyingCatamaranHullLeavesNone) {
   Fixture f;
   f.SeeAt(1, 0);
   for (int s = 0; s < kWakeLength; ++s) {
@@ -281,14 +253,12 @@ TEST(BoatDrawing, DrawingAgesTheWakeHistory) {
   f.w.Stopped = 0;
   f.w.SimSpeed = 12;
   EXPECT_FALSE(Has(f.Draw(1), BoatPart::Wake));
-}
 
-TEST(BoatDrawing, FlyingCatamaranHullLeavesNoWake) {
-  Fixture f;
-  SetType(f.w, kTypes[6]);
+  f.w.SimSpeed = 9;
+  SetType(f.w, kCatamaran);
   f.SeeAt(1, 20);
   f.w.HeelAngles[1] = 4;
-  auto parts = f.Draw(1);
+  parts = f.Draw(1);
   EXPECT_TRUE(Has(parts, BoatPart::CatWakeLeeward));
   EXPECT_TRUE(Has(parts, BoatPart::CatWakeWindward));
   EXPECT_FALSE(Has(parts, BoatPart::Wake));
@@ -305,7 +275,8 @@ TEST(BoatDrawing, FlyingCatamaranHullLeavesNoWake) {
   EXPECT_LT(windward, 150);
 }
 
-TEST(BoatDrawing, TransparentMainOnlyOnTheUsersBoat) {
+// The transparent main, the telltales and the chord lines belong to the user's boat alone.
+TEST(BoatDrawing, UsersSailsAloneShowTransparencyTelltalesAndChordLines) {
   Fixture f;
   f.Pose(1, 315, 1, 90, 60);
   f.Pose(2, 315, 1, 90, 60);
@@ -323,10 +294,8 @@ TEST(BoatDrawing, TransparentMainOnlyOnTheUsersBoat) {
   f.w.MainTransparent = 1;
   EXPECT_EQ(sailPixel(1), palette::kWater);
   EXPECT_NE(sailPixel(2), palette::kWater);
-}
 
-TEST(BoatDrawing, TelltalesAndChordLinesOnTheUsersSails) {
-  Fixture f;
+  f.w.MainTransparent = 0;
   f.SeeAt(1, 90);
   auto parts = f.Draw(1);
   EXPECT_TRUE(Has(parts, BoatPart::Telltales));

@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "boat/boat_motion.h"
 #include "boat_test_world.h"
 
 namespace {
 
-TEST(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
+struct BoatMotion : BoatWorld, ::testing::Test {};
+
+TEST_F(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
   // Wake points in 24 frames at each simulator speed.
   for (auto [simSpeed, points] : {std::pair{1, 1}, {4, 2}, {6, 4}, {7, 8}, {10, 24}, {12, 0}, {15, 0}}) {
     BoatWorld bw;
@@ -27,10 +30,8 @@ TEST(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
   }
 }
 
-TEST(BoatMotion, BackwardsStraightAsternForwardsCrabbingToLeeward) {
-  BoatWorld bw;
-  World& w = bw.w;
-  bw.Heading(1, 90);
+TEST_F(BoatMotion, BackwardsStraightAsternForwardsCrabbingToLeeward) {
+  Heading(1, 90);
   w.TrueWindAngles[1] = 90;
   w.BoatTack[1] = -1;
   w.BoatSpeedTenths[1] = -20;
@@ -46,9 +47,7 @@ TEST(BoatMotion, BackwardsStraightAsternForwardsCrabbingToLeeward) {
   EXPECT_GT(w.BoatY[1], 0.01);  // the wind is from the north
 }
 
-TEST(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
   w.TrueWindAngles[1] = 60;
   const int expected[] = {120, 60, 60, 60, 40, 40};
   for (int s = 0; s <= 5; ++s) {
@@ -61,17 +60,15 @@ TEST(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
   EXPECT_EQ(ComputeLeeway(w, 1), 80);
   w.Grounded = 1;
   EXPECT_EQ(ComputeLeeway(w, 1), 0);
-  w.Grounded = 0;
+  // Under way, a strong drive.
+  w.Grounded = w.CentreboardUp = 0;
   w.SimSeconds = 10;
-  w.CentreboardUp = 0;
   w.BoatSpeedTenths[1] = 6;
   w.DriveForces[1] = 5000;
   EXPECT_EQ(ComputeLeeway(w, 1), 15);
 }
 
-TEST(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
   w.EffectiveCurrent = 10;
   w.CurrentDirection = 90;  // from the east
   UpdateBoatPositions(w);
@@ -90,24 +87,21 @@ TEST(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
   EXPECT_NEAR(w.BoatY[1], 5 * 0.0216, 1e-4);
 }
 
-TEST(BoatMotion, WavePitchSounds) {
-  BoatWorld bw;
-  World& w = bw.w;
+TEST_F(BoatMotion, WavePitchSounds) {
   w.TrueWindAngles[1] = 120;
   w.SimSeconds = 7;
   w.BoatSpeeds[1] = 50;  // at hull speed in flat water
   RunWavePitch(w);
   w.BoatSpeeds[1] = 30;
   RunWavePitch(w);
-  EXPECT_EQ(bw.Count(5), 1);
-  EXPECT_EQ(bw.Count(11), 1);
+  EXPECT_EQ((std::array{Count(5), Count(11)}), (std::array{1, 1}));  // each sound once
   // A flogging main, unless the crew is calling a commanded tack.
   w.MainBackwindPercent = 70;
   w.AutoManoeuvre = 1;
   RunWavePitch(w);
   w.AutoManoeuvre = 0;
   RunWavePitch(w);
-  EXPECT_EQ(bw.Count(7), 1);
+  EXPECT_EQ(Count(7), 1);
 
   // Close-hauled in big waves a crest under the bow kicks the pitch once, then cools down.
   w.WaveClass = 3;
@@ -120,7 +114,7 @@ TEST(BoatMotion, WavePitchSounds) {
   w.CrestX[0] = 4;
   RunWavePitch(w);
   EXPECT_EQ(w.BigWave, 0);
-  EXPECT_EQ(bw.Count(21), 2);  // one wave event: two clips
+  EXPECT_EQ(Count(21), 2);  // one wave event: two clips
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Whole frames through the probe: sailing from rest, a commanded tack, steering with the
-// mouse, and running aground.
+// Whole frames through the probe: sailing from rest, a commanded tack and running aground.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -63,26 +62,6 @@ TEST(BoatProbe, CommandedTackEndsCloseHauledOnTheOtherTack) {
   EXPECT_EQ(v[1], -1);
   EXPECT_EQ(v[2], 1);
   EXPECT_EQ(v[3], 45);  // the keelboat points 45 degrees off the wind in 10 knots
-}
-
-TEST(BoatProbe, MouseInTheZoneTurnsTheBoat) {
-  // The horizontal zone of a 1280 x 720 frame spans x 426..789 below row 612, centred on
-  // column 608: tiller to the left, the bow goes right, and the other way round.
-  std::vector<double> v = Values(FreeSailing(12, 270) + "until SimTime >= 20 100000\nmove 520 680\nframes 20\n"
-                                 "get BoatHeadings[1]\nmove 700 680\nframes 40\nget BoatHeadings[1]\n"
-                                 "move 700 300\nframes 20\nget BoatHeadings[1] HelmInput\n");
-  ASSERT_EQ(v.size(), 4u);
-  EXPECT_GT(v[0], 270);
-  EXPECT_LT(v[1], v[0]);
-  EXPECT_EQ(v[2], v[1]);  // out of the zone the course holds
-  EXPECT_EQ(v[3], 0);
-  // The vertical zone: the cursor above its centre heads the boat up on either tack.
-  for (int heading : {260, 100}) {
-    v = Values(FreeSailing(12, heading) + "set VerticalSteeringZone 1\nuntil SimTime >= 20 100000\n"
-                                          "get TrueWindAngles[1]\nmove 420 500\nframes 30\nget TrueWindAngles[1]\n");
-    ASSERT_EQ(v.size(), 2u);
-    EXPECT_LT(v[1], v[0] - 5) << heading;
-  }
 }
 
 TEST(BoatProbe, RunningAgroundStopsTheBoatAndBeeps) {

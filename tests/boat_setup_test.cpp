@@ -1,10 +1,11 @@
+// The boat classes: what each type sets up, the design values and the helm's sense.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 
 #include "boat/boat_setup.h"
-#include "probe_helpers.h"
 #include "world/world.h"
 
 namespace {
@@ -66,7 +67,6 @@ TEST(BoatSetup, DesignValuesResetOnlyWhenTheClassChanges) {
   EXPECT_EQ(w->DisplacementClass, 9);
   EXPECT_EQ(w->RigHeightPercent, 80);
   EXPECT_EQ(w->IsOffshoreRacer, 0);
-
 }
 
 TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
@@ -83,65 +83,21 @@ TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
 }
 
 TEST(BoatSetup, ExtraFlagsAndJibResetFollowTheClass) {
+  // The skiff's asymmetric spinnaker, no traveller, the vang in the presets, no furling jib.
   auto w = BoatOfType(7);
-  EXPECT_EQ(w->SpinnakerKind, 3);
-  EXPECT_EQ(w->HasTraveller, 0);
-  EXPECT_EQ(w->VangOutsidePreset, 0);
-  EXPECT_EQ(w->HasFurlingJib, 0);
-
+  EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),
+            (std::array{3, 0, 0, 0}));
   w->JibSize = 3;
   w->JibLuff = 1;
   w->Reefed = 1;
   w->JibFurl = 50;
   w->BoatType = 12;
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->SpinnakerKind, 0) << "a conventional spinnaker after the skiff";
-  EXPECT_EQ(w->HasTraveller, 1);
-  EXPECT_EQ(w->VangOutsidePreset, 1);
-  EXPECT_EQ(w->HasFurlingJib, 1);
-  EXPECT_EQ(w->JibSize, 1);
-  EXPECT_EQ(w->JibLuff, 2);
-  EXPECT_EQ(w->Reefed, 0);
-  EXPECT_EQ(w->JibFurl, 0);
+  // The keelboat after it takes none of those, and its jib starts full and plain.
+  EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),
+            (std::array{0, 1, 1, 1}));
+  EXPECT_EQ((std::array{w->JibSize, w->JibLuff, w->Reefed, w->JibFurl}), (std::array{1, 2, 0, 0}));
   EXPECT_EQ(BoatOfType(10)->VangOutsidePreset, 0);
-}
-
-TEST(BoatSetup, SailPowerPresetsSetTheControlsByBoatSize) {
-  auto dinghy = BoatOfType(1);
-  dinghy->MastBend = 2;
-  ApplySailPowerPreset(*dinghy, 3);
-  EXPECT_EQ(dinghy->Cunningham, 1);
-  EXPECT_EQ(dinghy->Vang, 2);
-  EXPECT_EQ(dinghy->MastBend, 2) << "a dinghy's bend follows its vang, not the preset";
-  EXPECT_EQ(dinghy->SpritTension, 1);
-  EXPECT_EQ(dinghy->SailPowerPreset, 3);
-
-  auto keelboat = BoatOfType(12);
-  keelboat->Vang = 1;
-  ApplySailPowerPreset(*keelboat, 1);
-  EXPECT_EQ(keelboat->MastBend, 3);
-  EXPECT_EQ(keelboat->Vang, 1);
-  EXPECT_EQ(keelboat->SpritTension, 2);
-
-  auto sloop = BoatOfType(9);
-  ApplySailPowerPreset(*sloop, 1);
-  EXPECT_EQ(sloop->MastBend, 1);
-  EXPECT_EQ(sloop->Forestay, 2);
-  EXPECT_EQ(sloop->Outhaul, 3);
-
-  ApplySailPowerPreset(*sloop, 0);
-  EXPECT_EQ(sloop->SailPowerPreset, 1);
-}
-
-TEST(BoatSetup, TitleScreenPaintDerivesTheClassAtOnce) {
-  auto run = RunProbe(
-      "set BoatType 15\nframes 1\nget HullClass IsScow MaxHeel TimeScale\n"
-      "set BoatType 11\nframes 1\nget HullClass HelmSign IsOffshoreCatamaran SpinnakerKind\n");
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.output.find("HullClass=6\nIsScow=1\n"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("HullClass=10\nHelmSign=1\nIsOffshoreCatamaran=1\nSpinnakerKind=3\n"),
-            std::string::npos)
-      << run.output;
 }
 
 }  // namespace

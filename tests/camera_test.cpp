@@ -1,6 +1,8 @@
 // Where world points land in the sailing view.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/paint.h"
 #include "view3d/camera.h"
 #include "world/world.h"
@@ -10,12 +12,9 @@ namespace {
 // A 1280x720 frame with the user's boat at the origin heading north on starboard tack.
 World Scene(int zoom = 2) {
   World w;
-  ScreenMetrics m{1920, 1080, 32, 19, 0, 0};
-  ComputeScreenMetrics(w, m);
+  ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
   w.CameraDistance = zoom;
   w.BoatTack[1] = 1;
-  w.BoatHeadings[1] = 0;
-  w.LookAngle = 0;
   UpdateViewDirection(w);
   SetSceneGeometry(w, Rect{0, 0, w.ViewWidth, 460});
   return w;
@@ -40,18 +39,11 @@ TEST(Camera, LooksALittleToLeewardOfTheBow) {
   EXPECT_EQ(w.WaveOrientation, 30);
 }
 
-TEST(Camera, SceneGeometry) {
+TEST(Camera, NearFarBehindTheCameraAndFromAbove) {
   World w = Scene(2);
   EXPECT_EQ(w.SceneTop, 72);
-  EXPECT_EQ(w.SceneCentreX, 640);
-  // 460 - 46, then -51 (zoom 2), -65 (tall view), -51 (zoom 2 again)
   EXPECT_EQ(w.HorizonY, 247);
-  World far = Scene(4);
-  EXPECT_EQ(far.SceneTop, 0);
-}
-
-TEST(Camera, NearAndFarRows) {
-  World w = Scene(2);
+  EXPECT_EQ(Scene(4).SceneTop, 0);  // the plan view has no sky
   const int k = (720 / 9) * (w.HorizonY - w.SceneTop);
   // A point exactly at the camera (45 units behind the boat) takes the nearest row.
   w.ViewDirection = 0;
@@ -60,8 +52,7 @@ TEST(Camera, NearAndFarRows) {
   EXPECT_EQ(w.ProjectedY[0], w.SceneTop + k / 10);
   // A point ViewHeight / 9 ahead of the camera lands on the horizon row.
   Project(w, 1, 0.0, 45.0 - 80.0);
-  EXPECT_EQ(w.ProjectedY[1], w.HorizonY);
-  EXPECT_EQ(w.ProjectedX[1], 640);
+  EXPECT_EQ((Point{w.ProjectedX[1], w.ProjectedY[1]}), (Point{640, w.HorizonY}));
   // Far points converge on the top of the scene.
   Project(w, 2, 0.0, -100000.0);
   EXPECT_EQ(w.ProjectedY[2], w.SceneTop);
@@ -69,31 +60,22 @@ TEST(Camera, NearAndFarRows) {
   Project(w, 3, 50.0, -200.0);
   EXPECT_GT(w.ProjectedX[3], 640);
   EXPECT_GT(w.ProjectedBearing, 0);
-}
-
-TEST(Camera, PointsBehindTheCamera) {
-  World w = Scene(2);
-  w.ViewDirection = 0;
-  const int k = (720 / 9) * (w.HorizonY - w.SceneTop);
   // Behind, within 120 degrees of the view direction: a fixed row above the horizon.
-  Project(w, 0, 200.0, 100.0);  // east and a little south of the camera at (0, 45)
+  Project(w, 4, 200.0, 100.0);  // east and a little south of the camera at (0, 45)
   EXPECT_LT(std::abs(w.ProjectedBearing), 121);
   EXPECT_GT(std::abs(w.ProjectedBearing), 90);
-  EXPECT_EQ(w.ProjectedY[0], static_cast<int>(w.SceneTop + 0.15 * k));
+  EXPECT_EQ(w.ProjectedY[4], static_cast<int>(w.SceneTop + 0.15 * k));
   // Beyond 120 degrees: seen from above with the factor 0.4, from the boat.
-  Project(w, 1, 0.0, 300.0);
-  EXPECT_EQ(w.ProjectedY[1], w.HorizonY + 1200);  // 5 x 0.4 x ScaleX 2 x 300 below the horizon
-  EXPECT_EQ(w.ProjectedX[1], 640);
-}
+  Project(w, 5, 0.0, 300.0);
+  EXPECT_EQ((Point{w.ProjectedX[5], w.ProjectedY[5]}), (Point{640, w.HorizonY + 1200}));
 
-TEST(Camera, FarthestZoomIsAPlanView) {
-  World w = Scene(4);
-  w.ViewDirection = 0;
-  Project(w, 0, 0.0, -100.0);
-  EXPECT_EQ(w.ProjectedY[0], w.HorizonY - 700);  // 5 x 0.7 x ScaleX 2 x 100
-  EXPECT_EQ(w.ProjectedX[0], 640);
-  Project(w, 0, 3000.0, 0.0);  // distance capped at 1500
-  EXPECT_EQ(w.ProjectedX[0], 640 + 15000);
+  // The farthest zoom is a plan view.
+  World plan = Scene(4);
+  plan.ViewDirection = 0;
+  Project(plan, 0, 0.0, -100.0);
+  EXPECT_EQ((Point{plan.ProjectedX[0], plan.ProjectedY[0]}), (Point{640, plan.HorizonY - 700}));
+  Project(plan, 0, 3000.0, 0.0);  // distance capped at 1500
+  EXPECT_EQ(plan.ProjectedX[0], 640 + 15000);
 }
 
 TEST(Camera, DrawOrderFarFirstTiesInListOrder) {
@@ -101,11 +83,9 @@ TEST(Camera, DrawOrderFarFirstTiesInListOrder) {
   const int keys[] = {0, 300, 100, 300, 19500, 50};
   for (int i = 1; i <= 5; ++i) w.DrawKey[i] = keys[i];
   OrderObjects(w, 5);
-  EXPECT_EQ(w.DrawOrder[1], 5);
-  EXPECT_EQ(w.DrawOrder[2], 2);
-  EXPECT_EQ(w.DrawOrder[3], 1);
-  EXPECT_EQ(w.DrawOrder[4], 3);
-  EXPECT_EQ(w.DrawOrder[5], 0);  // a key beyond 19000 is never drawn
+  // Object 4's key lies beyond 19000: it is never drawn.
+  EXPECT_EQ((std::array{w.DrawOrder[1], w.DrawOrder[2], w.DrawOrder[3], w.DrawOrder[4], w.DrawOrder[5]}),
+            (std::array{5, 2, 1, 3, 0}));
 }
 
 }  // namespace

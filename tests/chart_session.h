@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "canvas_helpers.h"
 #include "probe_runner.h"
 
 struct ChartSession {
@@ -25,12 +26,7 @@ struct ChartSession {
   World& w() { return probe.world(); }
   Canvas& canvas() { return probe.canvas(); }
 
-  const TextLogEntry* Find(std::string_view text) {
-    for (const TextLogEntry& e : canvas().TextLog()) {
-      if (e.text == text) return &e;
-    }
-    return nullptr;
-  }
+  const TextLogEntry* Find(std::string_view text) { return FindText(canvas(), text); }
   // A press a little inside a drawn label, then the frame that takes the click.
   void PressOn(std::string_view label) {
     const TextLogEntry* e = Find(label);

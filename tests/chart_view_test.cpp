@@ -13,14 +13,6 @@
 
 namespace {
 
-int CountColor(const Canvas& c, const Rect& r, Color color) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) n += c.GetPixel(x, y) == color;
-  }
-  return n;
-}
-
 TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
   ChartSession s;
   s.Start(1);
@@ -44,15 +36,6 @@ TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
   EXPECT_EQ(s.w().ClickX, beside);
 }
 
-TEST(MiniView, NarrowScreensUseTheShortZoomLabels) {
-  ChartSession s(640, 480);
-  s.Start(3);
-  s.Run("key SPACE\nframes 1\n");
-  EXPECT_NE(s.Find("zm in"), nullptr);
-  EXPECT_NE(s.Find("zm out"), nullptr);
-  EXPECT_EQ(s.Find("ｽﾞｰﾑｲﾝ "), nullptr);
-}
-
 TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
   auto world = std::make_unique<World>();
   World& w = *world;
@@ -66,8 +49,6 @@ TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
   for (int bearing : {0, 45, 137, 250, 329}) {
     const double b = bearing * kDegToRad;
     const Point far = MiniViewPoint(w, view, w.BoatX[1] + std::sin(b) * 10000, w.BoatY[1] - std::cos(b) * 10000);
-    EXPECT_NEAR(w.PolarDistance, 10000, 1e-6);
-    EXPECT_LE(std::abs(SignedDegrees(w.PolarBearing - bearing)), 1) << bearing;
     // Heading-up: the bearing relative to the heading, clockwise from straight up.
     const double rel = (bearing - 30) * kDegToRad;
     EXPECT_NEAR(far.x - origin.x, std::sin(rel) * 7000, 1.5) << bearing;
@@ -96,7 +77,7 @@ TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
     w.SimSeconds = seconds;
     c.BeginFrame();
     DrawMiniView(w, c, view);
-    return CountColor(c, view, palette::kChartSwimmer) > 0;
+    return CountPixels(c, palette::kChartSwimmer, view) > 0;
   };
   EXPECT_FALSE(seen(5));
   EXPECT_TRUE(seen(11));

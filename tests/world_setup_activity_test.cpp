@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -35,7 +36,6 @@ TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
   for (int mode : {14, 15}) {
     auto w = Started(mode);
     EXPECT_DOUBLE_EQ(w->SimTime, -170.5);
-    EXPECT_EQ(w->SimSeconds, -170);
     EXPECT_EQ(w->ActivityStartSeconds, -170);
   }
   auto w = FreshWorld();
@@ -46,10 +46,6 @@ TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
   SetUpActivity(*w);
   EXPECT_DOUBLE_EQ(w->SimTime, 0);
   EXPECT_EQ(w->ActivityStartSeconds, 0);
-  for (int b = 1; b <= 4; ++b) {
-    EXPECT_EQ(w->BoatHeadings[b], 340);
-    EXPECT_EQ(w->BoatSpeedTenths[b], 40);
-  }
 }
 
 TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
@@ -64,40 +60,22 @@ TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
   w->SpeedOverride[3] = 20;
   w->TotalFrames = 900;
   SetUpActivity(*w);
-  EXPECT_EQ(w->SailingArea, 1);
   EXPECT_EQ(w->AutopilotOff, 1) << "upwind sailing keeps its no-autopilot choice";
-  EXPECT_EQ(w->MainAutoTrimActive, 0);
-  EXPECT_EQ(w->ResultsShown, 0);
-  EXPECT_EQ(w->BoatCount, 1);
   EXPECT_EQ(w->BoatSpeeds[7], 0) << "every slot, not only the new activity's boats";
-  EXPECT_EQ(w->SpeedOverride[3], -1);
-  EXPECT_EQ(w->TotalFrames, 0);
-
+  EXPECT_EQ((std::array{w->SailingArea, w->MainAutoTrimActive, w->ResultsShown, w->BoatCount, w->SpeedOverride[3],
+                        w->TotalFrames}),
+            (std::array{1, 0, 0, 1, -1, 0}));
   w->ActivityMode = 1;
   SetUpActivity(*w);
-  EXPECT_EQ(w->AutopilotOff, 0);
-  EXPECT_EQ(w->MainAutoTrimActive, 1);
-  EXPECT_EQ(w->JibAutoTrimActive, 1);
-  EXPECT_EQ(w->SpinnakerAutoTrimActive, 0);
+  EXPECT_EQ((std::array{w->AutopilotOff, w->MainAutoTrimActive, w->JibAutoTrimActive, w->SpinnakerAutoTrimActive}),
+            (std::array{0, 1, 1, 0}));
 }
 
-TEST(ActivitySetup, ExerciseTablesPlaceBoatTargetsAndSheets) {
-  auto steering = Started(1);
-  EXPECT_EQ(steering->TargetY[2], 35);
-  EXPECT_EQ(steering->BoatHeadings[1], 265);
-  EXPECT_EQ(steering->SceneObjectKind[6], kSceneKindBuoy);
-
-  auto mooring = Started(4);
-  EXPECT_DOUBLE_EQ(mooring->BoatX[1], 15);
-  EXPECT_DOUBLE_EQ(mooring->MainSheet, 45);
-  EXPECT_EQ(mooring->MainAutoTrimActive, 0);
-  EXPECT_EQ(mooring->MiniViewZoom, 4);
-  EXPECT_EQ(mooring->BaseWindDirection, 270);
-
+TEST(ActivitySetup, ExercisesPlaceTheirObjects) {
+  EXPECT_EQ(Started(1)->SceneObjectKind[6], kSceneKindBuoy);
   auto docking = Started(5);
   EXPECT_EQ(docking->MirrorScenery, 0);
   EXPECT_EQ(docking->SceneryX[1], -680) << "the pier";
-
   auto overboard = Started(6, 1, 2);
   EXPECT_EQ(overboard->HullClass, 2) << "the single-hander takes a crew for the rescue";
   EXPECT_EQ(overboard->SceneObjectKind[6], kSceneKindPerson);
@@ -113,13 +91,8 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
     SetUpActivity(*w);
     EXPECT_EQ(w->BoatType, to) << "from " << from;
     EXPECT_EQ(w->HoldCloseHauled, 1);
+    if (from == 10) EXPECT_EQ(w->MaxHeel, 23) << "the keelboat heels as a keelboat, not as the catamaran";
   }
-  auto cat = FreshWorld();
-  cat->BoatType = 10;
-  SetUpBoatClass(*cat);
-  cat->ActivityMode = 11;
-  SetUpActivity(*cat);
-  EXPECT_EQ(cat->MaxHeel, 23) << "the keelboat heels as a keelboat, not as the catamaran";
 
   for (const auto& [step, type] : {std::pair{0, 2}, {4, 2}, {5, 12}, {7, 12}, {8, 14}}) {
     auto w = FreshWorld();
@@ -151,7 +124,6 @@ TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
     const double range = difficulty == 15 ? 1750 : 1890;
     for (int k = 2; k <= 4; ++k) {
       EXPECT_NEAR(std::hypot(w->BoatX[k], w->BoatY[k]), range, 0.01);
-      EXPECT_EQ(w->VesselSpeeds[k], difficulty == 15 ? 100 : 72);
       EXPECT_EQ(w->SceneObjectKind[10 + k], kSceneKindVessel);
     }
     // Vessel 3 steams straight at the user's position.
@@ -175,13 +147,10 @@ TEST(Weather, ScenarioStaysWithinItsLimits) {
       EXPECT_EQ(w->BaseWindDirection, 45 * (w->WindOctant - 1));
       collision.insert(w->WindOctant);
     }
-    EXPECT_EQ(w->WindSpeed, w->BaseWindSpeed);
-    EXPECT_EQ(w->MeanWindDirection, w->BaseWindDirection);
     EXPECT_TRUE(w->SeaBreeze == 1 || w->SailingArea < 3);
     EXPECT_TRUE(w->PuffStrength == 0 || w->SeaBreeze == 0);
     EXPECT_GE(w->CurrentSpeed, 10);
     EXPECT_LE(w->CurrentSpeed, 14);
-    EXPECT_EQ(w->CurrentDirection, w->ShoreQuadrant * 90);
     for (int i = 1; i <= 5; ++i) {
       EXPECT_GE(std::hypot(w->PuffX[i], w->PuffY[i]), 500);
       EXPECT_LE(std::hypot(w->PuffX[i], w->PuffY[i]), 2564);
