@@ -91,7 +91,9 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
     SetUpActivity(*w);
     EXPECT_EQ(w->BoatType, to) << "from " << from;
     EXPECT_EQ(w->HoldCloseHauled, 1);
-    if (from == 10) EXPECT_EQ(w->MaxHeel, 23) << "the keelboat heels as a keelboat, not as the catamaran";
+    if (from == 10) {
+      EXPECT_EQ(w->MaxHeel, 23) << "the keelboat heels as a keelboat, not as the catamaran";
+    }
   }
 
   for (const auto& [step, type] : {std::pair{0, 2}, {4, 2}, {5, 12}, {7, 12}, {8, 14}}) {

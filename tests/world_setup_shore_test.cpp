@@ -103,7 +103,9 @@ TEST(Shoreline, EndsBaysAndHillsOfEveryShore) {
       EXPECT_EQ(w->ShoreY[kShorePoints], area == 1 ? w->ShoreOffset : -w->ShoreOffset);
       // The near shore ends in the east; the far shore of the lake and the river starts across the water.
       EXPECT_EQ(w->ShoreX[area == 1 ? kShorePoints : 142], -west);
-      if (area != 1) EXPECT_EQ(w->ShoreY[143], -w->ShoreOffset);
+      if (area != 1) {
+        EXPECT_EQ(w->ShoreY[143], -w->ShoreOffset);
+      }
 
       const int b1 = w->BayStart[1], b2 = w->BayStart[2], b3 = w->BayStart[3];
       if (area == 4) {
