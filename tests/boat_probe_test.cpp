@@ -43,7 +43,9 @@ TEST(BoatProbe, EveryBoatTypeSettlesFromRestOnABeamReach) {
     for (int i = 0; i < 18; ++i) {
       EXPECT_GE(v[2 + 2 * i], -20) << type;
       EXPECT_LE(v[2 + 2 * i], v[0]) << type;  // within MaxHeel
-      if (i > 0 && i < 6) EXPECT_GT(v[1 + 2 * i], v[2 * i - 1]) << type << " slows at " << 5 * i << " s";
+      if (i > 0 && i < 6) {
+        EXPECT_GT(v[1 + 2 * i], v[2 * i - 1]) << type << " slows at " << 5 * i << " s";
+      }
     }
     EXPECT_GT(v[35], 10) << type;
     EXPECT_LT(std::abs(v[35] - v[23]), 3) << type;  // under 0.3 knots from 60 to 90 s
