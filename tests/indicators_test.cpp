@@ -1,4 +1,4 @@
-// The wind and current dials.
+// The compass and the wind and current dials.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,6 +41,20 @@ struct View {
 };
 
 }  // namespace
+
+// A third digit moves the heading's text left so it stays centred over the card.
+TEST(Compass, ThreeDigitHeadingsMoveLeft) {
+  View v;
+  for (const auto& [heading, x] : {std::pair{99, kX - 43}, std::pair{100, kX - 48}}) {
+    v.w->BoatHeadings[1] = heading;
+    v.Clear();
+    DrawCompass(*v.w, *v.c, 1, kX, kY);
+    const TextLogEntry* e = v.Find(std::to_string(heading));
+    ASSERT_NE(e, nullptr) << heading;
+    EXPECT_EQ(e->x, x);
+    EXPECT_EQ(e->y, kY - 36);
+  }
+}
 
 TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
   View v;
