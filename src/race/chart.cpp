@@ -58,18 +58,6 @@ void DrawCoastline(const World& w, Canvas& c, const ChartFrame& f) {
   }
 }
 
-void DrawSceneryLand(const World& w, Canvas& c, const ChartFrame& f) {
-  const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
-  const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
-  std::array<Point, kOutlinePoints - 1> outline;
-  for (int i = 1; i <= count; ++i) {
-    for (int k = 0; k < kOutlinePoints - 1; ++k) outline[k] = f.ToScreen(w.SceneryOutlineX[i][k], w.SceneryOutlineY[i][k]);
-    c.Polygon(outline.data(), static_cast<int>(outline.size()));
-  }
-}
-
 // A cross at the boat and a line from its centre along the heading.
 void DrawOwnBoatMark(const World& w, Canvas& c, const ChartFrame& f) {
   const Point p = f.ToScreen(w.BoatX[1], w.BoatY[1]);
@@ -149,7 +137,7 @@ void DrawChart(World& w, Canvas& c, const Rect& r, int mini) {
   }
 
   DrawCoastline(w, c, f);
-  DrawSceneryLand(w, c, f);
+  DrawSceneryOutlines(w, c, [&f](double x, double y) { return f.ToScreen(x, y); });
   DrawOwnBoatMark(w, c, f);
   DrawNorthMark(w, c, r, mini == 1);
 
@@ -165,4 +153,16 @@ void DrawChart(World& w, Canvas& c, const Rect& r, int mini) {
     if (TakeClick(w, 1, 25, right, 48)) w.ChartShown = 0;
   }
   c.ClearClip();
+}
+
+void DrawSceneryOutlines(const World& w, Canvas& c, const std::function<Point(double, double)>& toScreen) {
+  const bool mono = w.Monochrome == 1;
+  c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
+  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
+  const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
+  std::array<Point, kOutlinePoints - 1> outline;
+  for (int i = 1; i <= count; ++i) {
+    for (int k = 0; k < kOutlinePoints - 1; ++k) outline[k] = toScreen(w.SceneryOutlineX[i][k], w.SceneryOutlineY[i][k]);
+    c.Polygon(outline.data(), static_cast<int>(outline.size()));
+  }
 }

@@ -48,18 +48,6 @@ void DrawHull(Canvas& c, Point p, double a, double length) {
 
 void Dot(Canvas& c, Point p, int r) { c.Ellipse(p.x - r, p.y - r, p.x + r + 1, p.y + r + 1); }
 
-void DrawScenery(World& w, Canvas& c, const MiniFrame& f) {
-  const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
-  const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
-  std::array<Point, kOutlinePoints - 1> outline;
-  for (int i = 1; i <= count; ++i) {
-    for (int k = 0; k < kOutlinePoints - 1; ++k) outline[k] = Place(w, f, w.SceneryOutlineX[i][k], w.SceneryOutlineY[i][k]);
-    c.Polygon(outline.data(), static_cast<int>(outline.size()));
-  }
-}
-
 // The finish gate: the buoy, the boat at its other end, and the line between them. The boat
 // lies head to wind; zoomed out it is only a dot.
 void DrawGate(World& w, Canvas& c, const MiniFrame& f) {
@@ -167,7 +155,7 @@ void DrawMiniView(World& w, Canvas& c, const Rect& r) {
   c.FillRect(r, w.Monochrome ? palette::kWhite : palette::kChartSea);
   const MiniFrame f = FrameFor(w, r);
 
-  DrawScenery(w, c, f);
+  DrawSceneryOutlines(w, c, [&w, &f](double x, double y) { return Place(w, f, x, y); });
   const int m = w.ActivityMode;
   if (m == 1 || m == 3 || m == 8) DrawGate(w, c, f);
   if (m == 4) {
