@@ -5,11 +5,11 @@
 
 #include "app/frame_step.h"
 #include "boat/boat_motion.h"
-#include "boat/puffs.h"
 #include "boat/wave_crests.h"
-#include "world/angles.h"
+#include "state/angles.h"
+#include "state/world.h"
+#include "world/puffs.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
 
 namespace {
 

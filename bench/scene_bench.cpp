@@ -2,8 +2,8 @@
 // scene alone within it.
 #include <benchmark/benchmark.h>
 
-#include "app/scene.h"
 #include "probe_runner.h"
+#include "view3d/scene.h"
 
 namespace {
 

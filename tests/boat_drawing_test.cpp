@@ -7,11 +7,11 @@
 
 #include "app/paint.h"
 #include "boat/boat_setup.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

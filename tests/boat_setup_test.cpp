@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "boat/boat_setup.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "platform/sound_sink.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 struct BoatWorld {
   std::unique_ptr<World> owned = std::make_unique<World>();

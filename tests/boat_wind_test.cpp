@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "boat/boat_step_parts.h"
-#include "boat/puffs.h"
 #include "boat/wave_crests.h"
 #include "boat_test_world.h"
+#include "world/puffs.h"
 
 namespace {
 

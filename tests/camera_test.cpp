@@ -4,8 +4,8 @@
 #include <array>
 
 #include "app/paint.h"
+#include "state/world.h"
 #include "view3d/camera.h"
-#include "world/world.h"
 
 namespace {
 

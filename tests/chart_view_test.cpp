@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "chart_session.h"
-#include "race/chart.h"
-#include "race/mini_view.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
+#include "view2d/chart.h"
+#include "view2d/mini_view.h"
 
 namespace {
 

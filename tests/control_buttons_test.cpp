@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "draw/palette.h"
 #include "input/control_buttons.h"
 #include "panel_frame.h"
 #include "probe_helpers.h"
-#include "view3d/palette.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/indicators.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

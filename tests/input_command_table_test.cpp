@@ -8,7 +8,7 @@
 #include <string>
 
 #include "input/command_table.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

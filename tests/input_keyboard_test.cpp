@@ -9,7 +9,7 @@
 #include "input/keyboard.h"
 #include "platform/key_codes.h"
 #include "platform/sound_sink.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "input/mouse.h"
 #include "platform/sound_sink.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

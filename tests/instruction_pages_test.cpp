@@ -6,9 +6,9 @@
 #include <string>
 
 #include "chart_session.h"
+#include "draw/palette.h"
 #include "instruction/page_dispatcher.h"
-#include "view3d/palette.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <tuple>
 
+#include "draw/palette.h"
 #include "input/control_buttons.h"
 #include "panel_frame.h"
-#include "view3d/palette.h"
 
 namespace {
 

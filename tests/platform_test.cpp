@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/canvas.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

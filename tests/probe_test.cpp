@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "probe_helpers.h"
-#include "world/names.h"
+#include "state/names.h"
 
 namespace {
 

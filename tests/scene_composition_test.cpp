@@ -7,14 +7,14 @@
 #include <set>
 #include <string>
 
-#include "app/activity_start.h"
-#include "canvas_helpers.h"
 #include "app/paint.h"
-#include "app/scene.h"
-#include "view3d/palette.h"
+#include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "sim/activity_start.h"
+#include "state/angles.h"
+#include "state/world.h"
+#include "view3d/scene.h"
 #include "view3d/scene_objects.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

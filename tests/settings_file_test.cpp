@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "app/document.h"
+#include "state/world.h"
 #include "world/settings_file.h"
-#include "world/world.h"
 
 namespace {
 

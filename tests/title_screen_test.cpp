@@ -9,9 +9,9 @@
 #include "app/paint.h"
 #include "app/title_screen.h"
 #include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
-#include "view3d/palette.h"
-#include "world/world.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <memory>
 #include <set>
 
-#include "app/activity_start.h"
 #include "boat/boat_setup.h"
-#include "world/activity_setup.h"
-#include "world/angles.h"
+#include "sim/activity_setup.h"
+#include "sim/activity_start.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "world/vessels.h"
 #include "world/weather.h"
-#include "world/world.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/activity_start.h"
-#include "world/activity_setup.h"
-#include "world/angles.h"
+#include "sim/activity_setup.h"
+#include "sim/activity_start.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "world/depth.h"
 #include "world/scenery.h"
 #include "world/shoreline.h"
-#include "world/world.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ctime>
 
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 SettingsLoad ConstructDocument(World& w, const DocumentOptions& options) {
   SettingsLoad load = SettingsLoad::Missing;

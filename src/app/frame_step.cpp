@@ -4,18 +4,19 @@
 
 #include "app/helm.h"
 #include "app/panel.h"
-#include "app/scene.h"
 #include "app/steering_strip.h"
 #include "boat/boat_motion.h"
 #include "boat/boat_step.h"
-#include "boat/puffs.h"
 #include "boat/wave_crests.h"
-#include "race/mini_view.h"
+#include "draw/palette.h"
+#include "input/control_buttons.h"
 #include "sound/sound_events.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
+#include "state/angles.h"
+#include "state/world.h"
+#include "view2d/mini_view.h"
+#include "view3d/scene.h"
+#include "world/puffs.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
 
 void UpdateWind(World& w) {
   if (w.WindSetting == 0 || w.ActivityMode == 4) {
@@ -118,7 +119,14 @@ void StepFrame(World& w, Canvas& canvas) {
 
   LayOutFrame(w);
   UpdateWaveCrests(w);
-  ComposeScene(w, canvas, Rect{0, 0, w.ViewWidth, w.SceneBottom});
+  const Rect scene{0, 0, w.ViewWidth, w.SceneBottom};
+  ComposeScene(w, canvas, scene);
+  // Without a panel to hold it, the button help line goes over the scene, inside its clip.
+  if (!HelpLineInPanel(w)) {
+    canvas.SetClip(scene);
+    DrawButtonHelpLine(w, canvas);
+    canvas.ClearClip();
+  }
   // In the rules lessons the scene reaches down over the strip the panel would take.
   if (w.SceneBottom <= w.SceneHeight) {
     DrawDataPanel(w, canvas);

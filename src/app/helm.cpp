@@ -9,8 +9,8 @@
 #include "boat/wind_at_boat.h"
 #include "input/steering.h"
 #include "sound/sound_events.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/activity_start.h"
 #include "app/frame_step.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
-#include "race/chart.h"
-#include "world/world.h"
+#include "sim/activity_start.h"
+#include "state/world.h"
+#include "view2d/chart.h"
 
 void ComputeScreenMetrics(World& w, const ScreenMetrics& screen) {
   w.ScreenBitsPerPixel = screen.bitsPerPixel;

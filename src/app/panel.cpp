@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "draw/palette.h"
 #include "input/command_actions.h"
 #include "input/control_buttons.h"
 #include "sound/sound_events.h"
-#include "view3d/palette.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

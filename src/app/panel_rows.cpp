@@ -5,10 +5,10 @@
 #include <string>
 
 #include "app/panel.h"
+#include "draw/palette.h"
 #include "input/control_buttons.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

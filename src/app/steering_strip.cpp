@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/panel.h"
+#include "draw/palette.h"
 #include "input/steering.h"
-#include "view3d/palette.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <string>
 
+#include "draw/palette.h"
 #include "instruction/page_dispatcher.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "boat/boat_step_parts.h"
-#include "world/world.h"
+#include "state/world.h"
 
 void AutoMainTrim(World& w, int heelLimit, int heel) {
   double& sheet = w.MainSheet;

@@ -8,8 +8,8 @@
 #include "boat/wave_crests.h"
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "boat/boat_step_parts.h"
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
-#include "world/angles.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "world/depth.h"
-#include "world/world.h"
 
 int AngleBetween(int a, int b) {
   const int d = WrapDegrees(a - b);

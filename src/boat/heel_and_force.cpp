@@ -3,7 +3,7 @@
 
 #include "boat/boat_step_parts.h"
 #include "boat/wind_at_boat.h"
-#include "world/world.h"
+#include "state/world.h"
 
 void ApplyHeelFactor(World& w, StepValues& v) {
   const int h = std::max(w.HeelAngles[v.b], 0);

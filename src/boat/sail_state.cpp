@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "boat/boat_step_parts.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "boat/sailing_angles.h"
 
-#include "world/world.h"
+#include "state/world.h"
 
 int CloseHauledAngleFor(const World& w, int b) {
   const int wind = w.WindSpeedAtBoat[b];

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "boat/boat_step_parts.h"
-#include "world/world.h"
+#include "state/world.h"
 
 double HullSpeed(const World& w, int b) {
   double v = 10 * std::sqrt(static_cast<double>(w.ScaleLength));

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 int WaveCrestCount(const World& w) { return (w.SimSpeed > 12 || w.SimpleGraphics) ? 250 : 600; }
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "boat/boat_step_parts.h"
-#include "world/angles.h"
+#include "state/angles.h"
 #include "world/depth.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The wind a boat feels: puffs, the lee of the land, and the current slowed by the land.
 #pragma once
 
-#include "world/world.h"
+#include "state/world.h"
 
 // Brings any whole-degree angle into 0..359.
 constexpr int WrapDegrees(int a) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "sound/sound_events.h"
+#include "state/world.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
 
 namespace {
 

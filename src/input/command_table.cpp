@@ -5,8 +5,8 @@
 
 #include "boat/boat_setup.h"
 #include "input/command_actions.h"
+#include "state/world.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
 
 namespace {
 

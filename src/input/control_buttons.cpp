@@ -4,10 +4,10 @@
 #include <span>
 
 #include "boat/boat_setup.h"
+#include "draw/palette.h"
 #include "input/command_actions.h"
 #include "sound/sound_events.h"
-#include "view3d/palette.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <iterator>
 
 #include "input/command_actions.h"
-#include "world/activity_setup.h"
-#include "world/weather.h"
 #include "platform/key_codes.h"
+#include "sim/activity_setup.h"
 #include "sound/sound_events.h"
+#include "state/world.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
+#include "world/weather.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "input/command_actions.h"
 #include "sound/sound_events.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "world/world.h"
+#include "state/world.h"
 
 SteeringZone SteeringZoneGeometry(const World& w) {
   const int width = w.ViewWidth;

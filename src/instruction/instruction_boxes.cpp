@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "instruction/page_dispatcher.h"
 
+#include "draw/palette.h"
 #include "instruction/instruction_boxes.h"
-#include "view3d/palette.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "sound/sound_events.h"
 
 #include "platform/sound_sink.h"
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "boat/boat_motion.h"
+#include "draw/palette.h"
+#include "state/angles.h"
 #include "view3d/boat_figure.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
-#include "world/world.h"
 
 // The families of boats, each drawn with its own proportions.
 enum class BoatLook {

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/palette.h"
+#include "state/angles.h"
 #include "view3d/boat_figure.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
 
 namespace {
 

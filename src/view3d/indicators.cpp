@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

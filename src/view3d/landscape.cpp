@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdlib>
 
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/camera.h"
-#include "view3d/palette.h"
 #include "view3d/scatter_table.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

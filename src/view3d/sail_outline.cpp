@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/angles.h"
 #include "view3d/boat_figure.h"
-#include "world/angles.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
-#include "view3d/palette.h"
 #include "view3d/scatter_table.h"
-#include "world/angles.h"
-#include "world/world.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "platform/canvas.h"
-#include "view3d/view_globals.h"
+#include "state/view_globals.h"
 
 struct World;
 

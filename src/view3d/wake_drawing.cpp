@@ -1,9 +1,9 @@
 // Wake marks behind the boats, from the recorded history of their positions.
 #include <algorithm>
 
+#include "draw/palette.h"
 #include "view3d/boat_figure.h"
 #include "view3d/camera.h"
-#include "view3d/palette.h"
 
 namespace {
 

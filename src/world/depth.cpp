@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "world/angles.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "world/depth.h"
-#include "world/world.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "state/world.h"
 #include "world/sim_speed.h"
-#include "world/world.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 constexpr std::array<int32_t, 15> kDivisors = {4616, 2978, 1922, 1240, 800, 516, 333, 215,

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "world/angles.h"
-#include "world/world.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

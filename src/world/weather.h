@@ -1,4 +1,5 @@
-// The wind scenario of an activity: base wind, shifts, veer, puffs, time of day, current.
+// The wind scenario of an activity: base wind, shifts, veer, time of day, current; it also
+// lays the first puffs.
 #pragma once
 
 struct World;
@@ -8,5 +9,3 @@ struct World;
 // set-up and when an exercise restarts.
 void SetUpWeather(World& w);
 
-// Puff i (1..5): a new gust patch upwind of the user's boat.
-void CreatePuff(World& w, int i);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "draw/palette.h"
+#include "state/world.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
-#include "view3d/palette.h"
-#include "world/world.h"
 
 void DrawBoatSheet(World& w, Canvas& canvas) {
   canvas.Resize(w.ViewWidth, w.ViewHeight);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "state/world.h"
 #include "world/depth.h"
-#include "world/world.h"
 
 namespace {
 

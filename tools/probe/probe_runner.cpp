@@ -15,8 +15,8 @@
 #include "input/mouse.h"
 #include "plan_plot.h"
 #include "platform/key_codes.h"
+#include "state/names.h"
 #include "world/depth.h"
-#include "world/names.h"
 #include "world/settings_file.h"
 
 namespace {

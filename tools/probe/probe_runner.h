@@ -11,7 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/sound_sink.h"
 #include "platform/tick_clock.h"
-#include "world/world.h"
+#include "state/world.h"
 
 struct ProbeOptions {
   uint32_t seed = 1;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/tick_clock.h"
-#include "world/world.h"
+#include "state/world.h"
 
 class CBRMDoc {
  public:

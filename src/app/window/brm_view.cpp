@@ -13,7 +13,7 @@
 #include "input/mouse.h"
 #include "platform/canvas_qt.h"
 #include "platform/key_codes.h"
-#include "world/world.h"
+#include "state/world.h"
 
 CBRMView::CBRMView(CBRMDoc& doc, CMainFrame& frame)
     : doc_(doc), frame_(frame), canvas_(std::make_unique<Canvas>(640, 480)) {

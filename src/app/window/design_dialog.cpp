@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "world/world.h"
+#include "state/world.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "app/window/brm_view.h"
 #include "app/window/design_dialog.h"
 #include "app/window/program_icon.h"
-#include "world/world.h"
+#include "state/world.h"
 
 CMainFrame::CMainFrame(CBRMDoc& doc) : doc_(doc) {
   setWindowTitle(QStringLiteral("Brisamar"));

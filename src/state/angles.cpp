@@ -1,4 +1,4 @@
-#include "world/angles.h"
+#include "state/angles.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterBoatViewNames(NameRegistry& r) {
   using S = BoatViewGlobals;
@@ -26,4 +26,6 @@ void RegisterBoatViewNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, UserBoatScreenY);
   REGISTER_GLOBAL(S, RelativeHeading);
   REGISTER_GLOBAL(S, TitleViewAngle);
+  REGISTER_GLOBAL(S, VesselScreenX);
+  REGISTER_GLOBAL(S, VesselScreenY);
 }

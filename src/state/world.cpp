@@ -1,4 +1,4 @@
-#include "world/world.h"
+#include "state/world.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "world/globals_fleet.h"
+#include "state/fleet_globals.h"
 
 constexpr int kPuffCount = 5;       // puffs 1..5
 constexpr int kMaxWaveCrests = 600; // crests 0..599

@@ -1,18 +1,17 @@
-// The sailing view: camera, indicators and the shore as last drawn.
+// The sailing view as the last paint laid it out: scene geometry, projections, the far-to-near
+// order, the indicators and the shore.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "world/setup_globals.h"
+#include "state/setup_globals.h"
 
 constexpr int kProjectionSlots = 64;  // 0: scratch; 1..: the scene objects, then callers' own
 constexpr int kMaxDrawObjects = 24;
 constexpr int kShoreCallSlots = 5;
 
 struct ViewGlobals {
-  int32_t CameraDistance = 2;  // zoom step, 1 nearest .. 4 farthest
-  int32_t LookAngle = 0;       // degrees added to the view direction: 0 ahead, 180 astern
   int32_t HorizonY = 0;
   int32_t SceneShiftX = 0;  // whole-scene shift in the lesson layouts with a side panel
   int32_t SceneTop = 0;

@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterInputNames(NameRegistry& r) {
   using S = InputGlobals;
@@ -9,6 +9,8 @@ void RegisterInputNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, DragStartX);
   REGISTER_GLOBAL(S, DragStartY);
   REGISTER_GLOBAL(S, BearingTarget);
+  REGISTER_GLOBAL(S, CameraDistance);
+  REGISTER_GLOBAL(S, LookAngle);
   REGISTER_GLOBAL(S, JibAutoTrimActive);
   REGISTER_GLOBAL(S, SpinnakerAutoTrimActive);
   REGISTER_GLOBAL(S, GuyAutoTrimActive);
@@ -18,11 +20,13 @@ void RegisterInputNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, ChordLinesShown);
   REGISTER_GLOBAL(S, LaylinesShown);
   REGISTER_GLOBAL(S, LessonChoice);
+}
+
+void RegisterPageLayoutNames(NameRegistry& r) {
+  using S = PageLayoutGlobals;
   REGISTER_GLOBAL(S, TutorialStepCount);
   REGISTER_GLOBAL(S, AdvanceButtonY);
   REGISTER_GLOBAL(S, PageButtonsY);
   REGISTER_GLOBAL(S, NextPageButtonX);
   REGISTER_GLOBAL(S, PrevPageButtonX);
-  REGISTER_GLOBAL(S, VesselScreenX);
-  REGISTER_GLOBAL(S, VesselScreenY);
 }

@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterSetupNames(NameRegistry& r) {
   using S = SetupGlobals;
@@ -7,6 +7,7 @@ void RegisterSetupNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, OverboardSeconds);
   REGISTER_GLOBAL(S, MaxHeadingError);
   REGISTER_GLOBAL(S, HelmUsed);
+  REGISTER_GLOBAL(S, SwimmerSightFrames);
   REGISTER_GLOBAL(S, SeaBreeze);
   REGISTER_GLOBAL(S, WindOctant);
   REGISTER_GLOBAL(S, VeerOctant);

@@ -1,9 +1,8 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterChartNames(NameRegistry& r) {
   using S = ChartGlobals;
   REGISTER_GLOBAL(S, SelectedTarget);
   REGISTER_GLOBAL(S, PolarDistance);
   REGISTER_GLOBAL(S, PolarBearing);
-  REGISTER_GLOBAL(S, SwimmerSightFrames);
 }

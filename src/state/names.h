@@ -11,7 +11,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "world/world.h"
+#include "state/world.h"
 
 class NameRegistry {
  public:
@@ -115,3 +115,5 @@ void RegisterDynamicsNames(NameRegistry& r);
 void RegisterAppNames(NameRegistry& r);
 void RegisterBoatViewNames(NameRegistry& r);
 void RegisterChartNames(NameRegistry& r);
+void RegisterPageLayoutNames(NameRegistry& r);
+void RegisterTableNames(NameRegistry& r);

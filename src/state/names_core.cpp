@@ -1,5 +1,5 @@
 // Names of the shell, option, time/wind and fleet globals.
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterShellNames(NameRegistry& r) {
   using S = ShellGlobals;
@@ -113,4 +113,11 @@ void RegisterFleetNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, BoatHeadings);
   REGISTER_GLOBAL(S, BoatTack);
   REGISTER_GLOBAL(S, WindDirectionAtBoat);
+}
+
+void RegisterTableNames(NameRegistry& r) {
+  using S = TableGlobals;
+  REGISTER_GLOBAL(S, RandomTable);
+  REGISTER_GLOBAL(S, SinTable);
+  REGISTER_GLOBAL(S, CosTable);
 }

@@ -1,4 +1,4 @@
-// The 2D view and the chart screen.
+// What the user has singled out on the 2D view, the chart and the panel.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,4 @@ struct ChartGlobals {
   // The last point measured from the user's boat: distance in yards and whole-degree bearing.
   double PolarDistance = 0;
   int32_t PolarBearing = 0;
-  // Frames of running time since the man-overboard fall: the 2D view shows the swimmer only
-  // for the first few, so the user has to note where the crew went in.
-  int32_t SwimmerSightFrames = 0;
 };

@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterBoatClassNames(NameRegistry& r) {
   using S = BoatClassGlobals;

@@ -1,14 +1,13 @@
-#include "app/scene.h"
+#include "view3d/scene.h"
 
 #include "boat/wave_crests.h"
-#include "input/control_buttons.h"
+#include "draw/palette.h"
+#include "state/world.h"
 #include "view3d/camera.h"
 #include "view3d/indicators.h"
 #include "view3d/landscape.h"
-#include "view3d/palette.h"
 #include "view3d/scene_objects.h"
 #include "view3d/water.h"
-#include "world/world.h"
 
 namespace {
 
@@ -81,7 +80,6 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   DrawViewIndicators(w, canvas, w.PanelLeft + 62, scene.bottom);
   if (!w.LessonIntroPending) DrawWaveStateWord(w, canvas, scene);
   canvas.SetTextOpaque(true);
-  if (!HelpLineInPanel(w)) DrawButtonHelpLine(w, canvas);
 
   canvas.ClearClip();
 }

@@ -1,11 +1,11 @@
-#include "app/activity_start.h"
+#include "sim/activity_start.h"
 
 #include "boat/boat_setup.h"
-#include "world/activity_setup.h"
+#include "sim/activity_setup.h"
+#include "state/world.h"
 #include "world/scenery.h"
 #include "world/shoreline.h"
 #include "world/weather.h"
-#include "world/world.h"
 
 void StartActivity(World& w) {
   SetUpBoatClass(w);

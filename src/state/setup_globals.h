@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "world/globals_fleet.h"
+#include "state/fleet_globals.h"
 
 constexpr int kShorePoints = 284;      // shore points 1..284; index 0 is not used
 constexpr int kMaxScenery = 12;        // scenery objects 1..12
@@ -28,6 +28,9 @@ struct SetupGlobals {
   int32_t OverboardSeconds = -300;
   int32_t MaxHeadingError = 0;
   int32_t HelmUsed = 0;
+  // Frames of running time since the man-overboard fall: the 2D view shows the swimmer only
+  // for the first few, so the user has to note where the crew went in.
+  int32_t SwimmerSightFrames = 0;
 
   // --- Weather ----------------------------------------------------------------------------
   int32_t SeaBreeze = 0;

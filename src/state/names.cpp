@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 #include <cerrno>
 #include <cmath>
@@ -84,6 +84,8 @@ const NameRegistry& Names() {
     RegisterAppNames(r);
     RegisterBoatViewNames(r);
     RegisterChartNames(r);
+    RegisterPageLayoutNames(r);
+    RegisterTableNames(r);
     return r;
   }();
   return registry;

@@ -1,12 +1,12 @@
-#include "world/activity_setup.h"
+#include "sim/activity_setup.h"
 
 #include <array>
 #include <cmath>
 
 #include "boat/boat_setup.h"
-#include "world/angles.h"
+#include "state/angles.h"
+#include "state/world.h"
 #include "world/vessels.h"
-#include "world/world.h"
 
 namespace {
 

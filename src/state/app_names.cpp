@@ -1,4 +1,4 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterAppNames(NameRegistry& r) {
   using S = AppGlobals;

@@ -1,13 +1,13 @@
-#include "race/mini_view.h"
+#include "view2d/mini_view.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "race/chart.h"
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
+#include "view2d/chart.h"
 
 namespace {
 

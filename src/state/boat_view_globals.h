@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "state/fleet_globals.h"
+
 // Outline points of the boat being drawn: 0..16 the hull, 17..26 boom, main and jib, 27..37 the
 // extra points of the bigger rigs, 38 and up the spinnaker (or the whisker-poled jib).
 constexpr int kBoatPoints = 56;
@@ -47,6 +49,17 @@ struct BoatViewGlobals {
   int32_t UserBoatScreenY = -1000;  // point at it
   int32_t RelativeHeading = 0;      // its heading relative to the view direction, -179..180
 
+  // --- Motor vessels: where each was drawn in the last frame, for the pick on release -----
+  PerBoat<int32_t> VesselScreenX = MakeOffScreen();
+  PerBoat<int32_t> VesselScreenY = MakeOffScreen();
+
   // --- Title screen -----------------------------------------------------------------------
   double TitleViewAngle = 0;  // the turning boat is seen from this angle, degrees
+
+ private:
+  static PerBoat<int32_t> MakeOffScreen() {
+    PerBoat<int32_t> a{};
+    a.fill(-1000);
+    return a;
+  }
 };

@@ -1,13 +1,13 @@
-#include "race/chart.h"
+#include "view2d/chart.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
-#include "view3d/palette.h"
-#include "world/angles.h"
-#include "world/world.h"
+#include "draw/palette.h"
+#include "state/angles.h"
+#include "state/world.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
-#include "world/names.h"
+#include "state/names.h"
 
 void RegisterViewNames(NameRegistry& r) {
   using S = ViewGlobals;
-  REGISTER_GLOBAL(S, CameraDistance);
-  REGISTER_GLOBAL(S, LookAngle);
   REGISTER_GLOBAL(S, HorizonY);
   REGISTER_GLOBAL(S, SceneShiftX);
   REGISTER_GLOBAL(S, SceneTop);
