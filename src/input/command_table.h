@@ -5,12 +5,14 @@
 
 #include <vector>
 
+#include "input/command_ids.h"
+
 struct World;
 
-// Framework identifiers.
-constexpr int kIdAbout = 57664;
-constexpr int kIdExit = 57665;
-constexpr int kIdStatusBar = 59393;
+// The framework's own commands, under their older names.
+constexpr int kIdAbout = Cmd::kAbout;
+constexpr int kIdExit = Cmd::kExit;
+constexpr int kIdStatusBar = Cmd::kStatusBar;
 
 struct CommandUi {
   bool enabled = true;

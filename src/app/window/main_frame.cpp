@@ -70,7 +70,7 @@ void CMainFrame::ApplyUpdateRules(QMenu* menu) {
     if (it == actionIds_.end()) continue;
     CommandUi ui = EvaluateCommand(doc_.world(), it->second);
     // The framework's own status-bar item carries its check from the bar itself.
-    if (it->second == kIdStatusBar) ui.checked = statusBar()->isVisible();
+    if (it->second == Cmd::kStatusBar) ui.checked = statusBar()->isVisible();
     action->setEnabled(ui.enabled);
     action->setCheckable(ui.checked);
     action->setChecked(ui.checked);
