@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "boat/boat_step_parts.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 
 void AutoMainTrim(World& w, int heelLimit, int heel) {
   double& sheet = w.MainSheet;
   const int m = heelLimit;
   if (heel < m) {
-    if (w.HullClass < 3 && sheet < 2) {
+    if (w.HullClass < Hull::kSpinnakerDinghy && sheet < 2) {
       sheet = 2;
       return;
     }

@@ -8,7 +8,10 @@
 #include "boat/wave_crests.h"
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
@@ -19,7 +22,7 @@ double StepFactor(const World& w) {
   const bool frozen = w.Stopped || w.ChartShown || w.LessonIntroPending || w.InstructionPage > 0 || w.CoachShown;
   if (frozen || w.TimeStep == 0) return 0;
   const int m = w.ActivityMode;
-  if (m == 4 || m == 5 || m == 6) return 0.05 * w.TimeStep;
+  if (m == Activity::kMooring || m == Activity::kDocking || m == Activity::kManOverboard) return 0.05 * w.TimeStep;
   return 0.1 * w.TimeStep * (IsLightFastHull(w) ? 0.75 : 1.0);
 }
 
@@ -38,7 +41,7 @@ int ComputeLeeway(World& w, int b) {
     if (w.IsCatamaran) force *= 2;
     const double heelCos = std::cos(w.HeelAngles[b] * kDegToRad);
     leeway = static_cast<int>(w.CosTable[WrapDegrees(w.SailAngles[b])] * force / (2.0 * s * s) / heelCos);
-    if (w.HullClass == 1) leeway = leeway * 9 / 10;
+    if (w.HullClass == Hull::kSingleHander) leeway = leeway * 9 / 10;
     if (std::abs(leeway) > 15) leeway = 15;
   } else if (s < 1) {
     leeway = 180 - twa;
@@ -73,7 +76,7 @@ void UpdateBoatPositions(World& w) {
   const double k = StepFactor(w);
   const bool prestart = w.SimSeconds < 0;
   double cx = 0, cy = 0;
-  if (w.ActivityMode != 5) {
+  if (w.ActivityMode != Activity::kDocking) {
     const double d = w.CurrentDirection * kDegToRad;
     cx = -w.EffectiveCurrent * std::sin(d);
     cy = w.EffectiveCurrent * std::cos(d);
@@ -90,7 +93,7 @@ void UpdateBoatPositions(World& w) {
     const int s = w.BoatSpeedTenths[b];
     const int leeway = ComputeLeeway(w, b);
     int course = w.BoatHeadings[b];
-    const bool vessel = w.ActivityMode == 8 && b > 1;
+    const bool vessel = w.ActivityMode == Activity::kCollisionAvoidance && b > 1;
     if (s >= 0 && !vessel) course -= w.BoatTack[b] * leeway;
 
     double ex = 0, ey = 0;
@@ -127,7 +130,7 @@ void RunWavePitch(World& w) {
     if (distance < 9 && distance < w.PreviousCrestDistance && w.BigWaveCooldown == 0 && w.WaveClass > 1) {
       w.PitchTimer = div / 5;
       w.BigWaveCooldown = 20;
-      PlaySoundEvent(w, 21);
+      PlaySoundEvent(w, SoundEvent::kTackCall);
       w.BigWave = 1;
     }
     w.PreviousCrestDistance = distance;
@@ -147,11 +150,11 @@ void RunWavePitch(World& w) {
   w.PreviousWavePitch = w.WavePitch;
   w.WavePitch = static_cast<int>(amplitude * std::sin(w.PitchTimer * 18.84 / div * speed / hull));
 
-  if (amplitude >= 3 && w.PreviousWavePitch <= 0 && w.WavePitch > 0) PlaySoundEvent(w, 3);
-  if (speed >= hull && amplitude < 3) PlaySoundEvent(w, 5);
-  if (speed > hull / 2 && speed < hull && amplitude < 3) PlaySoundEvent(w, 11);
-  const bool crewQuiet = w.AutoManoeuvre < 1 || w.HullClass == 1 || w.VoiceOff;
-  if (crewQuiet && w.MainBackwindPercent > 15 && w.MainBackwindPercent < 61) PlaySoundEvent(w, 6);
-  if (crewQuiet && w.MainBackwindPercent >= 61) PlaySoundEvent(w, 7);
-  if (w.SimSeconds % 100 == 0) PlaySoundEvent(w, 0);
+  if (amplitude >= 3 && w.PreviousWavePitch <= 0 && w.WavePitch > 0) PlaySoundEvent(w, SoundEvent::kPitch);
+  if (speed >= hull && amplitude < 3) PlaySoundEvent(w, SoundEvent::kFastWater);
+  if (speed > hull / 2 && speed < hull && amplitude < 3) PlaySoundEvent(w, SoundEvent::kWater);
+  const bool crewQuiet = w.AutoManoeuvre < 1 || w.HullClass == Hull::kSingleHander || w.VoiceOff;
+  if (crewQuiet && w.MainBackwindPercent > 15 && w.MainBackwindPercent < 61) PlaySoundEvent(w, SoundEvent::kLuffing);
+  if (crewQuiet && w.MainBackwindPercent >= 61) PlaySoundEvent(w, SoundEvent::kFlogging);
+  if (w.SimSeconds % 100 == 0) PlaySoundEvent(w, SoundEvent::kHundredSeconds);
 }

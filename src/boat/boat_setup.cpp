@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "boat/boat_family.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 
 namespace {
@@ -31,18 +33,18 @@ struct BoatClassRow {
 };
 
 constexpr std::array<BoatClassRow, 12> kBoatClasses{{
-    {1, 1, kOptimist, 10, 10, 10, 80, false, false, false},
-    {2, 1, 0, 10, 6, 10, 80, false, false, false},
-    {4, 2, 0, 8, 5, 10, 80, false, true, false},
-    {6, 3, 0, 16, 5, 10, 80, false, true, false},
-    {7, 3, kSkiff, 27, 5, 11, 80, false, false, true},
-    {9, 5, 0, 40, 11, 10, 100, true, true, false},
-    {10, 9, kCatamaran, 30, 6, 11, 80, false, false, false},
-    {11, 10, kCatamaran | kOffshoreCatamaran, 40, 6, 11, 80, false, true, true},
-    {12, 6, 0, 25, 9, 10, 80, true, true, false},
-    {13, 6, kSportboat, 15, 6, 11, 80, false, true, true},
-    {14, 7, 0, 40, 10, 10, 100, true, false, false},
-    {15, 6, kScow, 12, 4, 10, 80, false, false, true},
+    {1, Hull::kSingleHander, kOptimist, 10, 10, 10, 80, false, false, false},
+    {2, Hull::kSingleHander, 0, 10, 6, 10, 80, false, false, false},
+    {4, Hull::kTwoPerson, 0, 8, 5, 10, 80, false, true, false},
+    {6, Hull::kSpinnakerDinghy, 0, 16, 5, 10, 80, false, true, false},
+    {7, Hull::kSpinnakerDinghy, kSkiff, 27, 5, 11, 80, false, false, true},
+    {9, Hull::kCruiser, 0, 40, 11, 10, 100, true, true, false},
+    {10, Hull::kCatamaran, kCatamaran, 30, 6, 11, 80, false, false, false},
+    {11, Hull::kOffshoreCatamaran, kCatamaran | kOffshoreCatamaran, 40, 6, 11, 80, false, true, true},
+    {12, Hull::kKeelboat, 0, 25, 9, 10, 80, true, true, false},
+    {13, Hull::kKeelboat, kSportboat, 15, 6, 11, 80, false, true, true},
+    {14, Hull::kOffshoreRacer, 0, 40, 10, 10, 100, true, false, false},
+    {15, Hull::kKeelboat, kScow, 12, 4, 10, 80, false, false, true},
 }};
 
 constexpr int kOffshoreRacerType = 14;
@@ -106,26 +108,27 @@ void SetUpBoatClass(World& w) {
   const BoatClassRow* row = FindRow(w.BoatType);
   if (row) {
     ApplyClassRow(w, *row);
-    // The scow goes through the class rules as a class-3 dinghy and ends as class 6.
-    w.HullClass = (row->family & kScow) ? 3 : row->hullClass;
+    // The scow goes through the class rules as a spinnaker dinghy and ends as a keelboat.
+    w.HullClass = (row->family & kScow) ? Hull::kSpinnakerDinghy : row->hullClass;
   }
 
   w.SpinnakerKind = row && row->asymmetricSpinnaker ? 3 : 0;
-  if (w.HullClass < 5 || w.HullClass == 6 || w.IsCatamaran) w.HelmSign = -1;
+  if (IsBelowKeelClasses(w.HullClass) || w.HullClass == Hull::kKeelboat || w.IsCatamaran) w.HelmSign = -1;
   if (w.IsOffshoreCatamaran) w.HelmSign = 1;
-  // Classes 5 and 7 keep the user's choice; a sign of 0 would freeze the helm.
+  // The cruiser and the offshore racer keep the user's choice; a sign of 0 would freeze the helm.
   if (w.HelmSign != 1) w.HelmSign = -1;
 
-  w.HasTraveller = w.HullClass <= 3 ? 0 : 1;
+  w.HasTraveller = IsSmallDinghy(w.HullClass) ? 0 : 1;
   if (w.IsScow) w.HasTraveller = 1;
   w.IsMonohull = w.IsCatamaran ? 0 : 1;
-  const bool vangInPreset = w.HullClass == 1 || w.HullClass == 4 || w.HullClass == 5 || w.IsCatamaran || w.IsSkiff;
+  const bool vangInPreset = w.HullClass == Hull::kSingleHander || w.HullClass == Hull::kUnusedFour ||
+                            w.HullClass == Hull::kCruiser || w.IsCatamaran || w.IsSkiff;
   w.VangOutsidePreset = vangInPreset ? 0 : 1;
   w.Reefed = 0;
   w.JibSize = 1;
   w.JibLuff = 2;
 
-  if (w.IsScow) w.HullClass = 6;
+  if (w.IsScow) w.HullClass = Hull::kKeelboat;
   if (w.ScaleLength > 0) w.TimeScale = std::sqrt(15.0 / w.ScaleLength);
 }
 
@@ -140,10 +143,10 @@ void ApplySailPowerPreset(World& w, int preset) {
   w.Cunningham = p.outhaul;
   w.Forestay = p.forestay;
   w.JibLuff = p.outhaul;
-  if (w.HullClass > 3) w.MastBend = p.mastBend;
-  if (w.HullClass <= 3) w.Vang = p.vang;
+  if (!IsSmallDinghy(w.HullClass)) w.MastBend = p.mastBend;
+  if (IsSmallDinghy(w.HullClass)) w.Vang = p.vang;
   // The cruising sloop's rig stays straight and its forestay eased whatever the preset.
-  if (w.HullClass == 5) {
+  if (w.HullClass == Hull::kCruiser) {
     w.MastBend = 1;
     w.Forestay = 2;
   }

@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "boat/boat_family.h"
 #include "boat/boat_step_parts.h"
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 #include "world/depth.h"
 
@@ -46,22 +50,22 @@ namespace {
 
 bool FullyHiked(const World& w) {
   const int s = w.SkipperHike, c1 = w.Crew1Hike, c2 = w.Crew2Hike;
-  if (w.HullClass == 1 && s == 2) return true;
-  if ((w.HullClass == 2 || w.HullClass == 3) && s == 2 && c1 == 2) return true;
-  if (w.HullClass == 6 && s == 2 && c1 == 2 && c2 == 2) return true;
+  if (w.HullClass == Hull::kSingleHander && s == 2) return true;
+  if ((w.HullClass == Hull::kTwoPerson || w.HullClass == Hull::kSpinnakerDinghy) && s == 2 && c1 == 2) return true;
+  if (w.HullClass == Hull::kKeelboat && s == 2 && c1 == 2 && c2 == 2) return true;
   return w.IsCatamaran && !w.IsOffshoreCatamaran && s == 2 && c1 == 2;
 }
 
 void PrepareUserSails(World& w) {
   w.OlderApparentWindAngle = w.PreviousApparentWindAngle;
   w.FullHike = FullyHiked(w) ? 1 : 0;
-  if (w.HullClass < 3 || w.HullClass == 9) w.SpinnakerSetCommand = 0;
+  if (!IsSpinnakerBoat(w)) w.SpinnakerSetCommand = 0;
   w.SpinnakerFlying[1] = w.SpinnakerSetCommand == 1 ? 1 : 0;
   if (!w.SpinnakerFlying[1]) RunJibState(w);
 }
 
 void SetUserJib(World& w) {
-  if (w.HullClass > 1) {
+  if (HasJib(w)) {
     w.JibPointingIndex = w.JibSheet / 4 - w.JibLead + w.Forestay - w.JibSize + 9;
     w.JibLeadOffset = w.JibSheet * 2 / 3 + 12 * w.JibLead - 23 + 8 * w.BarberHauler;
     RunJibState(w);
@@ -77,7 +81,7 @@ int BaseDrive(World& w, const StepValues& v) {
   if (v.user) {
     // The stall and the jib penalty are the previous step's: one step of lag.
     d = v.sailPower + 172 - 3 * w.MainTwist - 10 * (w.JibPenalty + 3 * w.MainStalled) - v.vangLoss;
-    if (w.HullClass > 2) d += 14 - 14 * w.JibSize;
+    if (w.HullClass > Hull::kTwoPerson) d += 14 - 14 * w.JibSize;
     if (w.Reefed) d -= 20;
     w.PreviousApparentWindAngle = w.ApparentWindAngle;
     if (w.JibFurl > 0) d -= w.JibFurl / 2;
@@ -90,7 +94,7 @@ int BaseDrive(World& w, const StepValues& v) {
 void SmoothSpeed(World& w, const StepValues& v) {
   double tau = 2.0 * w.DisplacementClass;
   if (w.LessonIntroPending) tau *= 0.33;
-  if (w.ActivityMode > 12) tau *= 0.67;
+  if (IsRace(w.ActivityMode)) tau *= 0.67;
   double& speed = w.BoatSpeeds[v.b];
   speed += (v.target - speed) * w.TimeStep / tau;
   w.BoatSpeedTenths[v.b] = static_cast<int>(speed);
@@ -105,9 +109,9 @@ int PointOfSail(int drive, int twa, bool catamaran) {
 }
 
 void CheckCapsize(World& w, int heel) {
-  const bool capsizes = w.HullClass < 5 || w.IsCatamaran || w.IsScow;
+  const bool capsizes = IsBelowKeelClasses(w.HullClass) || w.IsCatamaran || w.IsScow;
   if (capsizes && heel > 25 && !w.LessonIntroPending) {
-    PlaySoundEvent(w, 16);
+    PlaySoundEvent(w, SoundEvent::kCapsize);
     w.ResultsShown = 4;
   }
 }
@@ -123,7 +127,7 @@ void CheckGrounding(World& w) {
 }
 
 void BoatStep(World& w, int b) {
-  if (w.ActivityMode == 8 && b > 1) return;
+  if (w.ActivityMode == Activity::kCollisionAvoidance && b > 1) return;
   StepValues v;
   v.b = b;
   v.user = b == 1;
@@ -140,7 +144,7 @@ void BoatStep(World& w, int b) {
 
   if (w.BoatCount <= 1) {
     w.WindShadowState[b] = 0;
-  } else if (w.ActivityMode > 10) {
+  } else if (w.ActivityMode > Activity::kRacingRulesLesson) {
     NeighbourScan(w, b);
   }
 

@@ -1,8 +1,10 @@
 // Drive against heel, the crew's righting, the new heel and the forward force.
 #include <algorithm>
 
+#include "boat/boat_family.h"
 #include "boat/boat_step_parts.h"
 #include "boat/wind_at_boat.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 
 void ApplyHeelFactor(World& w, StepValues& v) {
@@ -27,23 +29,23 @@ void ComputeRighting(World& w, StepValues& v) {
     const int c = w.SkipperHike + w.Crew1Hike;
     const int c3 = c + w.Crew2Hike;
     r = n * c * 10 / 20;
-    if (w.HullClass == 2) r = 5 * c;
-    if (w.HullClass == 3 && !w.IsSkiff) r = 64 * c / 20;
+    if (w.HullClass == Hull::kTwoPerson) r = 5 * c;
+    if (w.HullClass == Hull::kSpinnakerDinghy && !w.IsSkiff) r = 64 * c / 20;
     if (w.IsSkiff) r = 7 * c;
-    if (w.HullClass >= 4 && w.HullClass <= 6) r = 9 * n * c3 / 20;
+    if (w.HullClass >= Hull::kUnusedFour && w.HullClass <= Hull::kKeelboat) r = 9 * n * c3 / 20;
     if (w.IsSportboat) r = 9 * n * c3 / 60;
-    if (w.HullClass == 4 || w.HullClass == 5) r = 55 * c3 / 20;
-    if (w.HullClass == 1) r = w.IsOptimist ? 9 * w.SkipperHike : 10 * w.SkipperHike;
-    if (w.HullClass == 7) r = 4;
-    if (w.HullClass == 5) r = 0;
+    if (w.HullClass == Hull::kUnusedFour || w.HullClass == Hull::kCruiser) r = 55 * c3 / 20;
+    if (w.HullClass == Hull::kSingleHander) r = w.IsOptimist ? 9 * w.SkipperHike : 10 * w.SkipperHike;
+    if (w.HullClass == Hull::kOffshoreRacer) r = 4;
+    if (w.HullClass == Hull::kCruiser) r = 0;
     if (w.IsCatamaran && !w.IsOffshoreCatamaran) r = 13 * w.Crew1Hike / 4 + 3 * w.SkipperHike;
     if (w.IsScow) r = 2 * c3;
   } else {
     r = 5 * n / 2;
-    if (w.HullClass == 3 || w.IsScow) r += 7;
-    if (w.HullClass == 7) r = 0;
+    if (w.HullClass == Hull::kSpinnakerDinghy || w.IsScow) r += 7;
+    if (w.HullClass == Hull::kOffshoreRacer) r = 0;
   }
-  if (w.IsOffshoreCatamaran || (w.HullClass > 6 && !w.IsCatamaran && v.twa > 150)) r = 0;
+  if (w.IsOffshoreCatamaran || (w.HullClass > Hull::kKeelboat && !w.IsCatamaran && v.twa > 150)) r = 0;
 
   // Downwind the boat rolls from side to side with the pitch timer; odd and even boats roll
   // out of step.
@@ -63,7 +65,7 @@ void ComputeRighting(World& w, StepValues& v) {
 void ComputeHeel(World& w, StepValues& v) {
   const int previous = w.HeelAngles[v.b];
   int divisor = 900;
-  if (w.HullClass == 3 || w.HullClass == 5 || w.IsSportboat) divisor = 1200;
+  if (w.HullClass == Hull::kSpinnakerDinghy || w.HullClass == Hull::kCruiser || w.IsSportboat) divisor = 1200;
   if (w.IsSkiff) divisor = v.user && previous > w.MaxHeel + 2 ? 2200 : 1500;
   if (w.IsCatamaran) divisor = 1800;
   if (w.IsOffshoreCatamaran) divisor = 3800;
@@ -72,7 +74,7 @@ void ComputeHeel(World& w, StepValues& v) {
   int e = w.CosTable[WrapDegrees(w.SailAngles[v.b])] * v.drive / divisor;
   if (v.user && w.SkipperHike == 0 && w.Crew1Hike == 0 && w.Crew2Hike == 0) e = std::max(e, 0);
   e -= v.righting;
-  if (w.HullClass == 7 && v.twa < 160) e = std::max(e, 0);
+  if (w.HullClass == Hull::kOffshoreRacer && v.twa < 160) e = std::max(e, 0);
   if (!v.user) {
     if (w.IsScow) e = std::max(e, 10);
     if (v.twa < 160) e = std::max(e, 0);
@@ -119,7 +121,7 @@ void ComputeForwardForce(World& w, StepValues& v) {
 
   int force = w.SinTable[WrapDegrees(v.offset + 12 + w.SailAngles[v.b])] * v.drive / 10;
   if (!v.user) force = force * (100 - v.overpower) / 100;
-  if (v.user && w.CentreboardUp > 0 && (w.HullClass < 4 || w.HullClass == 9) && twa > 140) {
+  if (v.user && w.CentreboardUp > 0 && (IsSmallDinghy(w.HullClass) || w.HullClass == Hull::kCatamaran) && twa > 140) {
     force = force * 108 / 100;
   }
   force -= v.pinch;

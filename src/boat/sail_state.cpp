@@ -1,15 +1,12 @@
 // The user's jib, main and spinnaker states, the fleet's sails, and the sail power.
 #include <algorithm>
 
+#include "boat/boat_family.h"
 #include "boat/boat_step_parts.h"
+#include "state/activity.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 
-namespace {
-
-bool IsDinghy(const World& w) { return w.HullClass < 4; }
-bool IsKeelboatClass(const World& w) { return w.HullClass >= 4 && w.HullClass <= 7; }
-
-}  // namespace
 
 void RunJibState(World& w) {
   w.JibWindwardTelltaleStarboard = w.JibWindwardTelltalePort = 0;
@@ -26,7 +23,7 @@ void RunJibState(World& w) {
       if (w.HoldCloseHauled) w.JibSheet = 0;
       if (light) w.JibSheet = std::max(w.JibSheet, 1);
     }
-    if (w.ActivityMode != 11 && (twa > 65 || w.HoldCloseHauled)) return;
+    if (w.ActivityMode != Activity::kSailShapeLesson && (twa > 65 || w.HoldCloseHauled)) return;
   }
   const int a = w.PreviousApparentWindAngle;
   const int t = w.BarberHauler + w.JibSheet;
@@ -42,7 +39,7 @@ void RunJibState(World& w) {
     w.JibPenalty = 2;
     w.JibLeewardTelltale = 1;
   }
-  const bool shapeLessonLead = w.ActivityMode == 11 && (w.LessonChoice == 4 || w.LessonChoice == 5);
+  const bool shapeLessonLead = w.ActivityMode == Activity::kSailShapeLesson && (w.LessonChoice == 4 || w.LessonChoice == 5);
   const int u = j - (shapeLessonLead ? 20 : 17) + w.JibLeadOffset;
   if (a < u) {
     w.JibPenalty += 1;
@@ -59,12 +56,12 @@ void SetFleetMainAngle(World& w, StepValues& v) {
   int a = (v.twa - 40) * 90 / 140;
   if (w.IsCatamaran) a += 2;
   const int wind = v.wind;
-  if (w.HullClass == 2) a += wind < 12 ? -1 : 5;
-  if (w.HullClass == 1) a += wind < 11 ? -2 : (wind < 18 ? 6 : 5);
-  if (w.HullClass == 3 && !w.IsSkiff && wind < 15) a -= 3;
+  if (w.HullClass == Hull::kTwoPerson) a += wind < 12 ? -1 : 5;
+  if (w.HullClass == Hull::kSingleHander) a += wind < 11 ? -2 : (wind < 18 ? 6 : 5);
+  if (w.HullClass == Hull::kSpinnakerDinghy && !w.IsSkiff && wind < 15) a -= 3;
   if (w.IsSkiff) a += wind < 12 ? -5 : 4;
   if (w.IsScow && wind < 12) a -= 5;
-  if (w.HullClass == 5 && wind < 15) a -= 6;
+  if (w.HullClass == Hull::kCruiser && wind < 15) a -= 6;
   w.SailAngles[v.b] = a + 1;
 
   v.sailPower = 38;
@@ -74,11 +71,11 @@ void SetFleetMainAngle(World& w, StepValues& v) {
 
 void SetFleetSpinnaker(World& w, const StepValues& v) {
   int minimum = 100;
-  if (w.HullClass == 2) minimum = 140;
+  if (w.HullClass == Hull::kTwoPerson) minimum = 140;
   if (w.IsScow) minimum = 120;
   const int leg = w.BoatLegs[v.b];
   w.SpinnakerFlying[v.b] =
-      (v.twa > minimum && w.HullClass > 1 && w.HullClass != 9 && leg >= 3 && leg <= 6) ? 1 : 0;
+      (v.twa > minimum && HasJib(w) && w.HullClass != Hull::kCatamaran && leg >= 3 && leg <= 6) ? 1 : 0;
 }
 
 void SetUserMainShape(World& w, StepValues& v) {
@@ -91,7 +88,7 @@ void SetUserMainShape(World& w, StepValues& v) {
   if (w.Vang == 3) leech = 12;
   if (w.IsCatamaran) {
     w.MastBend = std::min(w.Cunningham, 3);
-  } else if (w.HullClass < 4) {
+  } else if (IsSmallDinghy(w.HullClass)) {
     // A sheet hauled beyond its range must not divide by zero.
     w.MastBend = std::min(w.Vang == 3 ? 3 : 21 / std::max(leech, 1) + 1, 3);
   }
@@ -103,9 +100,9 @@ void SetUserMainShape(World& w, StepValues& v) {
   w.OuthaulHint = 0;
   v.vangLoss = 0;
   if (v.twa > 70) {
-    if ((IsKeelboatClass(w) && w.Vang < 3) || w.Vang == 1) w.VangHint = -1;
+    if ((IsKeelboatClass(w.HullClass) && w.Vang < 3) || w.Vang == 1) w.VangHint = -1;
     if (w.HeelAngles[1] < w.MaxHeel && w.MainBackwindPercent == 0 && w.Outhaul > 1) w.OuthaulHint = 1;
-    if ((IsDinghy(w) || w.IsCatamaran) && w.Vang == 3) {
+    if ((IsSmallDinghy(w.HullClass) || w.IsCatamaran) && w.Vang == 3) {
       v.vangLoss = 40;
       w.VangHint = 1;
     }
@@ -120,7 +117,7 @@ void RunSpinnakerState(World& w, int twa) {
   w.GuyAngle = poleless ? 0 : std::clamp(w.GuyAngle, 5, 80);
 
   int limit = 50;
-  if (w.HullClass == 3 || (w.HullClass == 7 && w.ActivityMode > 12) || w.IsSportboat || w.IsOffshoreCatamaran) {
+  if (w.HullClass == Hull::kSpinnakerDinghy || (w.HullClass == Hull::kOffshoreRacer && IsRace(w.ActivityMode)) || w.IsSportboat || w.IsOffshoreCatamaran) {
     limit = 40;
   }
   if (w.IsSkiff || w.IsScow) limit = 30;
@@ -141,15 +138,14 @@ void RunSpinnakerState(World& w, int twa) {
 
 int SpinnakerDrive(World& w, StepValues& v) {
   if (!w.SpinnakerFlying[v.b]) return 0;
-  if (!v.user) return w.HullClass > 2 ? 150 : 75;
+  if (!v.user) return w.HullClass > Hull::kTwoPerson ? 150 : 75;
 
   RunSpinnakerState(w, v.twa);
-  const int m = w.ActivityMode;
-  if (m == 7 || m == 10 || m == 12) w.SpinnakerCollapse = 0;
+  if (IsLessonWithPages(w.ActivityMode)) w.SpinnakerCollapse = 0;
   int s = 175 - 3 * w.SpinnakerCollapse - 20 * (w.SpinnakerKind + 3 * w.SpinnakerMistrim);
-  if (w.HullClass == 2) s = v.twa >= 141 ? 75 : -100;
+  if (w.HullClass == Hull::kTwoPerson) s = v.twa >= 141 ? 75 : -100;
   const int a = w.PreviousApparentWindAngle;
-  if (w.SpinnakerKind == 3 && w.HullClass != 8) {
+  if (w.SpinnakerKind == 3 && w.HullClass != Hull::kUnusedEight) {
     int k = 0;
     if (w.IsCatamaran) k = v.wind > 12 ? 10 : -5;
     if (w.IsSkiff) k = -10;
@@ -171,8 +167,8 @@ int SpinnakerDrive(World& w, StepValues& v) {
 void RunMainState(World& w) {
   int m = w.MainTwist / 8 + w.MainDepth + w.Cunningham + 11 + w.SailAngles[1];
   if (w.MainDepth > 12) m += w.MainDepth - 12;
-  if (w.HullClass == 8) m -= 5;
-  if (w.HullClass == 7) m -= 2;
+  if (w.HullClass == Hull::kUnusedEight) m -= 5;
+  if (w.HullClass == Hull::kOffshoreRacer) m -= 2;
   if (w.IsCatamaran) m -= 6;
   if (w.IsSkiff) m -= 3;
   if (w.SpinnakerKind == 3 && w.SpinnakerFlying[1]) m += 20;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "boat/boat_step_parts.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 
 double HullSpeed(const World& w, int b) {
@@ -15,7 +16,7 @@ double HullSpeed(const World& w, int b) {
     if (wind < 16 && heel >= 10 && heel <= w.MaxHeel + 1) v *= 1.15;
     if (wind > 15) v *= 1.15;
   }
-  if (w.HullClass == 5) v *= 0.9;
+  if (w.HullClass == Hull::kCruiser) v *= 0.9;
   return v;
 }
 
@@ -50,9 +51,9 @@ void ApplyUserCorrections(World& w, StepValues& v) {
   }
 
   const int c = w.HullClass;
-  const bool crewMatters = (c >= 1 && c <= 4) || c == 6 || c == 9;
+  const bool crewMatters = (c >= Hull::kSingleHander && c <= Hull::kUnusedFour) || c == Hull::kKeelboat || c == Hull::kCatamaran;
   if (crewMatters && !w.IsOffshoreCatamaran) {
-    const double k = c < 3 ? 1.6 : 1.4;
+    const double k = c < Hull::kSpinnakerDinghy ? 1.6 : 1.4;
     int wanted = 0;
     if (wind <= 8 && t < k * hull && v.previousSpeed < k * hull && !w.IsOptimist) wanted = -1;
     if (wind > 17 && twa > 90) wanted = 1;
@@ -67,7 +68,7 @@ void ApplyUserCorrections(World& w, StepValues& v) {
     if (twa >= 160 && v.heel > -15 && v.heel < -2 && !w.IsCatamaran) t *= 1.05;
     if (twa < 55 && v.previousHeel < 0) t *= 0.95;
   }
-  if (c == 5 || c == 7) w.CrewHint = 0;
+  if (c == Hull::kCruiser || c == Hull::kOffshoreRacer) w.CrewHint = 0;
   if (w.IsCatamaran && v.previousHeel >= 7 && v.previousHeel <= w.MaxHeel) t *= 1.03;
   if (w.CentreboardUp == 80 || w.CentreboardUp == 100) {
     if (twa > 120) t *= 1.04;
@@ -78,14 +79,14 @@ void ApplyUserCorrections(World& w, StepValues& v) {
 void ApplyTackSlowdown(World& w, const StepValues& v) {
   const int b = v.b;
   int duration = 5;
-  if (w.HullClass > 6 || w.HullClass == 5 || w.IsCatamaran || w.IsSkiff) duration = 8;
-  if (w.HullClass < 3) duration = 3;
+  if (w.HullClass > Hull::kKeelboat || w.HullClass == Hull::kCruiser || w.IsCatamaran || w.IsSkiff) duration = 8;
+  if (w.HullClass < Hull::kSpinnakerDinghy) duration = 3;
   const int t = w.SimSeconds;
   const int tack = w.LastTackTime[b];
   if (t == tack) w.SpeedAtTack[b] = v.previousSpeed;
   if (v.twa >= w.CloseHauledAngle + 5) return;
 
-  const bool lightDinghy = (w.HullClass == 1 && !w.IsOptimist) || w.HullClass == 2;
+  const bool lightDinghy = (w.HullClass == Hull::kSingleHander && !w.IsOptimist) || w.HullClass == Hull::kTwoPerson;
   int cap = static_cast<int>(v.hullSpeed);
   double limit = 0;
   if (t >= tack + 2 && t <= tack + duration / 2) {
