@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "sound/sound_events.h"
+#include "state/activity.h"
+#include "state/pages.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 #include "world/sim_speed.h"
 
@@ -28,7 +31,7 @@ void CommandTack(World& w) {
   w.HoldCloseHauled = 0;
   w.LookAngle = 0;
   ClearDownwindManoeuvres(w);
-  PlaySoundEvent(w, 12);
+  PlaySoundEvent(w, SoundEvent::kTackCommand);
   w.LastTackTime[1] = w.SimSeconds;
 }
 
@@ -54,12 +57,12 @@ void NextSailing(World& w) {
   w.CoachShown = 0;
   w.BoatX[1] = w.BoatY[1] = 0;
   const int m = w.ActivityMode;
-  const int firstPage = m == 10 ? 101 : m == 7 ? 201 : m == 12 ? 501 : 0;
-  if (firstPage) {
+  const int firstPage = FirstLessonPage(m);
+  if (firstPage != Page::kNone) {
     w.TutorialStep = 0;
     w.InstructionPage = w.LastInstructionPage = firstPage;
   }
-  w.LessonIntroPending = (m == 2 || m == 7 || m == 10 || m == 11 || m == 12) ? 1 : 0;
+  w.LessonIntroPending = IsLesson(m) ? 1 : 0;
 }
 
 void ToggleAllAutoTrim(World& w) {
@@ -109,10 +112,3 @@ void StepMainSheet(World& w, double delta) {
   w.MainAutoTrimActive = 0;
 }
 
-bool IsSpinnakerBoat(const World& w) { return w.HullClass >= 3 && w.HullClass != 9; }
-
-bool IsPoleBoat(const World& w) {
-  return IsSpinnakerBoat(w) && w.IsSkiff == 0 && w.IsSportboat == 0 && w.IsOffshoreCatamaran == 0;
-}
-
-bool IsCrewBoat(const World& w) { return w.HullClass != 5 && w.HullClass != 7 && w.IsOffshoreCatamaran == 0; }

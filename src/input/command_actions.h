@@ -33,10 +33,3 @@ void ToggleHelpPage(World& w, int page);
 
 // Steps the main sheet by delta, not past -3 in or 47 out, and takes it off automatic trim.
 void StepMainSheet(World& w, double delta);
-
-// A spinnaker boat: HullClass 3 and up, not the catamaran.
-bool IsSpinnakerBoat(const World& w);
-// A spinnaker boat with a pole and guy (not the asymmetric-spinnaker boats).
-bool IsPoleBoat(const World& w);
-// A boat whose crew moves: not the cruising sloop, the offshore racer or catamaran.
-bool IsCrewBoat(const World& w);

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "boat/boat_family.h"
 #include "boat/boat_setup.h"
 #include "input/command_actions.h"
+#include "state/activity.h"
+#include "state/hull_class.h"
+#include "state/pages.h"
 #include "state/world.h"
 #include "world/sim_speed.h"
 
@@ -18,9 +22,11 @@ bool Always(const W&, int) { return true; }
 bool AtTitle(const W& w, int) { return w.SailingState == 0; }
 bool Sailing(const W& w, int) { return w.SailingState >= 1; }
 bool SailingWithAutopilot(const W& w, int) { return w.SailingState >= 1 && w.AutopilotOff != 1; }
-bool CloseHauledAllowed(const W& w, int a) { return SailingWithAutopilot(w, a) && w.ActivityMode != 3; }
-bool HasCentreboard(const W& w, int) { return w.HullClass != 5 && w.HullClass != 6 && w.HullClass != 7; }
-bool CentreboardIs(const W& w, int a) { return HasCentreboard(w, a) && w.CentreboardUp == a; }
+bool CloseHauledAllowed(const W& w, int a) {
+  return SailingWithAutopilot(w, a) && w.ActivityMode != Activity::kUpwind;
+}
+bool CentreboardBoat(const W& w, int) { return HasCentreboard(w.HullClass); }
+bool CentreboardIs(const W& w, int a) { return CentreboardBoat(w, a) && w.CentreboardUp == a; }
 bool StoppedOn(const W& w, int) { return w.Stopped == 1; }
 bool MonochromeOn(const W& w, int) { return w.Monochrome == 1; }
 bool SimpleGraphicsOn(const W& w, int) { return w.SimpleGraphics == 1; }
@@ -29,18 +35,20 @@ bool SoundOn(const W& w, int) { return w.SoundOff == 0; }
 bool VoiceOffOn(const W& w, int) { return w.VoiceOff == 1; }
 
 // Boat types.
-bool AtTitleNotOverboard(const W& w, int) { return w.SailingState == 0 && w.ActivityMode != 6; }
-bool SingleHanderChecked(const W& w, int) { return w.HullClass == 1 && w.IsOptimist == 0; }
-bool OptimistChecked(const W& w, int) { return w.HullClass == 1 && w.IsOptimist == 1; }
-bool TwoManChecked(const W& w, int) { return w.HullClass == 2; }
-bool SpinnakerDinghyChecked(const W& w, int) { return w.HullClass == 3 && w.IsSkiff == 0; }
-bool CatamaranChecked(const W& w, int) { return w.HullClass == 9 && w.IsOptimist == 0; }
+bool AtTitleNotOverboard(const W& w, int) { return w.SailingState == 0 && w.ActivityMode != Activity::kManOverboard; }
+bool SingleHanderChecked(const W& w, int) { return w.HullClass == Hull::kSingleHander && w.IsOptimist == 0; }
+bool OptimistChecked(const W& w, int) { return w.HullClass == Hull::kSingleHander && w.IsOptimist == 1; }
+bool TwoManChecked(const W& w, int) { return w.HullClass == Hull::kTwoPerson; }
+bool SpinnakerDinghyChecked(const W& w, int) { return w.HullClass == Hull::kSpinnakerDinghy && w.IsSkiff == 0; }
+bool CatamaranChecked(const W& w, int) { return w.HullClass == Hull::kCatamaran && w.IsOptimist == 0; }
 bool SkiffChecked(const W& w, int) { return w.IsSkiff == 1; }
 bool ScowChecked(const W& w, int) { return w.IsScow == 1; }
-bool KeelboatChecked(const W& w, int) { return w.HullClass == 6 && w.IsSportboat == 0 && w.IsScow == 0; }
+bool KeelboatChecked(const W& w, int) {
+  return w.HullClass == Hull::kKeelboat && w.IsSportboat == 0 && w.IsScow == 0;
+}
 bool BoatTypeIs(const W& w, int a) { return w.BoatType == a; }
-bool OffshoreRacerChecked(const W& w, int) { return w.HullClass == 7 && w.IsSportboat == 0; }
-bool CruisingSloopChecked(const W& w, int) { return w.HullClass == 5; }
+bool OffshoreRacerChecked(const W& w, int) { return w.HullClass == Hull::kOffshoreRacer && w.IsSportboat == 0; }
+bool CruisingSloopChecked(const W& w, int) { return w.HullClass == Hull::kCruiser; }
 
 // Options.
 bool DesignAllowed(const W& w, int) {
@@ -48,17 +56,19 @@ bool DesignAllowed(const W& w, int) {
          w.IsOffshoreCatamaran == 0 && w.IsScow == 0;
 }
 bool WheelAllowed(const W& w, int) {
-  return w.SailingState == 0 && w.HullClass >= 5 && w.HullClass != 6 && w.HullClass != 9;
+  return w.SailingState == 0 && w.HullClass >= Hull::kCruiser && w.HullClass != Hull::kKeelboat &&
+         w.HullClass != Hull::kCatamaran;
 }
 bool WheelOn(const W& w, int) { return w.HelmSign == 1; }
 bool DifficultyAllowed(const W& w, int) { return w.SailingState == 0 && w.LessonIntroPending == 0; }
 bool DifficultyIs(const W& w, int a) { return w.Difficulty == a; }
-bool AreaChecked(const W& w, int a) { return w.SailingArea == a && w.ActivityMode == 0; }
+bool AreaChecked(const W& w, int a) { return w.SailingArea == a && w.ActivityMode == Activity::kFreeSailing; }
 bool ModeIs(const W& w, int a) { return w.ActivityMode == a; }
 // Race rows carry mode * 10 + course (0 triangle, 1 windward-leeward); only the two
 // just-start races tell their courses apart by the check mark.
+constexpr int RaceRow(int mode, int course) { return mode * 10 + course; }
 bool RaceChecked(const W& w, int a) {
-  return w.ActivityMode == a / 10 && (a / 10 != 13 || w.JustStartCourseUpDown == a % 10);
+  return w.ActivityMode == a / 10 && (a / 10 != Activity::kJustStartRace || w.JustStartCourseUpDown == a % 10);
 }
 bool BigFleetOn(const W& w, int) { return w.BigFleet == 1; }
 bool WindSettingIs(const W& w, int a) { return w.WindSetting == a; }
@@ -66,7 +76,7 @@ bool CurrentOnChecked(const W& w, int) { return w.CurrentOn == 1; }
 bool VerticalZoneAllowed(const W& w, int) { return w.SailingState == 0 && w.ViewWidth > 700; }
 bool VerticalZoneOn(const W& w, int) { return w.VerticalSteeringZone == 1; }
 bool HandicapOptionAllowed(const W& w, int) {
-  return w.SimSeconds <= 0 && (w.ActivityMode >= 13 || w.ActivityMode == 3);
+  return w.SimSeconds <= 0 && (IsRace(w.ActivityMode) || w.ActivityMode == Activity::kUpwind);
 }
 bool AutopilotOffOn(const W& w, int) { return w.AutopilotOff == 1; }
 bool MainAutoTrimOffOn(const W& w, int) { return w.MainAutoTrimOff == 1; }
@@ -90,11 +100,11 @@ bool NotCatamaran(const W& w, int) { return w.IsCatamaran == 0; }
 bool VangChecked(const W& w, int a) { return w.IsCatamaran == 0 && w.Vang == a; }
 bool SpritAllowed(const W& w, int) { return w.SailingState >= 1 && w.IsOptimist == 1; }
 bool SpritChecked(const W& w, int a) { return w.IsOptimist == 1 && w.SpritTension == a; }
-bool ReefAllowed(const W& w, int) { return w.HullClass >= 5 && w.HullClass != 9; }
+bool ReefAllowed(const W& w, int) { return w.HullClass >= Hull::kCruiser && w.HullClass != Hull::kCatamaran; }
 bool ReefChecked(const W& w, int a) { return ReefAllowed(w, a) && w.Reefed > 0; }
 bool TravellerAllowed(const W& w, int) { return w.HasTraveller == 1; }
 bool TravellerIs(const W& w, int a) { return w.Traveller == a; }
-bool BendableRig(const W& w, int) { return w.HullClass == 6 || w.HullClass == 7; }
+bool BendableRig(const W& w, int) { return w.HullClass == Hull::kKeelboat || w.HullClass == Hull::kOffshoreRacer; }
 bool MastBendIs(const W& w, int a) { return w.MastBend == a; }
 bool ForestayIs(const W& w, int a) { return w.Forestay == a; }
 bool AllAutoOn(const W& w, int) {
@@ -104,16 +114,17 @@ bool AllAutoOn(const W& w, int) {
 bool AllSheetsOutChecked(const W& w, int) {
   return w.MainSheet == 47.0 && w.JibSheet == 24 && w.SpinnakerSheet == 24;
 }
-bool PresetAllowed(const W& w, int) { return w.ActivityMode != 11; }
+bool PresetAllowed(const W& w, int) { return w.ActivityMode != Activity::kSailShapeLesson; }
 bool PresetIs(const W& w, int a) { return w.SailPowerPreset == a; }
 
 // Jib and spinnaker.
-bool HasJib(const W& w, int) { return w.HullClass >= 2; }
-bool JibSizeAllowed(const W& w, int) { return w.HullClass == 5 || w.HullClass == 7; }
+bool JibBoat(const W& w, int) { return HasJib(w); }
+bool JibSizeAllowed(const W& w, int) { return w.HullClass == Hull::kCruiser || w.HullClass == Hull::kOffshoreRacer; }
 bool JibSizeChecked(const W& w, int a) { return JibSizeAllowed(w, a) && w.JibSize == a; }
 bool JibLuffIs(const W& w, int a) { return w.JibLuff == a; }
 bool JibLeadAllowed(const W& w, int) {
-  return w.HullClass == 3 || w.HullClass == 6 || w.HullClass == 7 || w.HullClass == 9;
+  return w.HullClass == Hull::kSpinnakerDinghy || w.HullClass == Hull::kKeelboat || w.HullClass == Hull::kOffshoreRacer ||
+         w.HullClass == Hull::kCatamaran;
 }
 bool JibLeadIs(const W& w, int a) { return w.JibLead == a; }
 bool BarberHaulerIs(const W& w, int a) { return w.BarberHauler == a; }
@@ -132,9 +143,9 @@ bool AllHikedOut(const W& w, int) { return w.SkipperHike == 2 && w.Crew1Hike == 
 bool CrewForeAftIs(const W& w, int a) { return w.CrewForeAft == a; }
 
 // Rules, help, coach.
-bool RulesLesson(const W& w, int) { return w.ActivityMode == 7 || w.ActivityMode == 10; }
-bool TrafficRulesLesson(const W& w, int) { return w.ActivityMode == 7; }
-bool RacingRulesLesson(const W& w, int) { return w.ActivityMode == 10; }
+bool TrafficRulesLesson(const W& w, int) { return w.ActivityMode == Activity::kTrafficRulesLesson; }
+bool RacingRulesLesson(const W& w, int) { return w.ActivityMode == Activity::kRacingRulesLesson; }
+bool RulesLesson(const W& w, int a) { return TrafficRulesLesson(w, a) || RacingRulesLesson(w, a); }
 bool CoachAllowed(const W& w, int) { return w.SailingState >= 1 && w.LessonIntroPending == 0; }
 bool ButtonHelpOn(const W& w, int) { return w.ButtonHelpShown == 1; }
 bool HoldingDownwind(const W& w, int) { return w.HoldDownwindCourse == 1; }
@@ -159,13 +170,13 @@ void GoToTitle(W& w, int) { NextSailing(w); }
 void SetBoatType(W& w, int a) { w.BoatType = a; }
 void ChooseCatamaran(W& w, int a) {
   w.BoatType = a;
-  w.HullClass = a == 11 ? 10 : 9;
+  w.HullClass = a == 11 ? Hull::kOffshoreCatamaran : Hull::kCatamaran;
   w.IsCatamaran = 1;
   w.IsOptimist = w.IsSkiff = 0;
 }
 void ChooseSkiff(W& w, int) {
   w.BoatType = 7;
-  w.HullClass = 3;
+  w.HullClass = Hull::kSpinnakerDinghy;
   w.IsSkiff = 1;
   w.IsOptimist = w.IsCatamaran = 0;
 }
@@ -191,7 +202,7 @@ void FlipHelm(W& w, int) { w.HelmSign = -w.HelmSign; }
 void SetDifficulty(W& w, int a) { w.Difficulty = a; }
 void ChooseArea(W& w, int a) {
   w.SailingArea = a;
-  w.ActivityMode = 0;
+  w.ActivityMode = Activity::kFreeSailing;
   w.LessonIntroPending = 0;
   w.InstructionPage = 0;
 }
@@ -200,29 +211,29 @@ void ChooseArea(W& w, int a) {
 void ChooseActivity(W& w, int mode) {
   w.ActivityMode = mode;
   switch (mode) {
-    case 2:
-    case 11:
+    case Activity::kSailTrimLesson:
+    case Activity::kSailShapeLesson:
       w.LessonIntroPending = 1;
       w.LessonChoice = 0;
       break;
-    case 7:
+    case Activity::kTrafficRulesLesson:
       w.LessonIntroPending = 1;
-      w.InstructionPage = 201;
+      w.InstructionPage = FirstLessonPage(mode);
       break;
-    case 10:
-    case 12:
+    case Activity::kRacingRulesLesson:
+    case Activity::kTacticsLesson:
       w.LessonIntroPending = 1;
-      w.InstructionPage = mode == 10 ? 101 : 501;
+      w.InstructionPage = FirstLessonPage(mode);
       w.TutorialStep = 0;
       break;
-    case 8:
+    case Activity::kCollisionAvoidance:
       // Collision avoidance is sailed in the cruising sloop.
       w.LessonIntroPending = 0;
       w.InstructionPage = 0;
       w.BoatType = 9;
       SetUpBoatClass(w);
       break;
-    case 1:
+    case Activity::kSteering:
       w.LessonIntroPending = 0;
       break;
     default:
@@ -351,7 +362,9 @@ void SetCrewForeAft(W& w, int a) { w.CrewForeAft = a; }
 
 // The first four rules pages serve both rules lessons: a + 100 racing, a + 200 traffic.
 void OpenRulesPage(W& w, int a) {
-  w.InstructionPage = a < 100 ? (w.ActivityMode == 7 ? 200 : 100) + a : a;
+  const int base =
+      w.ActivityMode == Activity::kTrafficRulesLesson ? Page::kTrafficRulesBase : Page::kRacingRulesBase;
+  w.InstructionPage = a < Page::kRacingRulesBase ? base + a : a;
   w.TutorialStep = 0;
 }
 void OpenHelpPage(W& w, int a) { ToggleHelpPage(w, a); }
@@ -371,9 +384,9 @@ const std::vector<Command>& Table() {
       {Cmd::kStartSailing, "セーリングスタート(スペースバー)", StartSailing, 0, AtTitle},
       {Cmd::kCloseHauled, "クロースホールド  &C", CloseHauled, 0, CloseHauledAllowed},
       {Cmd::kTack, "タック  &T", Tack, 0, SailingWithAutopilot},
-      {Cmd::kCentreboardDown, "センターボードを下げる", SetCentreboard, 0, HasCentreboard, CentreboardIs},
-      {Cmd::kCentreboardMostlyUp, "センターボードを80%上げる", SetCentreboard, 80, HasCentreboard, CentreboardIs},
-      {Cmd::kCentreboardUp, "センターボードを上げる", SetCentreboard, 100, HasCentreboard, CentreboardIs},
+      {Cmd::kCentreboardDown, "センターボードを下げる", SetCentreboard, 0, CentreboardBoat, CentreboardIs},
+      {Cmd::kCentreboardMostlyUp, "センターボードを80%上げる", SetCentreboard, 80, CentreboardBoat, CentreboardIs},
+      {Cmd::kCentreboardUp, "センターボードを上げる", SetCentreboard, 100, CentreboardBoat, CentreboardIs},
       {Cmd::kStop, "停止  &F", ToggleStopped, 0, Sailing, StoppedOn},
       {Cmd::kMonochrome, "モノクロ表示", ToggleMonochrome, 0, Always, MonochromeOn},
       {Cmd::kSimpleGraphics, "簡略グラフィック表示", ToggleSimpleGraphics, 0, Always, SimpleGraphicsOn},
@@ -418,21 +431,21 @@ const std::vector<Command>& Table() {
       {Cmd::kAreaIslands, "島々", ChooseArea, 2, AtTitle, AreaChecked},
       {Cmd::kAreaLake, "湖", ChooseArea, 3, AtTitle, AreaChecked},
       {Cmd::kAreaRiver, "川", ChooseArea, 4, AtTitle, AreaChecked},
-      {Cmd::kSteeringPractice, "操舵練習", ChooseActivity, 1, AtTitle, ModeIs},
-      {Cmd::kSailTrimLesson, "セールトリム(シートコントロール)の教習", ChooseActivity, 2, AtTitle, ModeIs},
-      {Cmd::kUpwindSailing, "風上への帆走", ChooseActivity, 3, AtTitle, ModeIs},
-      {Cmd::kMooring, "ブイに係留", ChooseActivity, 4, AtTitle, ModeIs},
-      {Cmd::kDocking, "桟橋に着艇", ChooseActivity, 5, AtTitle, ModeIs},
-      {Cmd::kManOverboard, "落水救助", ChooseActivity, 6, AtTitle, ModeIs},
-      {Cmd::kTrafficRulesLesson, "海上交通ルールの教習", ChooseActivity, 7, AtTitle, ModeIs},
-      {Cmd::kCollisionAvoidance, "衝突回避", ChooseActivity, 8, AtTitle, ModeIs},
-      {Cmd::kRacingRulesLesson, "レース規則の教習", ChooseActivity, 10, AtTitle, ModeIs},
-      {Cmd::kSailShapeLesson, "セールシェープの教習", ChooseActivity, 11, AtTitle, ModeIs},
-      {Cmd::kTacticsLesson, "レース戦略・戦術の教習", ChooseActivity, 12, AtTitle, ModeIs},
-      {Cmd::kJustStartTriangleRace, "三角コースでジャストスタートでのレース", ChooseRace, 130, AtTitle, RaceChecked},
-      {Cmd::kJustStartWindwardLeewardRace, "上下コースでジャストスタートでのレース", ChooseRace, 131, AtTitle, RaceChecked},
-      {Cmd::kTriangleRace, "三角コースでのレース", ChooseRace, 140, AtTitle, RaceChecked},
-      {Cmd::kWindwardLeewardRace, "上下コースでのレース", ChooseRace, 151, AtTitle, RaceChecked},
+      {Cmd::kSteeringPractice, "操舵練習", ChooseActivity, Activity::kSteering, AtTitle, ModeIs},
+      {Cmd::kSailTrimLesson, "セールトリム(シートコントロール)の教習", ChooseActivity, Activity::kSailTrimLesson, AtTitle, ModeIs},
+      {Cmd::kUpwindSailing, "風上への帆走", ChooseActivity, Activity::kUpwind, AtTitle, ModeIs},
+      {Cmd::kMooring, "ブイに係留", ChooseActivity, Activity::kMooring, AtTitle, ModeIs},
+      {Cmd::kDocking, "桟橋に着艇", ChooseActivity, Activity::kDocking, AtTitle, ModeIs},
+      {Cmd::kManOverboard, "落水救助", ChooseActivity, Activity::kManOverboard, AtTitle, ModeIs},
+      {Cmd::kTrafficRulesLesson, "海上交通ルールの教習", ChooseActivity, Activity::kTrafficRulesLesson, AtTitle, ModeIs},
+      {Cmd::kCollisionAvoidance, "衝突回避", ChooseActivity, Activity::kCollisionAvoidance, AtTitle, ModeIs},
+      {Cmd::kRacingRulesLesson, "レース規則の教習", ChooseActivity, Activity::kRacingRulesLesson, AtTitle, ModeIs},
+      {Cmd::kSailShapeLesson, "セールシェープの教習", ChooseActivity, Activity::kSailShapeLesson, AtTitle, ModeIs},
+      {Cmd::kTacticsLesson, "レース戦略・戦術の教習", ChooseActivity, Activity::kTacticsLesson, AtTitle, ModeIs},
+      {Cmd::kJustStartTriangleRace, "三角コースでジャストスタートでのレース", ChooseRace, RaceRow(Activity::kJustStartRace, 0), AtTitle, RaceChecked},
+      {Cmd::kJustStartWindwardLeewardRace, "上下コースでジャストスタートでのレース", ChooseRace, RaceRow(Activity::kJustStartRace, 1), AtTitle, RaceChecked},
+      {Cmd::kTriangleRace, "三角コースでのレース", ChooseRace, RaceRow(Activity::kTriangleRace, 0), AtTitle, RaceChecked},
+      {Cmd::kWindwardLeewardRace, "上下コースでのレース", ChooseRace, RaceRow(Activity::kWindwardLeewardRace, 1), AtTitle, RaceChecked},
       {Cmd::kBigFleet, "大きなフリートレース", ToggleBigFleet, 0, AtTitle, BigFleetOn},
       {Cmd::kWindSteadyNoShifts, "順風、シフトなし", SetWind, 0, AtTitle, WindSettingIs},
       {Cmd::kWindLight, "軽風", SetWind, 1, AtTitle, WindSettingIs},
@@ -515,15 +528,15 @@ const std::vector<Command>& Table() {
       {Cmd::kSailPowerMost, "セールパワー最大  &3", SailPower, 3, PresetAllowed, PresetIs},
 
       // ジブ
-      {Cmd::kJibSheetIn, "ジブシートを引く  -", JibSheetStep, -1, HasJib},
-      {Cmd::kJibSheetOut, "ジブシートを出す  +", JibSheetStep, 1, HasJib},
-      {Cmd::kJibAutoTrim, "ジブシート自動調節  &A", ToggleJibAuto, 0, HasJib},
-      {Cmd::kWingOnWing, "観音開き  W", ToggleWingOnWing, 0, HasJib},
+      {Cmd::kJibSheetIn, "ジブシートを引く  -", JibSheetStep, -1, JibBoat},
+      {Cmd::kJibSheetOut, "ジブシートを出す  +", JibSheetStep, 1, JibBoat},
+      {Cmd::kJibAutoTrim, "ジブシート自動調節  &A", ToggleJibAuto, 0, JibBoat},
+      {Cmd::kWingOnWing, "観音開き  W", ToggleWingOnWing, 0, JibBoat},
       {Cmd::kGenoa, "ジェノア", SetJibSize, 1, JibSizeAllowed, JibSizeChecked},
       {Cmd::kStormJib, "荒天用ジブ", SetJibSize, 3, JibSizeAllowed, JibSizeChecked},
-      {Cmd::kJibLuffTight, "ジブのラフを締める", SetJibLuff, 3, HasJib, JibLuffIs},
-      {Cmd::kJibLuffMedium, "ジブのラフ中間", SetJibLuff, 2, HasJib, JibLuffIs},
-      {Cmd::kJibLuffLoose, "ジブのラフを緩める", SetJibLuff, 1, HasJib, JibLuffIs},
+      {Cmd::kJibLuffTight, "ジブのラフを締める", SetJibLuff, 3, JibBoat, JibLuffIs},
+      {Cmd::kJibLuffMedium, "ジブのラフ中間", SetJibLuff, 2, JibBoat, JibLuffIs},
+      {Cmd::kJibLuffLoose, "ジブのラフを緩める", SetJibLuff, 1, JibBoat, JibLuffIs},
       {Cmd::kJibLeadForward, "リーダ前に", SetJibLead, 1, JibLeadAllowed, JibLeadIs},
       {Cmd::kJibLeadMedium, "リーダ中間", SetJibLead, 2, JibLeadAllowed, JibLeadIs},
       {Cmd::kJibLeadAft, "リーダ後ろに", SetJibLead, 3, JibLeadAllowed, JibLeadIs},
@@ -562,30 +575,30 @@ const std::vector<Command>& Table() {
       {Cmd::kRulesOppositeTacks, "反対タック", OpenRulesPage, 2, RulesLesson},
       {Cmd::kRulesSameTack, "同一タック", OpenRulesPage, 3, RulesLesson},
       {Cmd::kRulesOvertaking, "追い越し", OpenRulesPage, 4, RulesLesson},
-      {Cmd::kRulesPowerVessels, "動力船", OpenRulesPage, 205, TrafficRulesLesson},
-      {Cmd::kRulesMarksAndObstructions, "マークと障害物", OpenRulesPage, 106, RacingRulesLesson},
-      {Cmd::kRulesWindwardMarkRounding, "風上マークの回航", OpenRulesPage, 107, RacingRulesLesson},
-      {Cmd::kRulesTackingAtObstruction, "障害物タック", OpenRulesPage, 108, RacingRulesLesson},
-      {Cmd::kRulesSameTackBeforeStart, "スタート前の同一タック", OpenRulesPage, 109, RacingRulesLesson},
-      {Cmd::kRulesRoomAtStartMark, "スタートマークのルーム(水)", OpenRulesPage, 110, RacingRulesLesson},
-      {Cmd::kRulesOther, "その他", OpenRulesPage, 111, RacingRulesLesson},
+      {Cmd::kRulesPowerVessels, "動力船", OpenRulesPage, Page::kLastTrafficRules, TrafficRulesLesson},
+      {Cmd::kRulesMarksAndObstructions, "マークと障害物", OpenRulesPage, Page::kRacingRulesBase + 6, RacingRulesLesson},
+      {Cmd::kRulesWindwardMarkRounding, "風上マークの回航", OpenRulesPage, Page::kRacingRulesBase + 7, RacingRulesLesson},
+      {Cmd::kRulesTackingAtObstruction, "障害物タック", OpenRulesPage, Page::kRacingRulesBase + 8, RacingRulesLesson},
+      {Cmd::kRulesSameTackBeforeStart, "スタート前の同一タック", OpenRulesPage, Page::kRacingRulesBase + 9, RacingRulesLesson},
+      {Cmd::kRulesRoomAtStartMark, "スタートマークのルーム(水)", OpenRulesPage, Page::kRacingRulesBase + 10, RacingRulesLesson},
+      {Cmd::kRulesOther, "その他", OpenRulesPage, Page::kLastRacingRules, RacingRulesLesson},
 
       // ヘルプ
-      {Cmd::kHelpUsingSimulator, "シミュレータの操作", OpenHelpPage, 901, Always},
-      {Cmd::kHelpCommands, "コマンド", OpenHelpPage, 902, Always},
-      {Cmd::kHelpCurrentScreen, "現在の画面の説明", OpenHelpPage, 903, Always},
-      {Cmd::kHelpPerformanceData, "パフォーマンスデータ", OpenHelpPage, 904, Always},
-      {Cmd::kHelpDisplaySettings, "表示の設定", OpenHelpPage, 905, Always},
-      {Cmd::kHelpSteering, "操舵", OpenHelpPage, 906, Always},
-      {Cmd::kHelpMainsailTrim, "メインセールの調節", OpenHelpPage, 907, Always},
-      {Cmd::kHelpJibAndSpinnakerTrim, "ジブとスピンの調節", OpenHelpPage, 908, HasJib},
-      {Cmd::kHelpScoring, "採点", OpenHelpPage, 909, Always},
-      {Cmd::kHelpFirstTime, "初めて使う方へ", OpenHelpPage, 910, Always},
-      {Cmd::kHelpNewFeatures, "新機能の紹介", OpenHelpPage, 911, Always},
-      {Cmd::kHelpCatamaranAndScow, "カタマランとスコーの操艇のアドバイス", OpenHelpPage, 912, Always},
-      {Cmd::kHelpAsymmetricSpinnaker, "非対称スピンのアドバイス", OpenHelpPage, 913, Always},
+      {Cmd::kHelpUsingSimulator, "シミュレータの操作", OpenHelpPage, Page::kFirstHelp, Always},
+      {Cmd::kHelpCommands, "コマンド", OpenHelpPage, Page::kFirstHelp + 1, Always},
+      {Cmd::kHelpCurrentScreen, "現在の画面の説明", OpenHelpPage, Page::kFirstHelp + 2, Always},
+      {Cmd::kHelpPerformanceData, "パフォーマンスデータ", OpenHelpPage, Page::kFirstHelp + 3, Always},
+      {Cmd::kHelpDisplaySettings, "表示の設定", OpenHelpPage, Page::kFirstHelp + 4, Always},
+      {Cmd::kHelpSteering, "操舵", OpenHelpPage, Page::kFirstHelp + 5, Always},
+      {Cmd::kHelpMainsailTrim, "メインセールの調節", OpenHelpPage, Page::kFirstHelp + 6, Always},
+      {Cmd::kHelpJibAndSpinnakerTrim, "ジブとスピンの調節", OpenHelpPage, Page::kFirstHelp + 7, JibBoat},
+      {Cmd::kHelpScoring, "採点", OpenHelpPage, Page::kFirstHelp + 8, Always},
+      {Cmd::kHelpFirstTime, "初めて使う方へ", OpenHelpPage, Page::kFirstHelp + 9, Always},
+      {Cmd::kHelpNewFeatures, "新機能の紹介", OpenHelpPage, Page::kFirstHelp + 10, Always},
+      {Cmd::kHelpCatamaranAndScow, "カタマランとスコーの操艇のアドバイス", OpenHelpPage, Page::kFirstHelp + 11, Always},
+      {Cmd::kHelpAsymmetricSpinnaker, "非対称スピンのアドバイス", OpenHelpPage, Page::kFirstHelp + 12, Always},
       {Cmd::kCoach, "コーチ  &Y", ToggleCoach, 0, CoachAllowed},
-      {Cmd::kGlossary, "用語集", OpenHelpPage, 601, Always},
+      {Cmd::kGlossary, "用語集", OpenHelpPage, Page::kFirstGlossary, Always},
       {Cmd::kStatusBar, "メニュー項目の説明を表示", nullptr, 0, nullptr, nullptr, A::ToggleStatusBar},
       {Cmd::kButtonHelp, "コントロールボタンの説明を表示", ToggleButtonHelp, 0, Always, ButtonHelpOn},
       {Cmd::kAbout, "Brisamarについて  &A", nullptr, 0, nullptr, nullptr, A::AboutBox},

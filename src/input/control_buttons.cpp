@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <span>
 
+#include "boat/boat_family.h"
 #include "boat/boat_setup.h"
 #include "draw/palette.h"
 #include "input/command_actions.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
+#include "state/hull_class.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
@@ -50,10 +54,9 @@ void SpinnakerSheetBy(World& w, int d) {
 void GuyBy(World& w, int d) {
   w.GuyAngle = std::clamp(w.GuyAngle + d, 5, 90);
   w.GuyAutoTrimActive = 0;
-  PlaySoundEvent(w, d > 0 ? 1 : 2);
+  PlaySoundEvent(w, d > 0 ? SoundEvent::kSheetIn : SoundEvent::kSheetOut);
 }
 
-bool HasJib(const World& w) { return w.HullClass > 1; }
 bool GuyButtonsShown(const World& w) {
   return SpinnakerUp(w) && w.IsSkiff == 0 && w.IsSportboat == 0 && w.IsOffshoreCatamaran == 0;
 }
@@ -63,25 +66,25 @@ const ControlButton kSheetButtons[] = {
      .act =
          [](World& w) {
            StepMainSheet(w, -1.0);
-           PlaySoundEvent(w, 1);
+           PlaySoundEvent(w, SoundEvent::kSheetIn);
          },
      .help = kHelpMainIn},
     {.label = "ﾒｲﾝｱｳﾄ",
      .act =
          [](World& w) {
            StepMainSheet(w, 1.0);
-           PlaySoundEvent(w, 2);
+           PlaySoundEvent(w, SoundEvent::kSheetOut);
          },
      .help = kHelpMainOut},
     {.label = "ｵｰﾄﾒｲﾝ",
-     .shown = [](const World& w) { return w.ActivityMode != 2 && w.MainAutoTrimOff == 0; },
+     .shown = [](const World& w) { return w.ActivityMode != Activity::kSailTrimLesson && w.MainAutoTrimOff == 0; },
      .on = [](const World& w) { return w.MainAutoTrimActive == 1; },
      .act = [](World& w) { Toggle(w.MainAutoTrimActive); },
      .help = kHelpAutoMain},
     {.label = "ｼﾞﾌﾞｲﾝ", .shown = HasJib, .act = [](World& w) { JibSheetBy(w, -1); }, .help = kHelpJibIn},
     {.label = "ｼﾞﾌﾞｱｳﾄ", .shown = HasJib, .act = [](World& w) { JibSheetBy(w, 1); }, .help = kHelpJibOut},
     {.label = "ｵｰﾄｼﾞﾌﾞ",
-     .shown = [](const World& w) { return HasJib(w) && w.ActivityMode != 2; },
+     .shown = [](const World& w) { return HasJib(w) && w.ActivityMode != Activity::kSailTrimLesson; },
      .on = [](const World& w) { return w.JibAutoTrimActive == 1; },
      .act = [](World& w) { Toggle(w.JibAutoTrimActive); },
      .help = kHelpAutoJib},
@@ -96,7 +99,7 @@ const ControlButton kSheetButtons[] = {
     {.label = "ｽﾋﾟﾝｲﾝ", .shown = SpinnakerUp, .act = [](World& w) { SpinnakerSheetBy(w, -1); }, .help = kHelpSpinnakerIn},
     {.label = "ｽﾋﾟﾝｱｳﾄ", .shown = SpinnakerUp, .act = [](World& w) { SpinnakerSheetBy(w, 1); }, .help = kHelpSpinnakerOut},
     {.label = "自動ｽﾋﾟﾝ",
-     .shown = [](const World& w) { return SpinnakerUp(w) && w.ActivityMode != 2; },
+     .shown = [](const World& w) { return SpinnakerUp(w) && w.ActivityMode != Activity::kSailTrimLesson; },
      .on = [](const World& w) { return w.SpinnakerAutoTrimActive == 1 && w.GuyAutoTrimActive == 1; },
      .act = [](World& w) { w.SpinnakerAutoTrimActive = w.GuyAutoTrimActive = 1; },
      .help = kHelpAutoSpinnaker},
@@ -120,12 +123,12 @@ void AllSheetsOutKeepingGuy(World& w) {
 }
 
 bool SpinnakerButtonShown(const World& w) {
-  return w.HullClass > 2 && w.HullClass != 9 && w.ActivityMode != 3 && w.ActivityMode != 4;
+  return IsSpinnakerBoat(w) && w.ActivityMode != Activity::kUpwind && w.ActivityMode != Activity::kMooring;
 }
 
 bool WingButtonShown(const World& w) {
-  if (w.HullClass == 2 || w.HullClass == 9) return true;
-  return w.HullClass > 1 && (w.ActivityMode == 3 || w.ActivityMode == 4);
+  if (w.HullClass == Hull::kTwoPerson || w.HullClass == Hull::kCatamaran) return true;
+  return HasJib(w) && (w.ActivityMode == Activity::kUpwind || w.ActivityMode == Activity::kMooring);
 }
 
 const char* WingLabel(const World& w) {
@@ -170,7 +173,7 @@ const ControlButton kTrimButtons[] = {
          },
      .color = kTrimLabel},
     {.labelFor = [](const World& w) { return NarrowButtonScreen(w) ? "ｸﾛｰｽ" : "ｸﾛｰｽﾎｰﾙﾄﾞ"; },
-     .shown = [](const World& w) { return AutopilotOn(w) && w.ActivityMode != 3; },
+     .shown = [](const World& w) { return AutopilotOn(w) && w.ActivityMode != Activity::kUpwind; },
      .on = [](const World& w) { return w.HoldCloseHauled == 1 || w.AutoManoeuvre == -1; },
      .act = CommandCloseHauled,
      .help = kHelpCloseHauled,
@@ -204,12 +207,11 @@ const ControlButton kTrimButtons[] = {
 
 // The cruising sloop, the offshore racer and the offshore catamaran keep their crew still,
 // and so do the two sail lessons.
-bool CrewMoves(const World& w) { return IsCrewBoat(w) && w.ActivityMode != 2 && w.ActivityMode != 11; }
-bool HasSecondCrew(const World& w) { return w.HullClass > 3 && w.HullClass < 7; }
+bool CrewMoves(const World& w) { return IsCrewBoat(w) && !IsSailLesson(w.ActivityMode); }
 
 void HikeBy(World& w, int d) {
   const auto step = [d](int32_t& hike) { hike = std::clamp(hike + d, -2, 2); };
-  if (w.HullClass == 1) {
+  if (w.HullClass == Hull::kSingleHander) {
     step(w.SkipperHike);
     return;
   }
@@ -224,22 +226,22 @@ const ControlButton kCrewButtons[] = {
      .shown = CrewMoves,
      .on =
          [](const World& w) {
-           return w.SkipperHike == 2 && (w.HullClass <= 1 || w.Crew1Hike == 2) && (!HasSecondCrew(w) || w.Crew2Hike == 2);
+           return w.SkipperHike == 2 && (!HasJib(w) || w.Crew1Hike == 2) && (!HasSecondCrew(w) || w.Crew2Hike == 2);
          },
      .act =
          [](World& w) {
            w.SkipperHike = 2;
-           if (w.HullClass > 1) w.Crew1Hike = 2;
+           if (HasJib(w)) w.Crew1Hike = 2;
            if (HasSecondCrew(w)) w.Crew2Hike = 2;
          },
      .help = kHelpHikeAll,
      .color = kCrewLabel},
-    {.labelFor = [](const World& w) { return w.HullClass == 1 ? "ｽｷｯﾊﾟ上" : "ｸﾙｰ 上"; },
+    {.labelFor = [](const World& w) { return w.HullClass == Hull::kSingleHander ? "ｽｷｯﾊﾟ上" : "ｸﾙｰ 上"; },
      .shown = CrewMoves,
      .act = [](World& w) { HikeBy(w, 1); },
      .help = kHelpCrewUp,
      .color = kCrewLabel},
-    {.labelFor = [](const World& w) { return w.HullClass == 1 ? "ｽｷｯﾊﾟ下" : "ｸﾙｰ 下"; },
+    {.labelFor = [](const World& w) { return w.HullClass == Hull::kSingleHander ? "ｽｷｯﾊﾟ下" : "ｸﾙｰ 下"; },
      .shown = CrewMoves,
      .act = [](World& w) { HikeBy(w, -1); },
      .help = kHelpCrewDown,
@@ -430,14 +432,6 @@ bool NarrowButtonScreen(const World& w) {
   return w.ViewWidth < 700 || (w.ViewWidth < 900 && w.LargeMenuFont == 1);
 }
 
-bool ClickInside(const World& w, int left, int top, int right, int bottom) {
-  return w.ClickX > left && w.ClickX < right && w.ClickY > top && w.ClickY < bottom;
-}
-
-bool PointerInside(const World& w, int left, int top, int right, int bottom) {
-  return w.MouseX > left && w.MouseX < right && w.MouseY > top && w.MouseY < bottom;
-}
-
 void DrawButtonFrame(const World& w, Canvas& canvas, int left, int top, int right, int bottom) {
   const int radius = w.ViewWidth >= 750 ? 15 : 10;
   canvas.SetPen(palette::kButtonEdge);
@@ -468,7 +462,7 @@ void DrawControlButtons(World& w, Canvas& canvas, int top, int bottom, int lineH
   const bool narrow = w.ViewWidth < 700;
   const int L = std::min(lineHeight, 18);
   DrawViewButtons(w, canvas, ButtonGroupBox{Truncated(0.94 * W), top, Truncated(0.995 * W), bottom, L});
-  if (w.ActivityMode == 11) return;
+  if (w.ActivityMode == Activity::kSailShapeLesson) return;
   DrawCrewButtons(w, canvas,
                   ButtonGroupBox{Truncated((narrow ? 0.81 : 0.828) * W), top, Truncated((narrow ? 0.88 : 0.885) * W), bottom, L});
   DrawTrimButtons(w, canvas, ButtonGroupBox{Truncated(0.715 * W), top, Truncated((narrow ? 0.8 : 0.818) * W), bottom, L});

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "state/pointer.h"
 
 struct World;
 
@@ -76,10 +77,6 @@ bool HelpLineInPanel(const World& w);
 
 // The short labels of narrow screens and large menu fonts.
 bool NarrowButtonScreen(const World& w);
-
-// The latched click and the cursor, each tested strictly inside a button.
-bool ClickInside(const World& w, int left, int top, int right, int bottom);
-bool PointerInside(const World& w, int left, int top, int right, int bottom);
 
 // A button's rounded frame, filled with the button face.
 void DrawButtonFrame(const World& w, Canvas& canvas, int left, int top, int right, int bottom);

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <iterator>
 
+#include "boat/boat_family.h"
 #include "input/command_actions.h"
+#include "input/redraw.h"
 #include "platform/key_codes.h"
 #include "sim/activity_setup.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
+#include "state/pages.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 #include "world/sim_speed.h"
 #include "world/weather.h"
@@ -20,14 +25,11 @@ struct KeyState {
   KeyResult result;
 };
 
-void Redraw(World& w) { w.RepaintSuspended = 0; }
-bool IsLessonWithPages(int mode) { return mode == 7 || mode == 10 || mode == 12; }
-bool IsTrimLesson(int mode) { return mode == 2 || mode == 11; }
 
 // A lesson's set-up for the option just chosen, run at once rather than at the next paint.
 void RestartActivity(World& w) {
   SetUpActivity(w);
-  if (w.ActivityMode < 13) SetUpWeather(w);
+  if (!IsRace(w.ActivityMode)) SetUpWeather(w);
 }
 
 // 1. A digit on a lesson's introduction chooses the lesson's option.
@@ -40,7 +42,8 @@ void LessonOption(World& w, KeyState& s) {
   RestartActivity(w);
   // 0 opens the lesson's explanation page. It is set after the set-up, which would
   // otherwise put the lesson's first step page over it.
-  if (digit == 0 && (w.ActivityMode == 2 || w.ActivityMode == 7 || w.ActivityMode == 11)) w.InstructionPage = 1;
+  const int m = w.ActivityMode;
+  if (digit == 0 && (IsSailLesson(m) || m == Activity::kTrafficRulesLesson)) w.InstructionPage = 1;
   s.k = vk::kNone;
 }
 
@@ -120,21 +123,20 @@ void SpaceBar(World& w, KeyState& s) {
     w.InstructionPage = 0;
     w.ResultsShown = 0;
     consume();
-    const int firstPage = mode == 10 ? 101 : mode == 7 ? 201 : 501;
-    w.InstructionPage = w.LastInstructionPage = firstPage;
+    w.InstructionPage = w.LastInstructionPage = FirstLessonPage(mode);
     w.LessonIntroPending = 1;
   } else if (IsLessonWithPages(mode)) {
     s.k = 'N';
   } else if (pageShown && atTitle) {
     w.InstructionPage = 0;
     consume();
-  } else if (IsTrimLesson(mode) && atTitle) {
+  } else if (IsSailLesson(mode) && atTitle) {
     w.LessonChoice = 0;
     w.LessonIntroPending = 1;
     w.SailingState = 1;
     RestartActivity(w);
     consume();
-  } else if (IsTrimLesson(mode) && w.LessonChoice == 0) {
+  } else if (IsSailLesson(mode) && w.LessonChoice == 0) {
     w.LessonChoice = 1;
     w.InstructionPage = 0;
     consume();
@@ -180,7 +182,7 @@ void TackKey(World& w, KeyState& s) {
 
 // 10. C: close-hauled, unless the autopilot is off or in the upwind exercise.
 void CloseHauledKey(World& w, KeyState& s) {
-  if (s.k == 'C' && w.AutopilotOff != 1 && w.ActivityMode != 3) CommandCloseHauled(w);
+  if (s.k == 'C' && w.AutopilotOff != 1 && w.ActivityMode != Activity::kUpwind) CommandCloseHauled(w);
 }
 
 // 11. D and J: the downwind manoeuvres; they ignore AutopilotOff.
@@ -243,14 +245,14 @@ void Zoom3dKeys(World& w, KeyState& s) {
 void MainSheetOutKey(World& w, KeyState& s) {
   if (s.k != vk::kPeriod) return;
   StepMainSheet(w, 1.0);
-  PlaySoundEvent(w, 2);
+  PlaySoundEvent(w, SoundEvent::kSheetOut);
 }
 
 // 20. Comma: main sheet in.
 void MainSheetInKey(World& w, KeyState& s) {
   if (s.k != vk::kComma) return;
   StepMainSheet(w, -1.0);
-  PlaySoundEvent(w, 1);
+  PlaySoundEvent(w, SoundEvent::kSheetIn);
 }
 
 // 21. M and L: traveller to the top or the bottom.
@@ -313,12 +315,12 @@ void SailPowerKeys(World& w, KeyState& s) {
   w.Forestay = preset - 1;
   w.SailPowerPreset = preset;
   if (w.IsOptimist == 1) w.SpritTension = shape;
-  if (w.HullClass <= 3) w.Vang = preset == 1 ? 3 : 2;
+  if (IsSmallDinghy(w.HullClass)) w.Vang = preset == 1 ? 3 : 2;
 }
 
 // 30. 5 to 8 and K: hiking.
 void CrewKeys(World& w, KeyState& s) {
-  const bool twoCrew = w.HullClass > 3 && w.HullClass < 7;
+  const bool twoCrew = HasSecondCrew(w);
   switch (s.k) {
     case '5':
       w.SkipperHike = std::min(w.SkipperHike + 1, 2);

@@ -4,15 +4,16 @@
 #include <cstdlib>
 
 #include "input/command_actions.h"
+#include "input/redraw.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
 
 // A click that no hit region contains.
 constexpr int kConsumed = -100;
-
-void Redraw(World& w) { w.RepaintSuspended = 0; }
 
 // trunc(range * offset / span), within 0 .. range. A bar with no length (a view too small
 // for it) reads as its far end rather than dividing by zero.
@@ -106,11 +107,11 @@ void LeftButtonDown(World& w, int x, int y) {
 
 void LeftButtonUp(World& w, int x, int y) {
   Redraw(w);
-  if (w.ActivityMode == 8) {
+  if (w.ActivityMode == Activity::kCollisionAvoidance) {
     // A later vessel that also lies under the pointer wins.
     for (int k = 2; k <= 4; ++k) {
       if (std::abs(x - w.VesselScreenX[k]) < 50 && std::abs(y - w.VesselScreenY[k] - 15) < 50) {
-        PlaySoundEvent(w, 15);
+        PlaySoundEvent(w, SoundEvent::kControlRelease);
         w.BearingTarget = k;
       }
     }
@@ -127,7 +128,7 @@ void LeftButtonUp(World& w, int x, int y) {
   const int units = (y - startY) / std::max(w.ViewHeight / 100, 1);
   if (units == 0) return;
   StepMainSheet(w, -units);
-  PlaySoundEvent(w, 1);
+  PlaySoundEvent(w, SoundEvent::kSheetIn);
 }
 
 void MouseWheel(World& w, int delta) {
@@ -135,9 +136,9 @@ void MouseWheel(World& w, int delta) {
   const int notches = delta / 120;
   if (notches > 0) {
     StepMainSheet(w, 1.0);
-    PlaySoundEvent(w, 2);
+    PlaySoundEvent(w, SoundEvent::kSheetOut);
   } else if (notches < 0) {
     StepMainSheet(w, -1.0);
-    PlaySoundEvent(w, 1);
+    PlaySoundEvent(w, SoundEvent::kSheetIn);
   }
 }

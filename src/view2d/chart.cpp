@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "draw/palette.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 
@@ -103,13 +104,7 @@ void DrawTitle(const World& w, Canvas& c, int x, int y, std::string_view text) {
 
 }  // namespace
 
-double ChartScale(const World& w) { return w.ScaleY * (w.ActivityMode < 1 ? 0.036 : 0.048); }
-
-bool TakeClick(World& w, int x0, int y0, int x1, int y1) {
-  if (w.ClickX <= x0 || w.ClickX >= x1 || w.ClickY <= y0 || w.ClickY >= y1) return false;
-  w.ClickY = 0;
-  return true;
-}
+double ChartScale(const World& w) { return w.ScaleY * (IsFreeSailing(w.ActivityMode) ? 0.036 : 0.048); }
 
 void DrawChartButton(World& w, Canvas& c, const Rect& r, std::string_view label) {
   const bool mono = w.Monochrome == 1;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/canvas.h"
+#include "state/pointer.h"
 
 struct World;
 
@@ -21,7 +22,3 @@ void DrawSceneryOutlines(const World& w, Canvas& c, const std::function<Point(do
 
 // A framed button of the chart and the 2D view, its label in cyan (white in monochrome).
 void DrawChartButton(World& w, Canvas& c, const Rect& r, std::string_view label);
-
-// True when the latched click lies strictly inside x0 < x < x1, y0 < y < y1; the click is then
-// consumed.
-bool TakeClick(World& w, int x0, int y0, int x1, int y1);
