@@ -6,6 +6,7 @@
 #include "app/panel.h"
 #include "draw/palette.h"
 #include "input/steering.h"
+#include "state/activity.h"
 #include "state/world.h"
 
 namespace {
@@ -96,7 +97,7 @@ void DrawSteeringZone(World& w, Canvas& canvas) {
   const SteeringZone z = SteeringZoneGeometry(w);
   w.ZoneTop = z.top;
   // In the sail lessons the panel spans the whole strip.
-  if (w.ActivityMode == 2 || w.ActivityMode == 11 || z.right <= z.left) return;
+  if (IsSailLesson(w.ActivityMode) || z.right <= z.left) return;
   canvas.SetTextColor(palette::kBlack);
   if (z.vertical) {
     DrawVerticalZone(w, canvas, z);

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <string>
 
+#include "boat/boat_family.h"
 #include "draw/palette.h"
 #include "instruction/page_dispatcher.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
@@ -52,12 +54,12 @@ constexpr const char* kWindLabels[] = {"順風　シフトなし        ", "軽�
 
 const char* LessonOrRaceLabel(const World& w) {
   switch (w.ActivityMode) {
-    case 10: return "レースルールの教習   ";
-    case 11: return "セール形状調節の教習 ";
-    case 12: return "戦術の教習      ";
-    case 13: return w.JustStartCourseUpDown == 1 ? "ジャストスタート　上下コース       " : "ジャストスタート　三角コース ";
-    case 14: return "三角コース     ";
-    case 15: return "上下コース           ";
+    case Activity::kRacingRulesLesson: return "レースルールの教習   ";
+    case Activity::kSailShapeLesson: return "セール形状調節の教習 ";
+    case Activity::kTacticsLesson: return "戦術の教習      ";
+    case Activity::kJustStartRace: return w.JustStartCourseUpDown == 1 ? "ジャストスタート　上下コース       " : "ジャストスタート　三角コース ";
+    case Activity::kTriangleRace: return "三角コース     ";
+    case Activity::kWindwardLeewardRace: return "上下コース           ";
     default: return nullptr;
   }
 }
@@ -111,12 +113,12 @@ void OptionsSummary(World& w, Canvas& c, int y) {
   Text(w, c, w.ViewWidth / 4, y, palette::kNavy, "難易度: " + std::to_string(w.Difficulty));
 
   const int activityX = w.ViewWidth * 2 / 5;
-  if (w.ActivityMode < 1) {
+  if (IsFreeSailing(w.ActivityMode)) {
     if (w.SailingArea >= 1 && w.SailingArea <= 4) {
       Text(w, c, activityX, y, palette::kDarkGreen, kAreaLabels[w.SailingArea - 1]);
     }
-  } else if (w.ActivityMode <= 8) {
-    Text(w, c, activityX, y, palette::kOlive, kSkillLabels[w.ActivityMode - 1]);
+  } else if (IsSailingSkill(w.ActivityMode)) {
+    Text(w, c, activityX, y, palette::kOlive, kSkillLabels[w.ActivityMode - Activity::kSteering]);
   } else if (const char* label = LessonOrRaceLabel(w)) {
     Text(w, c, activityX, y, palette::kMaroon, label);
   }
@@ -125,7 +127,7 @@ void OptionsSummary(World& w, Canvas& c, int y) {
   }
 
   // The design row belongs to the three boat types shaped by the Design dialog.
-  const bool designed = (w.HullClass == 5 || w.HullClass == 6 || w.HullClass == 7) && !w.IsSportboat && !w.IsScow;
+  const bool designed = HasFixedKeel(w.HullClass) && !w.IsSportboat && !w.IsScow;
   if (designed && w.InstructionPage == 0) {
     Text(w, c, 15, y + 20, palette::kBlue, "長さ  = " + std::to_string(w.ScaleLength));
     Text(w, c, w.ViewWidth / 4, y + 20, palette::kBlue, DisplacementLabel(w.DisplacementClass));

@@ -3,8 +3,12 @@
 #include <array>
 #include <cmath>
 
+#include "boat/boat_family.h"
 #include "boat/boat_setup.h"
+#include "state/activity.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
+#include "state/pages.h"
 #include "state/world.h"
 #include "world/vessels.h"
 
@@ -43,29 +47,29 @@ struct ActivityRow {
 constexpr double kSheetKept = -100;
 
 constexpr std::array<ActivityRow, 13> kActivities{{
-    {0, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set,
+    {Activity::kFreeSailing, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set,
      kTrimMain | kTrimJib | kTrimSpinnaker | kTrimGuy, kSheetKept, kKeep, 10, false, 0, {}},
-    {1, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept,
+    {Activity::kSteering, 2, kRandomQuadrant, 265, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept,
      kKeep, 1, false, 2, {{{-1500, -35}, {-1500, 35}}}},
-    {2, 2, 3, 270, HeadingRule::Fixed, 1, TrimRule::Keep, 0, kSheetKept, kKeep, 2, true, 0, {}},
-    {3, 1, 3, 220, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain, kSheetKept, kKeep, 3, false, 2,
+    {Activity::kSailTrimLesson, 2, 3, 270, HeadingRule::Fixed, 1, TrimRule::Keep, 0, kSheetKept, kKeep, 2, true, 0, {}},
+    {Activity::kUpwind, 1, 3, 220, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain, kSheetKept, kKeep, 3, false, 2,
      {{{-1500, -50}, {-1500, 50}}}},
-    {4, 2, kRandomQuadrant, 280, HeadingRule::Fixed, 1, TrimRule::Set, 0, 45, kKeep, 4, false, 1, {{{0, 0}}}},
-    {5, kKeep, kRandomQuadrant, 270, HeadingRule::Fixed, 1, TrimRule::Set, 0, 47, 24, 5, false, 4,
+    {Activity::kMooring, 2, kRandomQuadrant, 280, HeadingRule::Fixed, 1, TrimRule::Set, 0, 45, kKeep, 4, false, 1, {{{0, 0}}}},
+    {Activity::kDocking, kKeep, kRandomQuadrant, 270, HeadingRule::Fixed, 1, TrimRule::Set, 0, 47, 24, 5, false, 4,
      {{{-300, -35}, {-300, 35}, {-370, 35}, {-370, -35}}}},
-    {6, kKeep, kRandomQuadrant, 220, HeadingRule::PlusRandom100, 1, TrimRule::Set, kTrimMain | kTrimJib,
+    {Activity::kManOverboard, kKeep, kRandomQuadrant, 220, HeadingRule::PlusRandom100, 1, TrimRule::Set, kTrimMain | kTrimJib,
      kSheetKept, kKeep, 6, false, 1, {{{3000, 3000}}}},
-    {7, 3, 3, 0, HeadingRule::Fixed, 2, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept, kKeep, kKeep, false,
+    {Activity::kTrafficRulesLesson, 3, 3, 0, HeadingRule::Fixed, 2, TrimRule::Set, kTrimMain | kTrimJib, kSheetKept, kKeep, kKeep, false,
      0, {}},
-    {8, kKeep, 1, 270, HeadingRule::Fixed, 4, TrimRule::Set, kTrimMain | kTrimJib, 47, 24, 8, false, 2,
+    {Activity::kCollisionAvoidance, kKeep, 1, 270, HeadingRule::Fixed, 4, TrimRule::Set, kTrimMain | kTrimJib, 47, 24, 8, false, 2,
      {{{-3500, -50}, {-3500, 50}}}},
-    {11, 2, kKeep, 330, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib | kTrimSpinnaker,
+    {Activity::kSailShapeLesson, 2, kKeep, 330, HeadingRule::Fixed, 1, TrimRule::Set, kTrimMain | kTrimJib | kTrimSpinnaker,
      kSheetKept, kKeep, 11, true, 0, {}},
-    {13, kKeep, kKeep, 0, HeadingRule::MeanWindMinus50, kKeep, TrimRule::Set, kTrimMain | kTrimJib,
+    {Activity::kJustStartRace, kKeep, kKeep, 0, HeadingRule::MeanWindMinus50, kKeep, TrimRule::Set, kTrimMain | kTrimJib,
      kSheetKept, kKeep, 13, false, 0, {}},
-    {14, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
+    {Activity::kTriangleRace, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
      0, {}},
-    {15, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
+    {Activity::kWindwardLeewardRace, kKeep, kKeep, 0, HeadingRule::Fixed, kKeep, TrimRule::MainOffOnly, 0, kSheetKept, kKeep, 13, false,
      0, {}},
 }};
 
@@ -80,25 +84,25 @@ void ResetCommonState(World& w) {
   w.SpinnakerCollapse = 0;
   w.SpinnakerMistrim = 0;
   w.CrewForeAft = 0;
-  if (w.ActivityMode != 0) w.SailingArea = 1;
-  if (w.ActivityMode < 13 && w.ActivityMode != 3) {
+  if (w.ActivityMode != Activity::kFreeSailing) w.SailingArea = 1;
+  if (!IsRace(w.ActivityMode) && w.ActivityMode != Activity::kUpwind) {
     w.AutopilotOff = 0;
     w.MainAutoTrimOff = 0;
   }
-  if (w.ActivityMode != 2) w.ChordLinesShown = 0;
+  if (w.ActivityMode != Activity::kSailTrimLesson) w.ChordLinesShown = 0;
 
   w.TotalFrames = w.CloseHauledFrames = w.LiftedFrames = w.BadAirFrames = 0;
   w.SceneShiftX = 0;
   w.CoachShown = 0;
 
-  if (w.ActivityMode == 10) {
+  if (w.ActivityMode == Activity::kRacingRulesLesson) {
     w.LessonIntroPending = 1;
-    w.InstructionPage = w.LastInstructionPage = 101;
+    w.InstructionPage = w.LastInstructionPage = FirstLessonPage(w.ActivityMode);
     w.TutorialStep = 0;
   }
   SetMaxHeel(w);
 
-  if (w.ActivityMode == 7 || w.ActivityMode == 10 || w.ActivityMode == 12) w.WindSetting = 0;
+  if (IsLessonWithPages(w.ActivityMode)) w.WindSetting = 0;
   if (w.LessonIntroPending) {
     w.CurrentOn = 0;
     w.WindDirection = 0;
@@ -113,7 +117,7 @@ void ResetCommonState(World& w) {
   w.HelmUsed = 0;
   if (w.ScaleLength > 0) w.TimeScale = std::sqrt(15.0 / w.ScaleLength);
 
-  if (w.ActivityMode == 14 || w.ActivityMode == 15) {
+  if (IsCountdownRace(w.ActivityMode)) {
     w.SimTime = -170.5;
     w.SimSeconds = w.ActivityStartSeconds = -170;
   } else {
@@ -165,12 +169,12 @@ void SetSceneObject(World& w, int i, double x, double y, int kind) {
 // The gate (a buoy and a boat), the mooring buoy and the swimmer as scene objects 6 and 7.
 void PlaceExerciseObjects(World& w) {
   const int m = w.ActivityMode;
-  if (m == 1 || m == 3 || m == 8) {
+  if (m == Activity::kSteering || m == Activity::kUpwind || m == Activity::kCollisionAvoidance) {
     SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindBuoy);
     SetSceneObject(w, 7, w.TargetX[2], w.TargetY[2], kSceneKindCommitteeBoat);
-  } else if (m == 4) {
+  } else if (m == Activity::kMooring) {
     SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindBuoy);
-  } else if (m == 6) {
+  } else if (m == Activity::kManOverboard) {
     SetSceneObject(w, 6, w.TargetX[1], w.TargetY[1], kSceneKindPerson);
   }
 }
@@ -211,39 +215,40 @@ void ChangeBoatType(World& w, int boatType) {
 
 void ApplyActivityRules(World& w) {
   const int m = w.ActivityMode;
-  if (m == 0 || m == 1 || m == 3 || m == 8) {
+  if (m == Activity::kFreeSailing || m == Activity::kSteering || m == Activity::kUpwind ||
+      m == Activity::kCollisionAvoidance) {
     w.BoatX[1] = 0;
     w.BoatY[1] = 0;
-  } else if (m == 4) {
+  } else if (m == Activity::kMooring) {
     w.BoatX[1] = 15;
     w.BoatY[1] = 0;
   }
 
-  if (m == 4) {
-    if (w.HullClass == 1) {
+  if (m == Activity::kMooring) {
+    if (w.HullClass == Hull::kSingleHander) {
       w.SkipperHike = 0;
     } else {
       w.SkipperHike = -1;
       w.Crew1Hike = 1;
     }
   }
-  if (m == 6) {
-    if (w.HullClass == 1) {
-      w.HullClass = 2;
+  if (m == Activity::kManOverboard) {
+    if (w.HullClass == Hull::kSingleHander) {
+      w.HullClass = Hull::kTwoPerson;
       w.IsOptimist = 0;
     }
     w.SkipperHike = w.Crew1Hike = w.Crew2Hike = 1;
     w.OverboardSeconds = 10 + RandomBelow(w, 10);
   }
-  if (m == 4 || m == 6) w.MiniViewZoom = 4;
+  if (m == Activity::kMooring || m == Activity::kManOverboard) w.MiniViewZoom = 4;
 
-  if (m == 7 || m == 8) ChangeBoatType(w, 9);
-  if (m == 8) {
+  if (m == Activity::kTrafficRulesLesson || m == Activity::kCollisionAvoidance) ChangeBoatType(w, 9);
+  if (m == Activity::kCollisionAvoidance) {
     SetUpVessels(w);
     w.SceneryObjectCount = 0;
   }
 
-  if (m == 11) {
+  if (m == Activity::kSailShapeLesson) {
     if (w.BoatType < 6 || w.IsSkiff) {
       ChangeBoatType(w, 6);
     } else if (w.BoatType == 9) {
@@ -259,15 +264,15 @@ void ApplyActivityRules(World& w) {
     w.BoatTack[1] = 1;
     w.HoldCloseHauled = 1;
   }
-  if (m == 2 || m == 11) w.SceneShiftX = -w.ViewWidth / 5;
-  if (m == 7) w.SceneShiftX = -w.ViewWidth / 3;
+  if (IsSailLesson(m)) w.SceneShiftX = -w.ViewWidth / 5;
+  if (m == Activity::kTrafficRulesLesson) w.SceneShiftX = -w.ViewWidth / 3;
 
-  if (m == 2) {
+  if (m == Activity::kSailTrimLesson) {
     ChangeBoatType(w, w.LessonChoice < 5 ? 2 : (w.LessonChoice < 8 ? 12 : 14));
     w.HelmSign = -1;
   }
 
-  if (m == 13) {
+  if (m == Activity::kJustStartRace) {
     const int heading = NormalizeDegrees(w.MeanWindDirection - 50);
     for (int b = 1; b <= w.BoatCount; ++b) {
       w.BoatTack[b] = 1;
@@ -276,7 +281,7 @@ void ApplyActivityRules(World& w) {
       w.BoatSpeedTenths[b] = 40;
     }
   }
-  if (m > 12) w.HoldCloseHauled = w.AutopilotOff == 1 ? 0 : 1;
+  if (IsRace(m)) w.HoldCloseHauled = w.AutopilotOff == 1 ? 0 : 1;
 
   // A lesson that changed the boat heels to the limit of the boat it now sails.
   SetMaxHeel(w);
@@ -320,7 +325,7 @@ void SetUpCommonTail(World& w) {
 }  // namespace
 
 void SetMaxHeel(World& w) {
-  w.MaxHeel = (w.HullClass < 5 || w.IsSportboat) ? 15 : 23;
+  w.MaxHeel = (IsBelowKeelClasses(w.HullClass) || w.IsSportboat) ? 15 : 23;
   if (w.IsCatamaran) w.MaxHeel = 10;
   if (w.IsScow) w.MaxHeel = 18;
 }

@@ -2,6 +2,7 @@
 
 #include "boat/boat_setup.h"
 #include "sim/activity_setup.h"
+#include "state/activity.h"
 #include "state/world.h"
 #include "world/scenery.h"
 #include "world/shoreline.h"
@@ -10,10 +11,10 @@
 void StartActivity(World& w) {
   SetUpBoatClass(w);
   SetUpActivity(w);
-  if (w.ActivityMode < 13) SetUpWeather(w);
+  if (!IsRace(w.ActivityMode)) SetUpWeather(w);
   if (w.SailingArea != 2) SetUpShoreline(w);
   w.SceneryObjectCount = w.SailingArea != 2 ? 5 : 12;
-  if (w.ActivityMode == 8) {
+  if (w.ActivityMode == Activity::kCollisionAvoidance) {
     w.SceneryObjectCount = 0;
   } else {
     for (int i = 1; i <= w.SceneryObjectCount; ++i) SetUpScenery(w, i);

@@ -5,6 +5,7 @@
 
 #include "draw/palette.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
 #include "view3d/boat_figure.h"
 
 namespace {
@@ -66,14 +67,14 @@ BoatLook LookFor(const World& w, int boat) {
   if (w.IsSportboat) return BoatLook::Sportboat;
   if (w.IsScow) return BoatLook::Scow;
   switch (w.HullClass) {
-    case 1: return BoatLook::SingleHander;
-    case 2:
-    case 4: return BoatLook::DoubleHander;
-    case 3: return BoatLook::SpinnakerDinghy;
-    case 5: return BoatLook::CruisingSloop;
-    case 6: return BoatLook::Keelboat;
-    case 9: return BoatLook::Catamaran;
-    case 10: return BoatLook::OffshoreCatamaran;
+    case Hull::kSingleHander: return BoatLook::SingleHander;
+    case Hull::kTwoPerson:
+    case Hull::kUnusedFour: return BoatLook::DoubleHander;
+    case Hull::kSpinnakerDinghy: return BoatLook::SpinnakerDinghy;
+    case Hull::kCruiser: return BoatLook::CruisingSloop;
+    case Hull::kKeelboat: return BoatLook::Keelboat;
+    case Hull::kCatamaran: return BoatLook::Catamaran;
+    case Hull::kOffshoreCatamaran: return BoatLook::OffshoreCatamaran;
     default: return BoatLook::OffshoreRacer;
   }
 }

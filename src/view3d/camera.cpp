@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 
@@ -60,7 +61,7 @@ int HorizonRow(const World& w, int h, int bottom) {
   if (w.ViewWidth < 900 && w.LargeMenuFont) y -= h / 20;
   if (zoom == 1 && w.ViewWidth < 900) y -= h / 20;
   if (w.ViewWidth < 700) y -= h / 15;
-  if ((w.ActivityMode == 2 || w.ActivityMode == 11) && zoom == 2) y += h / 30;
+  if (IsSailLesson(w.ActivityMode) && zoom == 2) y += h / 30;
   return y;
 }
 
@@ -100,7 +101,7 @@ void Project(World& w, int slot, double x, double y, int viewer) {
   w.ProjectedY[slot] = static_cast<int>(row);
 
   const double u = span != 0 ? (row - w.SceneTop) / span : 0;
-  const bool wide = w.ActivityMode == 6 || w.ActivityMode == 15;
+  const bool wide = w.ActivityMode == Activity::kManOverboard || w.ActivityMode == Activity::kWindwardLeewardRace;
   double s;
   switch (w.CameraDistance) {
     case 1: s = wide ? 8 + 12 * u : 7 + 6 * u; break;

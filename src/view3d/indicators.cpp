@@ -3,6 +3,7 @@
 #include <string>
 
 #include "draw/palette.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 
@@ -13,8 +14,6 @@ int Fold360(int a) {
   a %= 360;
   return a < 0 ? a + 360 : a;
 }
-
-bool InLesson(const World& w) { return w.ActivityMode == 7 || w.ActivityMode == 10 || w.ActivityMode == 12; }
 
 std::string OneDecimal(int tenths) {
   std::string s = tenths < 0 ? "-" : "";
@@ -72,7 +71,7 @@ void DrawWindIndicator(World& w, Canvas& c, int kind, int boat, int x, int y) {
   const bool circular = kind >= kSmallTrueWindDial;
   const int r = small ? 13 : 26;
   const int q = circular ? 1 : 3;
-  const bool lesson = InLesson(w);
+  const bool lesson = IsLessonWithPages(w.ActivityMode);
   const int rho = UserRelativeHeading(w);
   const int tack = w.BoatTack[boat];
 

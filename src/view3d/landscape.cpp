@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "draw/palette.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view3d/camera.h"
@@ -76,7 +77,7 @@ void DrawShoreRange(World& w, Canvas& c, int topRow, int first, int last, int sl
   w.ShoreScreenY[first] = topRow;
   w.ShoreScreenY[last] = topRow;
 
-  const int limit = w.ActivityMode < 1 ? 150 : 130;
+  const int limit = IsFreeSailing(w.ActivityMode) ? 150 : 130;
   auto usable = [&](int i) {
     return std::abs(w.ShoreScreenX[i]) <= 5000 && std::abs(w.ShoreScreenY[i]) <= 5000 &&
            std::abs(w.ShoreScreenBearing[i]) <= limit;

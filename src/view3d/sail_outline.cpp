@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "boat/boat_family.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
 #include "view3d/boat_figure.h"
 
 namespace {
@@ -70,14 +72,15 @@ void BuildJib(BoatFigure& f) {
   const double g = f.g;
   double height = s.jibHeight;
   double foot = s.jibFoot;
-  const bool designRig = !f.catamaran && (w.HullClass == 5 || w.HullClass == 7 ||
-                                          f.look == BoatLook::Keelboat);
+  const bool designRig =
+      !f.catamaran &&
+      (w.HullClass == Hull::kCruiser || w.HullClass == Hull::kOffshoreRacer || f.look == BoatLook::Keelboat);
   if (designRig) {
     const bool masthead = w.RigHeightPercent >= 100;
     height = masthead ? 0.97 : 0.8;
     foot = masthead ? std::max(foot, 1.3) : std::min(foot, 1.1);
   }
-  if (w.JibSize >= 3 && w.HullClass > 2) {
+  if (w.JibSize >= 3 && w.HullClass > Hull::kTwoPerson) {
     height *= 0.6;
     foot *= 0.55;
   }
@@ -98,7 +101,7 @@ void BuildJib(BoatFigure& f) {
   double angle = f.user ? 8 + 2.0 * Clamp(w.JibSheet, 0, 24)
                         : Clamp(8 + (w.TrueWindAngles[f.boat] - 35) / 2.5, 8, 60);
   double depth = 0.1;
-  const bool whisker = f.spinnakerFlying && w.HullClass == 2 && !f.far;
+  const bool whisker = f.spinnakerFlying && w.HullClass == Hull::kTwoPerson && !f.far;
   if ((f.user && w.WingOnWing) || whisker) {
     side = f.Windward();  // goose-winged: the jib held out on the other side
     angle = 80;
@@ -205,9 +208,9 @@ void BuildSailOutlines(BoatFigure& f) {
   f.jibPoints = false;
   if (f.sailless) return;
   BuildMain(f);
-  if (f.w.HullClass > 1 && f.shape->jibHeight > 0) BuildJib(f);
+  if (HasJib(f.w) && f.shape->jibHeight > 0) BuildJib(f);
   // Only boats below the far row work out the spinnaker; the whisker pole's jib is built above.
-  if (f.spinnakerFlying && !f.far && f.budget > 38 && f.w.HullClass > 2 && f.w.HullClass != 9) {
+  if (f.spinnakerFlying && !f.far && f.budget > 38 && IsSpinnakerBoat(f.w)) {
     BuildSpinnaker(f);
   }
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "draw/palette.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kOutlineCorners = kOutlinePoints - 1;  // point 36 repeats point 0
 constexpr int kNotDrawn = 20000;                     // a key the far-to-near order passes over
-
-bool IsRace(const World& w) { return w.ActivityMode > 12; }
 
 struct SizeLaw {
   double base, slope;
@@ -145,7 +144,7 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
   const int m = w.ActivityMode;
   int count = w.BoatCount + 10;
 
-  if (m != 7) {
+  if (m != Activity::kTrafficRulesLesson) {
     const int scenery = std::min(w.SceneryObjectCount, kMaxScenery);
     for (int i = 1; i <= scenery; ++i) {
       // The islands' objects beyond 5 follow the user's boat in the list.
@@ -158,18 +157,18 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
   }
 
   const double tx = w.TargetX[1], ty = w.TargetY[1];
-  if (m == 1 || m == 3 || m == 8) {
+  if (m == Activity::kSteering || m == Activity::kUpwind || m == Activity::kCollisionAvoidance) {
     items[6] = SceneItem{SceneItemKind::GateBuoy, 0, tx, ty};
     items[7] = SceneItem{SceneItemKind::CommitteeBoat, 0, static_cast<double>(w.TargetX[2]),
                          static_cast<double>(w.TargetY[2])};
-  } else if (m == 4) {
+  } else if (m == Activity::kMooring) {
     items[6] = SceneItem{SceneItemKind::MooringBuoy, 0, tx, ty};
-  } else if (m == 5) {
+  } else if (m == Activity::kDocking) {
     items[6] =
         SceneItem{SceneItemKind::Pier, 0, (w.TargetX[1] + w.TargetX[3]) / 2.0, (w.TargetY[1] + w.TargetY[3]) / 2.0};
-  } else if (m == 6 && w.SimSeconds >= w.OverboardSeconds) {
+  } else if (m == Activity::kManOverboard && w.SimSeconds >= w.OverboardSeconds) {
     items[6] = SceneItem{SceneItemKind::Swimmer, 0, tx, ty};
-  } else if (IsRace(w)) {
+  } else if (IsRace(m)) {
     for (int n = 6; n <= 10; ++n) {
       const int kind = w.SceneObjectKind[n];
       SceneItemKind k = SceneItemKind::None;
@@ -181,7 +180,7 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
 
   for (int b = 1; b <= std::min(w.BoatCount, kMaxBoats); ++b) {
     // The motor vessels of the collision exercise are ships, drawn by their own routine.
-    if (m == 8 && b >= 2) continue;
+    if (m == Activity::kCollisionAvoidance && b >= 2) continue;
     items[10 + b] = SceneItem{SceneItemKind::Boat, b, w.BoatX[b], w.BoatY[b]};
   }
   return std::min(count, kMaxDrawObjects);
@@ -190,7 +189,7 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
 void DrawScenery(World& w, Canvas& c, int i) {
   const int topRow = w.SceneTop;
   // Seen from above at zoom step 4, even the points behind the boat are in view.
-  const int limit = w.CameraDistance >= 4 ? 180 : (w.ActivityMode < 1 ? 150 : 130);
+  const int limit = w.CameraDistance >= 4 ? 180 : (IsFreeSailing(w.ActivityMode) ? 150 : 130);
   std::array<Point, kOutlineCorners> base;
   std::array<bool, kOutlineCorners> usable;
   bool all = true, any = false;

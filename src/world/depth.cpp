@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 
@@ -75,7 +76,7 @@ int DepthAt(const World& w, int x, int y) {
 
   double d = base;
   if (area != 2 && w.ShoreStep != 0) d = ShoreDepth(w, x, y);
-  if (w.ActivityMode != 8) {
+  if (w.ActivityMode != Activity::kCollisionAvoidance) {
     const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
     for (int i = 1; i <= count; ++i) d = std::min(d, SceneryDepthAt(w, i, x, y));
   }

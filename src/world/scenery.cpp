@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "world/depth.h"
@@ -154,7 +155,7 @@ void BuildSceneryOutline(World& w, int i) {
 
 void SetUpScenery(World& w, int i) {
   if (i < 1 || i > kMaxScenery) return;
-  if (w.ActivityMode == 5 && i == 1) {
+  if (w.ActivityMode == Activity::kDocking && i == 1) {
     SetUpPier(w);
   } else if (w.SailingArea == 4 && i <= 5) {
     SetUpRiverObject(w, i);

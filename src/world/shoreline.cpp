@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "state/activity.h"
 #include "state/world.h"
 
 namespace {
@@ -161,7 +162,7 @@ void SetUpShoreline(World& w) {
   const bool coast = area == 1;
   const bool river = area == 4;
   w.MirrorScenery = RandomBelow(w, 100) < 50 ? 1 : 0;
-  if (w.ActivityMode == 5) w.MirrorScenery = 0;
+  if (w.ActivityMode == Activity::kDocking) w.MirrorScenery = 0;
   w.RiverBend = river ? (RandomBelow(w, 100) < 50 ? 1 : -1) : 0;
   w.ShoreAmplitude = 90 + RandomBelow(w, 80);
   w.SmoothLakeShore = RandomBelow(w, 100) < 25 ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "world/puffs.h"
@@ -27,13 +28,21 @@ void SetOctant(World& w, int octant, int direction) {
 // The exercises and lessons that need the wind from a known side.
 void FixDirectionForActivity(World& w) {
   switch (w.ActivityMode) {
-    case 1: case 2: case 5: case 6: case 7: case 10: case 11: case 12:
+    case Activity::kSteering:
+    case Activity::kSailTrimLesson:
+    case Activity::kDocking:
+    case Activity::kManOverboard:
+    case Activity::kTrafficRulesLesson:
+    case Activity::kRacingRulesLesson:
+    case Activity::kSailShapeLesson:
+    case Activity::kTacticsLesson:
       SetOctant(w, 1, 0);
       break;
-    case 3: case 4:
+    case Activity::kUpwind:
+    case Activity::kMooring:
       SetOctant(w, 7, 270);
       break;
-    case 8:
+    case Activity::kCollisionAvoidance:
       // The second case is the wind from the south, as octant 5 means everywhere else.
       if (RandomBelow(w, 100) < 50) {
         SetOctant(w, 1, 0);
@@ -122,7 +131,7 @@ void SetUpWeather(World& w) {
   for (int i = 1; i <= kPuffCount; ++i) CreatePuff(w, i);
 
   if (w.CurrentOn) {
-    w.CurrentSpeed = w.ActivityMode > 12 ? RandomBelow(w, 12) : 10 + RandomBelow(w, 4);
+    w.CurrentSpeed = IsRace(w.ActivityMode) ? RandomBelow(w, 12) : 10 + RandomBelow(w, 4);
     w.CurrentDirection = NormalizeDegrees(w.ShoreQuadrant * 90);
   } else {
     w.CurrentSpeed = 0;
