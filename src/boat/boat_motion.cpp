@@ -40,7 +40,7 @@ int ComputeLeeway(World& w, int b) {
     int force = std::max(w.DriveForces[b], apparent.force / 5);
     if (w.IsCatamaran) force *= 2;
     const double heelCos = std::cos(w.HeelAngles[b] * kDegToRad);
-    leeway = static_cast<int>(w.CosTable[WrapDegrees(w.SailAngles[b])] * force / (2.0 * s * s) / heelCos);
+    leeway = static_cast<int>(w.CosTable[WrapDegreesFull(w.SailAngles[b])] * force / (2.0 * s * s) / heelCos);
     if (w.HullClass == Hull::kSingleHander) leeway = leeway * 9 / 10;
     if (std::abs(leeway) > 15) leeway = 15;
   } else if (s < 1) {

@@ -14,11 +14,6 @@
 #include "state/world.h"
 #include "world/depth.h"
 
-int AngleBetween(int a, int b) {
-  const int d = WrapDegrees(a - b);
-  return d > 180 ? 360 - d : d;
-}
-
 int TackFor(int heading, int windDirection) {
   const int d = heading - windDirection;
   return ((d >= 1 && d < 180) || d < -180) ? -1 : 1;

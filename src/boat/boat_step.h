@@ -1,6 +1,8 @@
 // The boat model: one step of sails, forces, heel and speed for one boat.
 #pragma once
 
+#include "state/angles.h"
+
 struct World;
 
 // One step of boat b (1 is the user's boat). Called once per frame for every boat, in order.
@@ -19,9 +21,6 @@ ApparentWind ComputeApparentWind(const World& w, double speedTenths, int b);
 // Hull speed of boat b in tenths of a knot, with the scow's and the cruising sloop's
 // adjustments.
 double HullSpeed(const World& w, int b);
-
-// The angle between two compass directions, 0..180, for any whole-degree inputs.
-int AngleBetween(int a, int b);
 
 // +1 starboard, -1 port, from the plain difference of heading and wind direction.
 int TackFor(int heading, int windDirection);

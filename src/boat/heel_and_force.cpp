@@ -4,6 +4,7 @@
 #include "boat/boat_family.h"
 #include "boat/boat_step_parts.h"
 #include "boat/wind_at_boat.h"
+#include "state/angles.h"
 #include "state/hull_class.h"
 #include "state/world.h"
 
@@ -15,7 +16,7 @@ void ApplyHeelFactor(World& w, StepValues& v) {
   if (v.user && w.WingOnWing && v.twa < 90) {
     v.pinch = std::max(5 * v.wind * (45 - v.twa) / (w.HullClass + 10), 0);
   }
-  const int c = w.CosTable[WrapDegrees(h)];
+  const int c = w.CosTable[WrapDegreesFull(h)];
   int d = (v.drive * v.apparent.force * c / 10000) * w.SailAreaClass * c / 1000;
   if (w.WindShadowState[v.b] > 1) d /= 2;
   v.drive = d;
@@ -71,7 +72,7 @@ void ComputeHeel(World& w, StepValues& v) {
   if (w.IsOffshoreCatamaran) divisor = 3800;
   if (w.IsScow) divisor = v.user && previous > w.MaxHeel + 2 ? 2800 : 1400;
 
-  int e = w.CosTable[WrapDegrees(w.SailAngles[v.b])] * v.drive / divisor;
+  int e = w.CosTable[WrapDegreesFull(w.SailAngles[v.b])] * v.drive / divisor;
   if (v.user && w.SkipperHike == 0 && w.Crew1Hike == 0 && w.Crew2Hike == 0) e = std::max(e, 0);
   e -= v.righting;
   if (w.HullClass == Hull::kOffshoreRacer && v.twa < 160) e = std::max(e, 0);
@@ -119,7 +120,7 @@ void ComputeForwardForce(World& w, StepValues& v) {
   if (w.WindShadowState[v.b] > 1) f -= 12;
   v.offset = std::max(f, 0);
 
-  int force = w.SinTable[WrapDegrees(v.offset + 12 + w.SailAngles[v.b])] * v.drive / 10;
+  int force = w.SinTable[WrapDegreesFull(v.offset + 12 + w.SailAngles[v.b])] * v.drive / 10;
   if (!v.user) force = force * (100 - v.overpower) / 100;
   if (v.user && w.CentreboardUp > 0 && (IsSmallDinghy(w.HullClass) || w.HullClass == Hull::kCatamaran) && twa > 140) {
     force = force * 108 / 100;

@@ -42,7 +42,7 @@ void ComputeWindAtBoat(World& w, int b) {
   }
   // In steady wind the waves follow the wind alone, rather than keep the previous sailing's.
   if (w.WindSetting == 0 && b == 1) w.WaveClass = std::min(w.WindSpeed / 7, 3);
-  w.WindDirectionAtBoat[b] = WrapDegrees(dir);
+  w.WindDirectionAtBoat[b] = WrapDegreesFull(dir);
   w.WindSpeedAtBoat[b] = speed;
 
   if (b == 1) {

@@ -1,20 +1,15 @@
 // The wind a boat feels: puffs, the lee of the land, and the current slowed by the land.
 #pragma once
 
+#include "state/angles.h"
 #include "state/world.h"
-
-// Brings any whole-degree angle into 0..359.
-constexpr int WrapDegrees(int a) {
-  a %= 360;
-  return a < 0 ? a + 360 : a;
-}
 
 // Open water upwind of (x, y) along direction dir: steps out 600 to 4200 units and returns
 // 50 x the first step (in hundreds of units) that finds water shallower than 10 ft, at most
 // 900; 901 when the water stays deep. depthAt(x, y) gives feet.
 template <typename DepthFn>
 int UpwindFetch(const World& w, int x, int y, int dir, DepthFn&& depthAt) {
-  const int d = WrapDegrees(dir);
+  const int d = WrapDegreesFull(dir);
   for (int k = 6; k <= 42; k += 2) {
     if (depthAt(x + w.SinTable[d] * k, y - w.CosTable[d] * k) < 10) return k * 50 < 900 ? k * 50 : 900;
   }

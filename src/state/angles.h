@@ -8,6 +8,16 @@
 constexpr double kDegToRad = 0.017453529976437735;
 constexpr double kRadToDeg = 57.295;
 
+// The whole-degree wraps. WrapDegreesFull is a true modulo for any input; NormalizeDegrees
+// corrects by one turn at most, for angles already within a turn of 0..359, and leaves
+// anything further out of range (725 stays 365).
+
+// Any whole-degree angle into 0..359.
+constexpr int WrapDegreesFull(int a) {
+  a %= 360;
+  return a < 0 ? a + 360 : a;
+}
+
 // Subtracts 360 once if a >= 360, then adds 360 once if the result is negative.
 constexpr int NormalizeDegrees(int a) {
   if (a >= 360) a -= 360;
@@ -20,6 +30,12 @@ constexpr int SignedDegrees(int a) {
   a = NormalizeDegrees(a);
   if (a > 180) a -= 360;
   return a;
+}
+
+// The angle between two compass directions, 0..180, for any whole-degree inputs.
+constexpr int AngleBetween(int a, int b) {
+  const int d = WrapDegreesFull(a - b);
+  return d > 180 ? 360 - d : d;
 }
 
 struct IntPoint {

@@ -9,12 +9,6 @@
 
 namespace {
 
-// Any whole-degree angle into 0..359, for the trig tables.
-int Fold360(int a) {
-  a %= 360;
-  return a < 0 ? a + 360 : a;
-}
-
 std::string OneDecimal(int tenths) {
   std::string s = tenths < 0 ? "-" : "";
   if (tenths < 0) tenths = -tenths;
@@ -35,7 +29,7 @@ int UserRelativeHeading(const World& w) { return NormalizeDegrees(w.BoatHeadings
 void DrawCompass(World& w, Canvas& c, int boat, int x, int y) {
   const int cx = x - 33;
   const int cy = y - 10;
-  const int h = Fold360(w.BoatHeadings[boat]);
+  const int h = WrapDegreesFull(w.BoatHeadings[boat]);
   const int s = w.SinTable[h];
   const int k = w.CosTable[h];
 
@@ -101,7 +95,7 @@ void DrawWindIndicator(World& w, Canvas& c, int kind, int boat, int x, int y) {
     case kApparentWindDial:
       cx = x + 5 * r + 4;
       a = -(tack * w.PreviousApparentWindAngle + rho);
-      w.ScreenWindBearing = SignedDegrees(Fold360(a));
+      w.ScreenWindBearing = SignedDegrees(WrapDegreesFull(a));
       break;
     case kCurrentDial:
       cx = w.ViewWidth - 5 * r;
@@ -113,9 +107,9 @@ void DrawWindIndicator(World& w, Canvas& c, int kind, int boat, int x, int y) {
 
   // The arrowhead sits at the centre; the long stroke points to where the flow comes from.
   const int barb = small ? 6 : 13;
-  const int d = Fold360(a);
-  const int left = Fold360(a - 40);
-  const int right = Fold360(a + 40);
+  const int d = WrapDegreesFull(a);
+  const int left = WrapDegreesFull(a - 40);
+  const int right = WrapDegreesFull(a + 40);
   c.SetPen(ArrowColor(w, kind), small ? 1 : 2);
   c.MoveTo(cx, cy);
   c.LineTo(cx - r * w.SinTable[d] / 100, cy - r * w.CosTable[d] / (100 * q));

@@ -10,12 +10,6 @@
 
 namespace {
 
-int WrapDegrees(int a) {
-  a = NormalizeDegrees(a);
-  if (a < 0 || a >= 360) a = ((a % 360) + 360) % 360;
-  return a;
-}
-
 // The shore line's offshore coordinate at along-shore x, on the regular chain of points
 // first..last (the end points at +-10000 are left out at both ends alike).
 double ShoreLineAt(const World& w, int x, int first, int last) {
@@ -49,7 +43,7 @@ double SceneryDepthAt(const World& w, int i, int x, int y) {
   const double dx = static_cast<double>(x) - w.SceneryX[i];
   const double dy = static_cast<double>(y) - w.SceneryY[i];
   const int bearing = BearingTo(dx, -dy);
-  const int sector = WrapDegrees(bearing - static_cast<int>(kRadToDeg * w.SceneryRotation[i])) / 10;
+  const int sector = WrapDegreesFull(bearing - static_cast<int>(kRadToDeg * w.SceneryRotation[i])) / 10;
   double radius = std::numeric_limits<double>::infinity();
   for (int k = std::max(sector - 3, 0); k <= std::min(sector + 3, 35); ++k) {
     radius = std::min(radius, w.SceneryRadius[i][k]);
