@@ -1,13 +1,16 @@
 #include "instruction/page_dispatcher.h"
 
 #include "draw/palette.h"
+#include "instruction/help_pages.h"
 #include "instruction/instruction_boxes.h"
+#include "instruction/tutorial_page.h"
+#include "state/pages.h"
 #include "state/world.h"
 
 namespace {
 
-void DrawContinueLine(World& w, Canvas& c, const Rect& box, int lineHeight) {
-  c.SetTextOpaque(false);
+void DrawContinueLine(World& w, Canvas& c, const Rect& box, int lineHeight, bool opaque = false) {
+  c.SetTextOpaque(opaque);
   c.SetTextColor(w.Monochrome ? palette::kBlack : palette::kRed);
   c.TextOut(box.left + 10, box.bottom - 4 * lineHeight / 3,
             w.LessonIntroPending ? "スペースバーを押して継続" : "動作停止中  スペースバーを押して継続");
@@ -49,6 +52,41 @@ Rect InstructionBoxRect(const World& w) {
   return Rect{w.ViewWidth / 5, 10, w.ViewWidth - 13, sceneBottom - 5};
 }
 
+Rect PageArea(const World& w) {
+  const bool lesson = IsLessonWithPages(w.ActivityMode);
+  // Outside the lessons the screen explanation leaves the view it explains visible.
+  const int bottom = w.InstructionPage == kScreenHelpPage && !lesson ? w.ViewHeight / 3 + 6 : w.ViewHeight;
+  return Rect{0, 0, w.ViewWidth, bottom};
+}
+
 void DrawInstructionPage(World& w, Canvas& c) {
-  if (w.InstructionPage >= 1 && w.InstructionPage <= 100) DrawInstructionBox(w, c);
+  const int page = w.InstructionPage;
+  if (IsInstructionBox(page)) {
+    DrawInstructionBox(w, c);
+    return;
+  }
+  if (!IsTutorialPage(page)) return;
+
+  const Rect area = PageArea(w);
+  const int lineHeight = PageLineHeight(w);
+  c.SetClip(area);
+  c.SetFont(FontRole::Normal);
+  c.SetNullPen();
+  c.SetBrush(palette::kWhite);
+  c.Rectangle(area.left, area.top, area.right, area.bottom);
+  if (page > Page::kTacticsBase && page <= Page::kLastTactics) w.CameraDistance = 4;
+
+  const bool helpOrGlossary = page >= Page::kFirstGlossary;
+  if (const TutorialPage* tutorial = FindTutorialPage(page)) {
+    DrawTutorialPage(w, c, *tutorial);
+  } else if (helpOrGlossary) {
+    DrawHelpOrGlossaryPage(w, c, area);
+  }
+  // The red line is the one thing every page shows, whatever its number.
+  if (!(helpOrGlossary && w.LessonIntroPending)) {
+    c.SetBackColor(palette::kWhite);
+    DrawContinueLine(w, c, area, lineHeight, true);
+  }
+  c.SetTextOpaque(true);
+  c.ClearClip();
 }

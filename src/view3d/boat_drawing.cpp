@@ -19,6 +19,11 @@ double SizeFactor(const World& w, int y, int boat, int bottomRow, int topRow) {
     s = 0.49 * std::sqrt(w.ScaleY);
   } else if (w.IllustrationMode >= 2) {
     s = (w.InstructionPage == 108 || w.InstructionPage == 109 ? 0.22 : 0.27) * w.ScaleY;
+    // Diagram mode: the rows handed in span the page's sea, and a boat lower on the page (nearer)
+    // is drawn larger; the farthest camera step, which the tactics pages use, shrinks every boat.
+    const int span = bottomRow - topRow;
+    if (span > 0) s *= 0.75 + 0.5 * std::clamp(static_cast<double>(y - topRow) / span, 0.0, 1.0);
+    if (w.CameraDistance == 4) s *= 0.7;
   } else {
     // A scene without depth (equal rows) draws every boat at the far size.
     const int span = bottomRow - topRow;

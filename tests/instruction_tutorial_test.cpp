@@ -1,0 +1,232 @@
+// The lessons' pages, the help pages and the glossary: page turning, the advance button, the
+// frame's buttons, and that every page a user can reach is drawn and fits its screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "chart_session.h"
+#include "instruction/help_pages.h"
+#include "instruction/page_dispatcher.h"
+#include "instruction/tutorial_page.h"
+#include "state/pages.h"
+
+namespace {
+
+std::vector<int> ReachablePages() {
+  std::vector<int> pages;
+  for (int p = 101; p <= 111; ++p) {
+    if (p != 105) pages.push_back(p);
+  }
+  for (int p = 201; p <= 205; ++p) pages.push_back(p);
+  for (int p = 501; p <= 514; ++p) pages.push_back(p);
+  for (int p = 601; p <= 609; ++p) pages.push_back(p);
+  for (int p = 901; p <= 913; ++p) pages.push_back(p);
+  return pages;
+}
+
+// The red line that closes every page: the lessons keep their introduction pending.
+bool ShowsTheWayOn(ChartSession& s) {
+  return s.Find("スペースバーを押して継続") != nullptr || s.Find("動作停止中  スペースバーを押して継続") != nullptr;
+}
+
+int LessonFor(int page) { return page < 200 ? 10 : (page < 500 ? 7 : (page < 600 ? 12 : 0)); }
+
+// A lesson (or free sailing for the help pages) started, then the page opened.
+void Open(ChartSession& s, int page, int step = 0) {
+  s.Run("key N\nset InstructionPage 0\nset LessonIntroPending 0\nframes 1\n");  // back to the title
+  s.Start(LessonFor(page));
+  s.Run("set InstructionPage " + std::to_string(page) + "\nset TutorialStep " + std::to_string(step) +
+        "\nframes 1\n");
+}
+
+TEST(TutorialPages, TurnPagesWithinTheirLesson) {
+  EXPECT_EQ(NextTopicPage(104), 106);
+  EXPECT_EQ(PreviousTopicPage(106), 104);
+  EXPECT_EQ(NextTopicPage(110), 111);
+  for (int last : {111, 205, 514}) {
+    EXPECT_TRUE(IsLastTopic(last));
+    EXPECT_EQ(NextTopicPage(last), last);
+  }
+  EXPECT_FALSE(IsLastTopic(110));
+  for (int first : {101, 201, 501}) EXPECT_EQ(PreviousTopicPage(first), first);
+  EXPECT_EQ(PreviousTopicPage(502), 501);
+  EXPECT_EQ(NextTopicPage(204), 205);
+}
+
+// The frame's buttons act on the latched click during the next frame.
+TEST(TutorialPages, FrameButtonsTurnAndEnd) {
+  ChartSession s;
+  Open(s, 104);
+  s.PressOn("次のﾄﾋﾟｯｸ");
+  EXPECT_EQ(s.w().InstructionPage, 106);
+  s.Run("frames 1\n");
+  s.PressOn("前へ");
+  EXPECT_EQ(s.w().InstructionPage, 104);
+
+  Open(s, 101);
+  s.PressOn("前へ");
+  EXPECT_EQ(s.w().InstructionPage, 101);
+
+  Open(s, 111);
+  EXPECT_NE(s.Find("最後のﾄﾋﾟｯｸ"), nullptr);
+  EXPECT_EQ(s.Find("次のﾄﾋﾟｯｸ"), nullptr);
+  s.PressOn("教習終了");
+  EXPECT_EQ(s.w().InstructionPage, 0);
+  EXPECT_EQ(s.w().ResultsShown, 1);
+}
+
+TEST(TutorialPages, NarrowScreensShortenTheLabels) {
+  ChartSession s(640, 480);
+  Open(s, 203);
+  for (const char* label : {"次", "戻る", "終了"}) EXPECT_NE(s.Find(label), nullptr) << label;
+  EXPECT_EQ(s.Find("教習終了"), nullptr);
+  Open(s, 205);
+  EXPECT_NE(s.Find("最後のﾄﾋﾟｯｸ"), nullptr);
+}
+
+// Each click moves the boats on by one step; after the last the boats go back, and the
+// button says which click does what.
+TEST(TutorialPages, AdvanceButtonStepsAndWraps) {
+  ChartSession s;
+  Open(s, 103);
+  const int last = s.w().TutorialStepCount;
+  ASSERT_GE(last, 2);
+  const std::string press = "press 10 " + std::to_string(s.w().AdvanceButtonY + 5) + "\nframes 1\n";
+  EXPECT_NE(s.Find(" 艇をすすめるにはここをクリック "), nullptr);
+  EXPECT_NE(s.Find("艇 W:風上艇"), nullptr);  // full labels at the first step only
+  for (int step = 1; step <= last; ++step) {
+    s.Run(press);
+    EXPECT_EQ(s.w().TutorialStep, step);
+  }
+  EXPECT_NE(s.Find(" 艇を元に戻すにはここをクリック "), nullptr);
+  EXPECT_EQ(s.Find("艇 W:風上艇"), nullptr);
+  EXPECT_NE(s.Find("W"), nullptr);
+  s.Run(press);
+  EXPECT_EQ(s.w().TutorialStep, 0);
+  s.Run("key A\nframes 1\n");  // the A key does the same
+  EXPECT_EQ(s.w().TutorialStep, 1);
+}
+
+TEST(TutorialPages, TacticsPagesUseTheFarthestCameraStep) {
+  ChartSession s;
+  s.Run("set CameraDistance 1\n");
+  Open(s, 503);
+  EXPECT_EQ(s.w().CameraDistance, 4);
+  s.Run("set CameraDistance 1\n");
+  Open(s, 102);
+  EXPECT_EQ(s.w().CameraDistance, 1);  // the rules pages lend the camera and give it back
+}
+
+TEST(TutorialPages, HintLineOnlyWherePagesAnimateWithIt) {
+  ChartSession s;
+  for (int page : {102, 504, 513}) {
+    Open(s, page);
+    EXPECT_NE(s.Find("艇をすすめるためには下のﾎﾞﾀﾝをｸﾘｯｸ"), nullptr) << page;
+  }
+  for (int page : {111, 509, 510, 511, 512}) {
+    Open(s, page);
+    EXPECT_EQ(s.Find("艇をすすめるためには下のﾎﾞﾀﾝをｸﾘｯｸ"), nullptr) << page;
+  }
+}
+
+TEST(TutorialPages, ShiftPagesTurnTheWind) {
+  EXPECT_EQ(TutorialWindDirection(504, 0), 0);
+  EXPECT_EQ(TutorialWindDirection(504, 1), 340);
+  EXPECT_EQ(TutorialWindDirection(503, 2), 20);
+  EXPECT_EQ(TutorialWindDirection(509, 0), -1);  // a page of text
+  EXPECT_EQ(TutorialWindDirection(105, 0), -1);
+}
+
+TEST(HelpPages, FirstAndLastPagesLackTheirButtons) {
+  ChartSession s;
+  Open(s, 901);
+  EXPECT_NE(s.Find("次のﾍﾙﾌﾟ"), nullptr);
+  EXPECT_EQ(s.Find("前へ"), nullptr);
+  Open(s, 913);
+  EXPECT_EQ(s.Find("次のﾍﾙﾌﾟ"), nullptr);
+  EXPECT_NE(s.Find("前へ"), nullptr);
+  Open(s, 609);
+  EXPECT_EQ(s.Find("次のﾍﾟｰｼﾞ"), nullptr);
+  EXPECT_NE(s.Find("前へ"), nullptr);
+  Open(s, 601);
+  EXPECT_NE(s.Find("次のﾍﾟｰｼﾞ"), nullptr);
+  s.Run("press " + std::to_string(s.w().NextPageButtonX + 10) + " " + std::to_string(s.w().PageButtonsY + 10) +
+        "\nframes 1\n");
+  EXPECT_EQ(s.w().InstructionPage, 602);
+  EXPECT_NE(s.Find("- 用語集 -     ﾍﾟｰｼﾞ 2"), nullptr);
+}
+
+// The screen explanation is a band over the top third, so the view it explains stays in sight.
+TEST(HelpPages, ScreenExplanationIsABand) {
+  ChartSession s;
+  Open(s, 903);
+  const World& w = s.w();
+  EXPECT_EQ(w.PageButtonsY, w.ViewHeight / 3 - 15);
+  EXPECT_EQ(PageArea(w).bottom, w.ViewHeight / 3 + 6);
+  const TextLogEntry* go = s.Find("動作停止中  スペースバーを押して継続");
+  ASSERT_NE(go, nullptr);
+  EXPECT_LT(go->y, w.ViewHeight / 3);
+  EXPECT_NE(s.Find("- 画面の説明 -"), nullptr);
+  EXPECT_NE(s.Find("左下: 2D図(上から見た図)。下中央: ｽﾃｱﾘﾝｸﾞｿﾞｰﾝ。"), nullptr);
+  Open(s, 102);
+  s.Run("set InstructionPage 903\nframes 1\n");  // inside a lesson it covers the whole view
+  EXPECT_EQ(PageArea(s.w()).bottom, s.w().ViewHeight);
+}
+
+// Every page a menu or key can reach shows its title and the way on, at every step, and each
+// line stays on the screen and above the frame's buttons.
+TEST(AllPages, DrawnAndFitOnEveryScreen) {
+  for (const auto& [width, height] : {std::pair{1280, 768}, std::pair{1024, 600}, std::pair{800, 600}}) {
+    ChartSession s(width, height);
+    for (int page : ReachablePages()) {
+      Open(s, page);
+      const int steps = FindTutorialPage(page) ? s.w().TutorialStepCount : 0;
+      for (int step = 0; step <= steps; ++step) {
+        if (step > 0) s.Run("set TutorialStep " + std::to_string(step) + "\nframes 1\n");
+        const Canvas& c = s.canvas();
+        const World& w = s.w();
+        ASSERT_TRUE(ShowsTheWayOn(s)) << page << " at " << width;
+        std::string title;
+        if (const TutorialPage* t = FindTutorialPage(page)) {
+          title = t->lines.front();
+        } else {
+          title = (page > 900 ? HelpPageLines(w, page) : GlossaryPageLines(page)).front();
+        }
+        ASSERT_NE(s.Find(title), nullptr) << page;
+        const int buttonsTop = page > 600
+                                   ? w.PageButtonsY
+                                   : (w.AdvanceButtonY > 0 ? w.AdvanceButtonY : w.ViewHeight * 85 / 100) -
+                                         3 * PageLineHeight(w) / 2;
+        // The page's texts follow its title in the log; the sailing frame under it came before.
+        const auto& log = c.TextLog();
+        const auto from = std::find_if(log.begin(), log.end(), [&](const TextLogEntry& e) { return e.text == title; });
+        for (auto it = from; it != log.end(); ++it) {
+          const TextLogEntry& e = *it;
+          EXPECT_LE(e.x + c.TextWidth(e.text), width) << page << "/" << step << " at " << width << ": " << e.text;
+          EXPECT_GE(e.x, 0) << e.text;
+          // Help and glossary text stays above the next and back buttons; a lesson page's text
+          // stays above its frame (the sea, its captions and names lie below).
+          const bool frameText = e.text == "次のﾍﾙﾌﾟ" || e.text == "次のﾍﾟｰｼﾞ" || e.text == "前へ" ||
+                                 e.text.ends_with("スペースバーを押して継続");
+          const bool pageText = page > 600 ? !frameText : e.y < buttonsTop - PageLineHeight(w);
+          if (pageText && e.text != title) {
+            EXPECT_LE(e.y + c.LineHeight(), buttonsTop) << page << " at " << width << ": " << e.text;
+          }
+        }
+      }
+    }
+  }
+}
+
+// Numbers no menu reaches still get the page's rectangle and the way on, never a bare scene.
+TEST(AllPages, UnknownNumbersAreNotBlank) {
+  ChartSession s;
+  for (int page : {105, 150, 300, 515, 700, 914}) {
+    Open(s, page);
+    EXPECT_TRUE(ShowsTheWayOn(s)) << page;
+  }
+}
+
+}  // namespace
