@@ -17,6 +17,12 @@ namespace {
 // How often the player looks at the clock and the toggles while anything plays or waits.
 constexpr int kTickMs = 15;
 
+// The audio backend warns in its own words when it finds no sound server; the player says it
+// once in the program's words instead.
+void QuietBackend(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 }  // namespace
 
 struct QtSoundPlayer::Impl final : SoundOutput {
@@ -61,8 +67,11 @@ QtSoundPlayer::QtSoundPlayer(const std::string& folder, const std::vector<std::p
   p.tick.setInterval(kTickMs);
   QObject::connect(&p.tick, &QTimer::timeout, [&p] { p.Step(); });
 
+  const QtMessageHandler previous = qInstallMessageHandler(QuietBackend);
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (QMediaDevices::audioOutputs().isEmpty() || device.isNull()) {
+  const bool noOutputs = QMediaDevices::audioOutputs().isEmpty();
+  qInstallMessageHandler(previous);
+  if (noOutputs || device.isNull()) {
     p.GoSilent("no audio output device");
     return;
   }
