@@ -1,10 +1,33 @@
 #include "app/window/brm_doc.h"
 
+#include <QCoreApplication>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "app/document.h"
+#include "platform/qt_sound_player.h"
+#include "sound/sound_clips.h"
+
+namespace {
+
+// The clips are installed in a folder next to the program, wherever it is started from.
+std::unique_ptr<SoundSink> MakeSoundPlayer(const World& w) {
+  const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/" + kSoundFolder;
+  std::vector<std::pair<int, std::string>> files;
+  for (const ClipFile& c : kClipFiles) files.emplace_back(c.key, c.file);
+  return std::make_unique<QtSoundPlayer>(folder, files, [&w] {
+    return SoundToggles{w.SoundOff == 1, w.VoiceOff == 1};
+  });
+}
+
+}  // namespace
 
 CBRMDoc::CBRMDoc(int screenWidth, int screenHeight)
     : world_(std::make_unique<World>()), settingsPath_(kSettingsFileName) {
   world_->services.clock = &clock_;
+  sound_ = MakeSoundPlayer(*world_);
+  world_->services.sound = sound_.get();
   DocumentOptions options;
   options.settingsPath = settingsPath_;
   options.screenWidth = screenWidth;

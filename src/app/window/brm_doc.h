@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/sound_sink.h"
 #include "platform/tick_clock.h"
 #include "state/world.h"
 
@@ -20,5 +21,6 @@ class CBRMDoc {
  private:
   std::unique_ptr<World> world_;
   RealTickClock clock_;
+  std::unique_ptr<SoundSink> sound_;
   std::string settingsPath_;
 };

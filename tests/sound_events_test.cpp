@@ -1,0 +1,227 @@
+// Sound events: the gates and their order, voice and crew marks, the clip drawn for each event,
+// and what the player makes of the requests.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/sound_scheduler.h"
+#include "platform/sound_sink.h"
+#include "sound/sound_clips.h"
+#include "sound/sound_events.h"
+#include "state/hull_class.h"
+#include "state/sound_event.h"
+#include "state/world.h"
+
+namespace {
+
+using namespace SoundEvent;
+
+struct SoundWorld : ::testing::Test {
+  std::unique_ptr<World> owned = std::make_unique<World>();
+  World& w = *owned;
+  RecordingSoundSink sounds;
+
+  void SetUp() override {
+    w.rng.Seed(1);
+    w.services.sound = &sounds;
+    w.SailingState = 2;
+    w.HullClass = 6;
+  }
+
+  std::vector<int> Clips() const {
+    std::vector<int> c;
+    for (const SoundRequest& r : sounds.Requests()) c.push_back(r.clip);
+    return c;
+  }
+
+  // A seed whose first RandomBelow(100) is `draw`.
+  static uint32_t SeedForDraw(int draw) {
+    World probe;
+    for (uint32_t s = 0;; ++s) {
+      probe.rng.Seed(s);
+      if (RandomBelow(probe, 100) == draw) return s;
+    }
+  }
+
+  int ClipFor(int event, int draw) {
+    w.rng.Seed(SeedForDraw(draw));
+    sounds.Clear();
+    PlaySoundEvent(w, event);
+    return sounds.Requests().size() == 1 ? sounds.Requests()[0].clip : -1;
+  }
+};
+
+TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
+  struct Gate {
+    const char* name;
+    int32_t World::*field;
+    int32_t value;
+    bool adviceToo;
+  };
+  const Gate gates[] = {
+      {"SoundOff", &World::SoundOff, 1, true},           {"SailingState", &World::SailingState, 0, true},
+      {"ResultsShown", &World::ResultsShown, 1, true},   {"ChartShown", &World::ChartShown, 1, true},
+      {"CoachShown", &World::CoachShown, 1, true},       {"InstructionPage", &World::InstructionPage, 3, true},
+      {"LessonIntroPending", &World::LessonIntroPending, 1, false},
+  };
+  for (const Gate& g : gates) {
+    SCOPED_TRACE(g.name);
+    SetUp();
+    sounds.Clear();
+    w.*g.field = g.value;
+    const uint32_t before = w.rng.State();
+    for (int e : {kStartSignal, kFirstFinish, kFastWater, kLuffing, kTackCommand, kTackCall, kGybeCall}) {
+      PlaySoundEvent(w, e);
+    }
+    EXPECT_TRUE(sounds.Requests().empty());
+    EXPECT_EQ(w.rng.State(), before);  // a silenced event draws nothing
+    PlayAdvice(w, Advice::kPortGivesWay);
+    EXPECT_EQ(sounds.Requests().size(), g.adviceToo ? 0u : 1u);
+    w.*g.field = 0;
+    w.SailingState = 2;
+  }
+}
+
+TEST_F(SoundWorld, BeepFollowsOnlySoundOff) {
+  w.ChartShown = 1;  // the beep is the system's, not a sound event
+  PlayBeep(w);
+  ASSERT_EQ(sounds.Requests().size(), 1u);
+  EXPECT_EQ(sounds.Requests()[0].mode, SoundMode::Beep);
+  w.SoundOff = 1;
+  PlayBeep(w);
+  EXPECT_EQ(sounds.Requests().size(), 1u);
+}
+
+TEST_F(SoundWorld, VoiceOffSilencesOnlyTheCalls) {
+  std::set<int> spoken, quiet;
+  for (int voiceOff : {0, 1}) {
+    w.VoiceOff = voiceOff;
+    w.rng.Seed(1);
+    sounds.Clear();
+    for (int e = 0; e <= kTackCall; ++e) PlaySoundEvent(w, e);
+    PlayAdvice(w, Advice::kPortGivesWay);
+    PlayAdvice(w, Advice::kWindwardKeepsClear);
+    for (const SoundRequest& r : sounds.Requests()) (voiceOff ? quiet : spoken).insert(r.clip);
+    if (voiceOff) {
+      EXPECT_TRUE(std::none_of(sounds.Requests().begin(), sounds.Requests().end(),
+                               [](const SoundRequest& r) { return r.voice; }));
+    }
+  }
+  // The calls: penalty, tack, goal, the two warnings, capsize, gybe.
+  std::set<int> calls;
+  std::set_difference(spoken.begin(), spoken.end(), quiet.begin(), quiet.end(), std::inserter(calls, calls.end()));
+  EXPECT_EQ(calls, (std::set<int>{144, 145, 146, 151, 152, 154, 156}));
+  // The start signal, the finishing sounds, the helm and the water still play.
+  for (int c : {132, 0, 150, 155, 162, 131, 137}) EXPECT_TRUE(quiet.count(c)) << c;
+}
+
+TEST_F(SoundWorld, SingleHandDinghyHasNoCrewToCall) {
+  w.HullClass = Hull::kSingleHander;
+  PlaySoundEvent(w, kTackCommand);
+  PlaySoundEvent(w, kTackCall);
+  PlaySoundEvent(w, kGybeCall);
+  EXPECT_EQ(Clips(), (std::vector<int>{155, 162}));
+  // Without the call, the splash itself stops what played before.
+  EXPECT_EQ(sounds.Requests()[1].mode, SoundMode::AsyncStopOthers);
+
+  w.HullClass = Hull::kTwoPerson;
+  sounds.Clear();
+  PlaySoundEvent(w, kTackCommand);
+  PlaySoundEvent(w, kTackCall);
+  PlaySoundEvent(w, kGybeCall);
+  EXPECT_EQ(Clips(), (std::vector<int>{155, 145, 145, 162, 156}));
+}
+
+TEST_F(SoundWorld, RandomClipsAtTheBoundariesOfTheDraw) {
+  EXPECT_EQ(ClipFor(kFastWater, 0), 141);
+  EXPECT_EQ(ClipFor(kFastWater, 34), 141);
+  EXPECT_EQ(ClipFor(kFastWater, 35), 142);
+  EXPECT_EQ(ClipFor(kFastWater, 69), 142);
+  EXPECT_EQ(ClipFor(kFastWater, 70), 143);
+  EXPECT_EQ(ClipFor(kFastWater, 102), 143);
+  EXPECT_EQ(ClipFor(kLuffing, 50), 133);
+  EXPECT_EQ(ClipFor(kLuffing, 51), 134);
+  EXPECT_EQ(ClipFor(kFlogging, 50), 135);
+  EXPECT_EQ(ClipFor(kFlogging, 51), 136);
+  EXPECT_EQ(ClipFor(kWater, 49), 143);
+  EXPECT_EQ(ClipFor(kWater, 50), 142);
+  // Fixed clips draw nothing.
+  const uint32_t before = w.rng.State();
+  PlaySoundEvent(w, kPitch);
+  EXPECT_EQ(w.rng.State(), before);
+}
+
+TEST_F(SoundWorld, EveryClipRequestedHasAFileAndUnknownNumbersPlayNothing) {
+  std::set<int> files;
+  for (const ClipFile& c : kClipFiles) files.insert(c.key);
+  for (int draw = 0; draw <= 102; draw += 17) {
+    w.rng.Seed(SeedForDraw(draw));
+    for (int e = 0; e <= kTackCall; ++e) PlaySoundEvent(w, e);
+  }
+  PlayAdvice(w, Advice::kPortGivesWay);
+  PlayAdvice(w, Advice::kWindwardKeepsClear);
+  PlayBeep(w);
+  for (const SoundRequest& r : sounds.Requests()) EXPECT_TRUE(files.count(ClipKey(r))) << r.event << " " << r.clip;
+
+  sounds.Clear();
+  for (int e : {-1, 4, 8, 22, 100}) PlaySoundEvent(w, e);
+  for (int a : {0, 3}) PlayAdvice(w, a);
+  EXPECT_TRUE(sounds.Requests().empty());
+}
+
+// The events through the player's scheduler, on a fake clock.
+struct SoundThroughPlayer : SoundWorld, SoundSink, SoundOutput {
+  SoundScheduler scheduler{*this};
+  uint32_t now = 0;
+  std::vector<std::string> log;
+
+  void SetUp() override {
+    SoundWorld::SetUp();
+    w.services.sound = this;
+    for (const ClipFile& c : kClipFiles) scheduler.SetDurationMs(c.key, 1000);
+  }
+  void Play(const SoundRequest& r) override { scheduler.Request(r, now); }
+  void Start(int key) override { log.push_back("+" + std::to_string(key)); }
+  void Stop(int key) override { log.push_back("-" + std::to_string(key)); }
+  void At(uint32_t t) {
+    now = t;
+    scheduler.Advance(t);
+  }
+};
+
+TEST_F(SoundThroughPlayer, TackCommandCallsOnlyAfterTheHelmIsDown) {
+  PlaySoundEvent(w, kTackCommand);
+  PlaySoundEvent(w, kSheetIn);  // trimmed while the helm goes down: waits its turn
+  EXPECT_EQ(log, (std::vector<std::string>{"+155"}));
+  At(999);
+  EXPECT_EQ(log.size(), 1u);
+  At(1000);
+  EXPECT_EQ(log, (std::vector<std::string>{"+155", "+145", "+137"}));
+}
+
+TEST_F(SoundThroughPlayer, StartSignalIsHeardWholeAndTheWaterKeepsQuietMeanwhile) {
+  PlaySoundEvent(w, kWater);
+  PlaySoundEvent(w, kStartSignal);
+  At(500);
+  PlaySoundEvent(w, kFastWater);
+  At(1200);
+  EXPECT_EQ(log, (std::vector<std::string>{"+143", "+132"}));
+}
+
+TEST_F(SoundThroughPlayer, TackByHandKeepsItsCallAndStopsTheRest) {
+  PlaySoundEvent(w, kSheetOut);
+  PlaySoundEvent(w, kTackCall);
+  EXPECT_EQ(log, (std::vector<std::string>{"+138", "-138", "+145", "+162"}));
+}
+
+TEST_F(SoundThroughPlayer, HundredSecondsRestartsTheBackgroundOnlyOnce) {
+  PlaySoundEvent(w, kPitch);
+  for (int frame = 0; frame < 5; ++frame) PlaySoundEvent(w, kHundredSeconds);  // one simulated second
+  EXPECT_EQ(log, (std::vector<std::string>{"+139", "-139", "+131"}));
+}
+
+}  // namespace
