@@ -6,6 +6,7 @@
 
 #include "chart_session.h"
 #include "draw/palette.h"
+#include "sim/frame_counts.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view2d/chart.h"
@@ -76,6 +77,7 @@ TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
   auto seen = [&](int seconds) {
     w.SimSeconds = seconds;
     c.BeginFrame();
+    CountSwimmerSightFrames(w);
     DrawMiniView(w, c, view);
     return CountPixels(c, palette::kChartSwimmer, view) > 0;
   };

@@ -2,10 +2,10 @@
 // zone where the cursor works the tiller.
 #include <gtest/gtest.h>
 
-#include "app/helm.h"
+#include "boat/helm.h"
 #include "boat/boat_step.h"
 #include "boat_test_world.h"
-#include "input/steering.h"
+#include "sim/steering.h"
 
 namespace {
 
@@ -61,13 +61,13 @@ TEST_F(Helm, BearAwayEndsDownwindAndHoldsTheCourse) {
   w.BearAwayCommand = 1;
   for (int frame = 0; frame < 200 && w.BearAwayCommand; ++frame) {
     w.TrueWindAngles[1] = AngleBetween(w.BoatHeadings[1], 0);
-    SteerOwnBoat(w, false);
+    SteerOwnBoat(w, false, UpdateSteering(w, false));
   }
   EXPECT_EQ(w.HoldDownwindCourse, 1);
   EXPECT_EQ(w.BoatHeadings[1], 360 - (176 - 30));  // a keelboat runs 30 off under 12 knots
   w.TimeStep = 0;
   w.HoldDownwindCourse = 0;
-  SteerOwnBoat(w, false);
+  SteerOwnBoat(w, false, UpdateSteering(w, false));
   EXPECT_EQ(w.BoatHeadings[1], 214);
 }
 
@@ -94,7 +94,7 @@ TEST_F(Helm, SteeringZoneGeometryAndValue) {
   w.BoatSpeedTenths[1] = 40;
   w.MouseX = 430;
   w.MouseY = 680;
-  SteerOwnBoat(w, false);
+  SteerOwnBoat(w, false, UpdateSteering(w, false));
   EXPECT_GT(w.BoatHeadings[1], 270);
 
   // Steering by hand ends every commanded manoeuvre.

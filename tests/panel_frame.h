@@ -11,6 +11,8 @@
 #include "app/panel.h"
 #include "app/steering_strip.h"
 #include "boat_test_world.h"
+#include "sim/frame_counts.h"
+#include "sim/steering.h"
 #include "canvas_helpers.h"
 
 // The 1280 x 720 frame of a 1280 x 768 screen unless told otherwise.
@@ -27,11 +29,15 @@ struct PanelFrame {
   }
   PanelFrame& Draw() {
     c->BeginFrame();
+    // The steps the frame runs just before the panel, in its order.
+    UpdatePanelReadings(w);
+    CountAnalysisFrames(w);
     DrawDataPanel(w, *c);
     return *this;
   }
   PanelFrame& DrawZone() {
     c->BeginFrame();
+    UpdateDrawnSteeringZone(w);
     DrawSteeringZone(w, *c);
     return *this;
   }

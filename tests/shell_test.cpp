@@ -4,6 +4,7 @@
 #include "app/frame_step.h"
 #include "app/paint.h"
 #include "probe_helpers.h"
+#include "sim/frame_advance.h"
 #include "world/sim_speed.h"
 
 namespace {

@@ -23,8 +23,13 @@ PanelLayout ComputePanelLayout(const World& w);
 // click on its buttons and counts the race-analysis frames.
 void DrawDataPanel(World& w, Canvas& canvas);
 
+// What column 2 shows that is worked out once a frame, just before the panel is drawn: the
+// bearing of the vessel picked on the last release (collision avoidance), which becomes the
+// previous pick the next time, and the distance to the exercise's target.
+void UpdatePanelReadings(World& w);
+
 // Column 2, from its top: the rows of the current activity.
-void DrawActivityRows(World& w, Canvas& canvas, const PanelLayout& layout);
+void DrawActivityRows(const World& w, Canvas& canvas, const PanelLayout& layout);
 
 // Sets the text colour, unless the display is monochrome (text then stays black).
 void SetPanelColor(const World& w, Canvas& canvas, Color color);

@@ -7,6 +7,8 @@
 #include "app/panel.h"
 #include "draw/palette.h"
 #include "input/control_buttons.h"
+#include "sim/frame_counts.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 
@@ -39,14 +41,7 @@ int RelativeBearing(const World& w, double x, double y) {
 
 // Collision avoidance: the vessel picked on the last release, as a bearing off the bow. A
 // constant bearing on a closing vessel means a collision course.
-void DrawPickedBearings(World& w, Canvas& canvas, int x, int& y, int L) {
-  const int k = w.BearingTarget;
-  if (k >= 2 && k <= 4) {
-    const int compass = BearingTo(w.BoatX[k] - w.BoatX[1], w.BoatY[1] - w.BoatY[k]);
-    w.PreviousPickedBearing = w.PickedBearing;
-    w.PickedBearing = WrapDegrees(compass - w.BoatHeadings[1]);
-    w.BearingTarget = 0;
-  }
+void DrawPickedBearings(const World& w, Canvas& canvas, int x, int& y, int L) {
   SetPanelColor(w, canvas, palette::kDarkGreen);
   if (w.PickedBearing >= 0) DrawRow(w, canvas, x, y, "方位: " + std::to_string(w.PickedBearing), L);
   if (w.PreviousPickedBearing >= 0) DrawRow(w, canvas, x, y + L, "前回方位:" + std::to_string(w.PreviousPickedBearing), L);
@@ -74,11 +69,19 @@ ExerciseTarget TargetOf(const World& w) {
   }
 }
 
-void DrawTargetRows(World& w, Canvas& canvas, int x, int& y, int L) {
+int TargetDistance(const World& w, const ExerciseTarget& t) {
+  return static_cast<int>(std::hypot(t.x - w.BoatX[1], t.y - w.BoatY[1]));
+}
+
+bool HasTargetRows(int m) {
+  return m == Activity::kSteering || m == Activity::kUpwind || m == Activity::kMooring || m == Activity::kDocking ||
+         m == Activity::kManOverboard || m == Activity::kCollisionAvoidance;
+}
+
+void DrawTargetRows(const World& w, Canvas& canvas, int x, int& y, int L) {
   const ExerciseTarget t = TargetOf(w);
-  const int d = static_cast<int>(std::hypot(t.x - w.BoatX[1], t.y - w.BoatY[1]));
+  const int d = TargetDistance(w, t);
   const int m = w.ActivityMode;
-  w.TargetDistanceYards = m == 8 ? d : m == 5 ? (d - 15) / 2 : d / 2;
   const char* unit = NarrowButtonScreen(w) ? " ﾔｰﾄﾞ" : " ﾔｰﾄﾞ   ";
   // The swimmer's distance shows only once the boat is near enough to see him.
   if (m != 6 || d < (20 - w.Difficulty) * 10) {
@@ -88,7 +91,7 @@ void DrawTargetRows(World& w, Canvas& canvas, int x, int& y, int L) {
   y += 2 * L;
 }
 
-void DrawTimeRow(World& w, Canvas& canvas, int x, int& y, int L) {
+void DrawTimeRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   const int m = w.ActivityMode;
   const bool clock = m < 10 && m != 5 && m != 8;
   const bool countdown = (m == 14 || m == 15) && w.SimSeconds < 1;
@@ -99,11 +102,9 @@ void DrawTimeRow(World& w, Canvas& canvas, int x, int& y, int L) {
   y += L;
 }
 
-// The wind at the boat against the mean wind, signed by the tack: a lift is positive. After the
-// start the same step counts the frames the results screen analyses.
-void DrawShiftRow(World& w, Canvas& canvas, int x, int& y, int L) {
-  int d = WrapDegrees(w.WindDirectionAtBoat[1] - w.MeanWindDirection);
-  if (d > 180) d -= 360;
+// The wind at the boat against the mean wind, signed by the tack: a lift is positive.
+void DrawShiftRow(const World& w, Canvas& canvas, int x, int& y, int L) {
+  const int d = WindShiftAtBoat(w);
   const int v = d * w.BoatTack[1];
   SetPanelColor(w, canvas, palette::kBlue);
   if (v < 0) {
@@ -114,18 +115,9 @@ void DrawShiftRow(World& w, Canvas& canvas, int x, int& y, int L) {
     DrawRow(w, canvas, x, y, "リフト " + std::to_string(v), L);
   }
   y += L;
-
-  if (w.SimSeconds > 0) {
-    w.TotalFrames += 1;
-    if (w.WindShadowState[1] > 0) w.BadAirFrames += 1;
-    if (w.TrueWindAngles[1] < 55) {
-      w.CloseHauledFrames += 1;
-      if (v >= 0) w.LiftedFrames += 1;
-    }
-  }
 }
 
-void DrawClearAirRow(World& w, Canvas& canvas, int x, int& y, int L) {
+void DrawClearAirRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   const int state = w.WindShadowState[1];
   const char* text = state == 0 ? "ｸﾘｱｴｱｰ   " : state == 2 ? "ﾌﾞﾗﾝｹｯﾄ" : state == 3 ? "ﾊﾞｯｸｳｨﾝﾄﾞ" : nullptr;
   if (!text) return;
@@ -134,7 +126,7 @@ void DrawClearAirRow(World& w, Canvas& canvas, int x, int& y, int L) {
   y += L;
 }
 
-void DrawVmgRow(World& w, Canvas& canvas, int x, int& y, int L) {
+void DrawVmgRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   const int m = w.ActivityMode;
   int angle = w.TrueWindAngles[1];
   int vmg = w.VelocityMadeGood;
@@ -152,7 +144,7 @@ void DrawVmgRow(World& w, Canvas& canvas, int x, int& y, int L) {
 
 // The nearest other boat within 3000 yards (box distance; boat 2 when none is that close),
 // with its hull colour.
-void DrawNearestBoatRow(World& w, Canvas& canvas, int x, int& y, int L) {
+void DrawNearestBoatRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   if (w.BoatCount < 2) return;
   int nearest = 2;
   int best = 3000;
@@ -180,7 +172,22 @@ void DrawNearestBoatRow(World& w, Canvas& canvas, int x, int& y, int L) {
 
 }  // namespace
 
-void DrawActivityRows(World& w, Canvas& canvas, const PanelLayout& p) {
+void UpdatePanelReadings(World& w) {
+  const int m = w.ActivityMode;
+  const int k = w.BearingTarget;
+  if (m == Activity::kCollisionAvoidance && k >= 2 && k <= 4) {
+    const int compass = BearingTo(w.BoatX[k] - w.BoatX[1], w.BoatY[1] - w.BoatY[k]);
+    w.PreviousPickedBearing = w.PickedBearing;
+    w.PickedBearing = WrapDegrees(compass - w.BoatHeadings[1]);
+    w.BearingTarget = 0;
+  }
+  if (HasTargetRows(m)) {
+    const int d = TargetDistance(w, TargetOf(w));
+    w.TargetDistanceYards = m == Activity::kCollisionAvoidance ? d : m == Activity::kDocking ? (d - 15) / 2 : d / 2;
+  }
+}
+
+void DrawActivityRows(const World& w, Canvas& canvas, const PanelLayout& p) {
   const int x = p.column2;
   const int L = p.lineHeight;
   const int m = w.ActivityMode;
@@ -192,8 +199,7 @@ void DrawActivityRows(World& w, Canvas& canvas, const PanelLayout& p) {
     DrawRow(w, canvas, x, y, "深さ : " + std::to_string(w.DepthUnderBoat) + " ft", L);
     y += L;
   }
-  if (m == 1 || m == 3 || m == 4 || m == 5 || m == 6 || m == 8) DrawTargetRows(w, canvas, x, y, L);
-  // The race's next-mark rows come with the course.
+  if (HasTargetRows(m)) DrawTargetRows(w, canvas, x, y, L);
 
   DrawTimeRow(w, canvas, x, y, L);
   if (m == 3 || IsRace(w)) DrawShiftRow(w, canvas, x, y, L);

@@ -5,7 +5,7 @@
 
 #include "app/panel.h"
 #include "draw/palette.h"
-#include "input/steering.h"
+#include "sim/steering.h"
 #include "state/activity.h"
 #include "state/world.h"
 
@@ -19,12 +19,7 @@ int CaptionOffset(const World& w) {
   return 50;
 }
 
-void FillZone(World& w, Canvas& canvas, const Rect& zone, bool steering) {
-  if (steering) {
-    w.GybeCommand = 0;
-    w.BearAwayCommand = 0;
-    w.HoldDownwindCourse = 0;
-  }
+void FillZone(const World& w, Canvas& canvas, const Rect& zone, bool steering) {
   if (w.Monochrome) {
     canvas.FillRect(zone, steering ? palette::kLightGrey : palette::kWhite);
   } else {
@@ -35,7 +30,7 @@ void FillZone(World& w, Canvas& canvas, const Rect& zone, bool steering) {
   canvas.Rectangle(zone.left, zone.top, zone.right, zone.bottom);
 }
 
-void DrawHorizontalZone(World& w, Canvas& canvas, const SteeringZone& z) {
+void DrawHorizontalZone(const World& w, Canvas& canvas, const SteeringZone& z) {
   const int W = w.ViewWidth;
   const int H = w.ViewHeight;
   const bool steering = PointerInZone(w, z);
@@ -69,7 +64,7 @@ void DrawHorizontalZone(World& w, Canvas& canvas, const SteeringZone& z) {
 }
 
 // The vertical zone: up from the neutral row heads the boat up, down bears away.
-void DrawVerticalZone(World& w, Canvas& canvas, const SteeringZone& z) {
+void DrawVerticalZone(const World& w, Canvas& canvas, const SteeringZone& z) {
   const int H = w.ViewHeight;
   const bool steering = PointerInZone(w, z);
   FillZone(w, canvas, Rect{z.left, z.top, z.right, H}, steering);
@@ -92,10 +87,9 @@ void DrawVerticalZone(World& w, Canvas& canvas, const SteeringZone& z) {
 
 }  // namespace
 
-void DrawSteeringZone(World& w, Canvas& canvas) {
+void DrawSteeringZone(const World& w, Canvas& canvas) {
   if (w.LessonIntroPending) return;
   const SteeringZone z = SteeringZoneGeometry(w);
-  w.ZoneTop = z.top;
   // In the sail lessons the panel spans the whole strip.
   if (IsSailLesson(w.ActivityMode) || z.right <= z.left) return;
   canvas.SetTextColor(palette::kBlack);

@@ -6,6 +6,7 @@
 
 struct World;
 
-// The zone of this frame's layout, highlighted while the pointer steers in it (which also ends
-// a bear-away or gybe in progress). Nothing is drawn during a lesson's introduction.
-void DrawSteeringZone(World& w, Canvas& canvas);
+// The zone of this frame's layout, highlighted while the pointer steers in it. Nothing is
+// drawn during a lesson's introduction. UpdateDrawnSteeringZone (sim/steering.h) runs just
+// before it.
+void DrawSteeringZone(const World& w, Canvas& canvas);

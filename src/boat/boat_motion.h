@@ -13,6 +13,7 @@ void UpdateBoatPositions(World& w);
 // Shifts boat b's wake history back one slot and puts its position in slot 0.
 void RecordWake(World& w, int b);
 
-// The user boat's pitching in waves and the water sounds that go with it. Runs once each
-// time the user's boat is drawn.
+// The user boat's pitching in waves and the water sounds that go with it. Runs in the frames
+// whose sailing view shows the user's boat, just before it is drawn: the sounds draw from the
+// generator, between the other boats' wake marks.
 void RunWavePitch(World& w);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "draw/palette.h"
+#include "sim/frame_counts.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view2d/chart.h"
@@ -78,13 +79,7 @@ void DrawPier(World& w, Canvas& c, const MiniFrame& f) {
 }
 
 void DrawSwimmer(World& w, Canvas& c, const MiniFrame& f) {
-  if (w.SimSeconds < w.OverboardSeconds) {
-    w.SwimmerSightFrames = 0;
-    return;
-  }
-  const int sightFrames = (20 - w.Difficulty) * 10;
-  if (w.TimeStep > 0 && w.Stopped == 0 && w.SwimmerSightFrames < sightFrames) w.SwimmerSightFrames += 1;
-  if (w.SwimmerSightFrames >= sightFrames) return;
+  if (!SwimmerInSight(w)) return;
   const Point p = Place(w, f, w.TargetX[1], w.TargetY[1]);
   const bool mono = w.Monochrome == 1;
   c.SetPen(mono ? palette::kBlack : palette::kWhite);

@@ -20,6 +20,8 @@ Point MiniViewPoint(World& w, const Rect& r, double x, double y);
 // The two zoom buttons: index 0 zooms in, 1 zooms out.
 Rect ZoomButtonRect(const World& w, const Rect& view, int index);
 
+// The swimmer shows only while the frame's sight count (sim/frame_counts.h) keeps him in
+// sight: count first, then draw.
 void DrawMiniView(World& w, Canvas& c, const Rect& r);
 
 // The bottom-left corner of a sailing frame: free sailing's reduced chart, the 2D view in the

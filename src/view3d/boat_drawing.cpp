@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 
-#include "boat/boat_motion.h"
 #include "draw/palette.h"
 #include "state/angles.h"
 #include "view3d/boat_figure.h"
@@ -151,16 +150,18 @@ void DrawBoatSwatch(const World& w, Canvas& c, int x, int y, int boat) {
   c.Rectangle(x, y, x + 2 * size, y + size);
 }
 
+bool BoatInSight(const World& w, int x, int y, int bottomRow) {
+  return y <= bottomRow && x >= -w.ViewWidth / 20 && x <= w.ViewWidth * 21 / 20 && y > w.SceneTop;
+}
+
 void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int bottomRow, int topRow) {
   w.DrawnPartCount = 0;
   if (boat < 0 || boat > kMaxBoats) return;
   const bool live = w.IllustrationMode == 0;
-  if (live && (y > bottomRow || x < -w.ViewWidth / 20 || x > w.ViewWidth * 21 / 20 || y <= w.SceneTop)) return;
+  if (live && !BoatInSight(w, x, y, bottomRow)) return;
   if (boat == 1) {
     w.UserBoatScreenX = x;
     w.UserBoatScreenY = y;
-    // The user's boat pitches each time it is drawn in the sailing view, not when it is culled.
-    if (live) RunWavePitch(w);
   }
 
   BoatFigure f{w, c};

@@ -8,7 +8,9 @@ struct World;
 // Draws boat `boat` (1..BoatCount; 0 the sail-less committee boat) around screen point (x, y),
 // seen by boat `viewer`; bottomRow and topRow are the rows of the scene the size law spans
 // (the scene's bottom and SceneTop in the sailing view).
+// The sailing view leaves out a boat outside this window (the illustrations draw every boat).
 void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int bottomRow, int topRow);
+bool BoatInSight(const World& w, int x, int y, int bottomRow);
 
 // A small patch in the boat's hull colour, as the data panel and the options line show it.
 void DrawBoatSwatch(const World& w, Canvas& c, int x, int y, int boat);

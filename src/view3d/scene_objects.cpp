@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "boat/boat_motion.h"
 #include "draw/palette.h"
 #include "state/activity.h"
 #include "state/angles.h"
@@ -288,6 +289,9 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
         DrawBoat(w, c, p.x, p.y, 0, 1, scene.bottom, w.SceneTop);
         break;
       case SceneItemKind::Boat:
+        // The frame's pitch step, in its place: the user's boat pitches in the frames the view
+        // shows it, and the pitch's sounds draw from the generator between the wake marks.
+        if (item.index == 1 && w.IllustrationMode == 0 && BoatInSight(w, p.x, p.y, scene.bottom)) RunWavePitch(w);
         DrawBoat(w, c, p.x, p.y, item.index, 1, scene.bottom, w.SceneTop);
         break;
       case SceneItemKind::None:

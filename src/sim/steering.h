@@ -1,4 +1,5 @@
-// The steering zone at the bottom of the view: the cursor's place in it is the helm.
+// The steering zone at the bottom of the view: the cursor's place in it is the helm. The mouse
+// handler only records where the cursor is; each frame's advance reads the hand from it here.
 #pragma once
 
 struct World;
@@ -21,3 +22,8 @@ bool PointerInZone(const World& w, const SteeringZone& zone);
 // commanded manoeuvre. tackChanged: the user's tack differs from the previous frame's.
 // Returns the value the helm turns the boat by.
 int UpdateSteering(World& w, bool tackChanged);
+
+// The zone as this frame's layout draws it, at the point of the frame where the strip is drawn:
+// its top (ZoneTop), and while the pointer is in it the end of a bear-away or gybe in progress.
+// Nothing during a lesson's introduction; in the sail lessons only the top.
+void UpdateDrawnSteeringZone(World& w);

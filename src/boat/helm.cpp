@@ -1,4 +1,4 @@
-#include "app/helm.h"
+#include "boat/helm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include "boat/boat_step.h"
 #include "boat/sailing_angles.h"
 #include "boat/wind_at_boat.h"
-#include "input/steering.h"
 #include "sound/sound_events.h"
 #include "state/angles.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
@@ -31,13 +31,13 @@ void PlayTackCalls(World& w, bool tackChanged) {
     const int twa = w.TrueWindAngles[1];
     if (twa > 120) {
       w.BackgroundSoundDue = w.SimSeconds;
-      PlaySoundEvent(w, 20);
+      PlaySoundEvent(w, SoundEvent::kGybeCall);
     } else if (twa < 70 && w.AutoManoeuvre == 0) {
-      PlaySoundEvent(w, 21);
+      PlaySoundEvent(w, SoundEvent::kTackCall);
     }
   }
   if (w.BackgroundSoundDue <= w.SimSeconds) {
-    PlaySoundEvent(w, 10);
+    PlaySoundEvent(w, SoundEvent::kGybeBoom);
     w.BackgroundSoundDue = 10000;
   }
 }
@@ -55,15 +55,17 @@ int ComputeHelmBias(World& w) {
   return 10 * w.WeatherHelm;
 }
 
-void SteerOwnBoat(World& w, bool tackChanged) {
+bool OwnHelmInUse(World& w) {
   if (w.LessonIntroPending) {
     w.HelmInput = 0;
     w.SteeringValue = 0;
     w.HelmBias = 0;
   }
-  if (w.SailingState == 0 || w.LessonIntroPending || w.InstructionPage) return;
+  return w.SailingState != 0 && !w.LessonIntroPending && !w.InstructionPage;
+}
 
-  int r = UpdateSteering(w, tackChanged);
+void SteerOwnBoat(World& w, bool tackChanged, int steering) {
+  int r = steering;
   const int tack = w.BoatTack[1];
   w.CloseHauledAngle = CloseHauledAngleFor(w, 1);
   w.DownwindMargin = RunningAngleFor(w, 1);
@@ -117,12 +119,4 @@ void SteerOwnBoat(World& w, bool tackChanged) {
     w.BoatHeadings[1] = static_cast<int>(w.OwnHeading);
   }
   w.BoatHeadings[1] = NormalizeDegrees(w.BoatHeadings[1]);
-}
-
-void UpdateOwnBoatHelm(World& w) {
-  DetermineTack(w, 1);
-  const bool changed = w.BoatTack[1] != w.PreviousTack;
-  PlayTackCalls(w, changed);
-  SteerOwnBoat(w, changed);
-  w.PreviousTack = w.BoatTack[1];
 }

@@ -1,7 +1,8 @@
-#include "input/steering.h"
+#include "sim/steering.h"
 
 #include <cstdlib>
 
+#include "state/activity.h"
 #include "state/world.h"
 
 SteeringZone SteeringZoneGeometry(const World& w) {
@@ -65,4 +66,16 @@ int UpdateSteering(World& w, bool tackChanged) {
   }
   w.SteeringValue = s;
   return s;
+}
+
+void UpdateDrawnSteeringZone(World& w) {
+  if (w.LessonIntroPending) return;
+  const SteeringZone z = SteeringZoneGeometry(w);
+  w.ZoneTop = z.top;
+  if (IsSailLesson(w.ActivityMode) || z.right <= z.left) return;
+  if (PointerInZone(w, z)) {
+    w.GybeCommand = 0;
+    w.BearAwayCommand = 0;
+    w.HoldDownwindCourse = 0;
+  }
 }
