@@ -4,6 +4,7 @@
 
 #include "app/helm.h"
 #include "app/panel.h"
+#include "app/sheet_bar_drawing.h"
 #include "app/steering_strip.h"
 #include "boat/boat_motion.h"
 #include "boat/boat_step.h"
@@ -133,5 +134,6 @@ void StepFrame(World& w, Canvas& canvas) {
     DrawSteeringZone(w, canvas);
   }
   DrawBottomLeftView(w, canvas);
+  DrawSheetBars(w, canvas);
   w.MinFrameMs = MinimumFrameMs(w);
 }
