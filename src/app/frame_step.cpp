@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/panel.h"
+#include "app/sheet_bar_drawing.h"
 #include "app/steering_strip.h"
 #include "input/control_buttons.h"
 #include "sim/frame_advance.h"
@@ -63,5 +64,6 @@ void StepFrame(World& w, Canvas& canvas) {
   }
   if (!w.LessonIntroPending) CountSwimmerSightFrames(w);
   DrawBottomLeftView(w, canvas);
+  DrawSheetBars(w, canvas);
   w.MinFrameMs = MinimumFrameMs(w);
 }

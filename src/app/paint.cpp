@@ -27,7 +27,14 @@ void ComputeScreenMetrics(World& w, const ScreenMetrics& screen) {
   w.ViewHeight = std::max(w.ViewHeight, 1);
   w.ViewWidthF = w.ViewWidth;
   w.ViewHeightF = w.ViewHeight;
-  w.LargeMenuFont = screen.menuBarHeight >= 20 ? 1 : 0;
+  w.LargeMenuFont = IsLargeMenuFont(screen) ? 1 : 0;
+}
+
+bool IsLargeMenuFont(const ScreenMetrics& screen) {
+  if (screen.menuFontPixels > 0 && screen.standardMenuFontPixels > 0) {
+    return screen.menuFontPixels * 19 >= screen.standardMenuFontPixels * 20;
+  }
+  return screen.menuBarHeight >= 20;
 }
 
 PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {

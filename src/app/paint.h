@@ -13,6 +13,10 @@ struct ScreenMetrics {
   int menuBarHeight = 0;   // the system's menu bar height in pixels
   int clientWidth = 0;     // the view's client area; 0 = not limited
   int clientHeight = 0;
+  // Pixel heights of the menu bar's font and of the desktop's standard menu font; 0 when the
+  // window system cannot tell, and the bar's height decides alone.
+  int menuFontPixels = 0;
+  int standardMenuFontPixels = 0;
 };
 
 struct PaintResult {
@@ -21,6 +25,10 @@ struct PaintResult {
 };
 
 PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen);
+
+// Whether the user's menu font is larger than the desktop's standard: a font at least 20/19
+// of the standard size, or, without font sizes, a menu bar of 20 pixels or more.
+bool IsLargeMenuFont(const ScreenMetrics& screen);
 
 // Screen metrics step of the paint handler, on its own for the tests.
 void ComputeScreenMetrics(World& w, const ScreenMetrics& screen);

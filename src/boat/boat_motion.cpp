@@ -19,7 +19,10 @@ namespace {
 bool IsLightFastHull(const World& w) { return w.IsCatamaran || w.IsSkiff || w.IsScow; }
 
 double StepFactor(const World& w) {
-  const bool frozen = w.Stopped || w.ChartShown || w.LessonIntroPending || w.InstructionPage > 0 || w.CoachShown;
+  // A lesson's introduction holds the boats until a scene is chosen (by its digit or the
+  // space bar); then the scene's boats move while the introduction stays on.
+  const bool introHolds = w.LessonIntroPending && w.LessonChoice <= 0;
+  const bool frozen = w.Stopped || w.ChartShown || introHolds || w.InstructionPage > 0 || w.CoachShown;
   if (frozen || w.TimeStep == 0) return 0;
   const int m = w.ActivityMode;
   if (m == Activity::kMooring || m == Activity::kDocking || m == Activity::kManOverboard) return 0.05 * w.TimeStep;
@@ -40,7 +43,10 @@ int ComputeLeeway(World& w, int b) {
     int force = std::max(w.DriveForces[b], apparent.force / 5);
     if (w.IsCatamaran) force *= 2;
     const double heelCos = std::cos(w.HeelAngles[b] * kDegToRad);
-    leeway = static_cast<int>(w.CosTable[WrapDegreesFull(w.SailAngles[b])] * force / (2.0 * s * s) / heelCos);
+    // The sail's share of the force over the speed squared is a whole number before the heel
+    // correction.
+    const int flat = w.CosTable[WrapDegreesFull(w.SailAngles[b])] * force / (2 * s * s);
+    leeway = static_cast<int>(flat / heelCos);
     if (w.HullClass == Hull::kSingleHander) leeway = leeway * 9 / 10;
     if (std::abs(leeway) > 15) leeway = 15;
   } else if (s < 1) {

@@ -103,6 +103,8 @@ void SetUpBoatClass(World& w) {
   w.IsOffshoreRacer = 0;
   w.JibFurl = 0;
   w.HasFurlingJib = 0;
+  // Hints of the previous boat must not carry over: some classes never write them.
+  w.CrewHint = w.VangHint = w.OuthaulHint = w.LuffBendHint = 0;
 
   // Unused type numbers keep the class they had.
   const BoatClassRow* row = FindRow(w.BoatType);

@@ -100,9 +100,8 @@ void ApplyTackSlowdown(World& w, const StepValues& v) {
   } else {
     return;
   }
-  // The slowdown caps the speed; a boat already slower keeps its speed.
-  if (w.BoatSpeeds[b] > limit) {
-    w.BoatSpeeds[b] = limit;
-    w.BoatSpeedTenths[b] = static_cast<int>(limit);
-  }
+  // In each window the speed is set, not only capped: a boat that lost way in the turn is
+  // carried through the tack at the window's share of its speed at the tack.
+  w.BoatSpeeds[b] = limit;
+  w.BoatSpeedTenths[b] = static_cast<int>(limit);
 }

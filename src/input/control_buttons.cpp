@@ -462,14 +462,17 @@ void DrawControlButtons(World& w, Canvas& canvas, int top, int bottom, int lineH
   const bool narrow = w.ViewWidth < 700;
   const int L = std::min(lineHeight, 18);
   DrawViewButtons(w, canvas, ButtonGroupBox{Truncated(0.94 * W), top, Truncated(0.995 * W), bottom, L});
-  if (w.ActivityMode == Activity::kSailShapeLesson) return;
-  DrawCrewButtons(w, canvas,
-                  ButtonGroupBox{Truncated((narrow ? 0.81 : 0.828) * W), top, Truncated((narrow ? 0.88 : 0.885) * W), bottom, L});
-  DrawTrimButtons(w, canvas, ButtonGroupBox{Truncated(0.715 * W), top, Truncated((narrow ? 0.8 : 0.818) * W), bottom, L});
-  // In the panel the help line takes the last row when the sheet buttons need the whole column.
-  const int helpRow = HelpLineInPanel(w) ? canvas.LineHeight() + 2 : 0;
-  const int sheetBottom =
-      DrawSheetButtons(w, canvas, ButtonGroupBox{Truncated(0.618 * W), top, Truncated(0.702 * W), bottom - helpRow, L});
+  // The sail-shape lesson keeps only the view group; its help line still shows.
+  int sheetBottom = top;
+  if (w.ActivityMode != Activity::kSailShapeLesson) {
+    DrawCrewButtons(w, canvas,
+                    ButtonGroupBox{Truncated((narrow ? 0.81 : 0.828) * W), top, Truncated((narrow ? 0.88 : 0.885) * W), bottom, L});
+    DrawTrimButtons(w, canvas, ButtonGroupBox{Truncated(0.715 * W), top, Truncated((narrow ? 0.8 : 0.818) * W), bottom, L});
+    // In the panel the help line takes the last row when the sheet buttons need the whole column.
+    const int helpRow = HelpLineInPanel(w) ? canvas.LineHeight() + 2 : 0;
+    sheetBottom =
+        DrawSheetButtons(w, canvas, ButtonGroupBox{Truncated(0.618 * W), top, Truncated(0.702 * W), bottom - helpRow, L});
+  }
   if (HelpLineInPanel(w)) DrawButtonHelpLine(w, canvas, sheetBottom);
 }
 

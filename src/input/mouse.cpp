@@ -5,6 +5,7 @@
 
 #include "input/command_actions.h"
 #include "input/redraw.h"
+#include "input/sheet_bars.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
 #include "state/sound_event.h"
@@ -15,46 +16,6 @@ namespace {
 // A click that no hit region contains.
 constexpr int kConsumed = -100;
 
-// trunc(range * offset / span), within 0 .. range. A bar with no length (a view too small
-// for it) reads as its far end rather than dividing by zero.
-int BarPosition(int range, int offset, int span) {
-  if (span <= 0) return range;
-  const double v = static_cast<double>(range) * offset / span;
-  return std::clamp(static_cast<int>(std::clamp(v, 0.0, static_cast<double>(range))), 0, range);
-}
-
-// The grey bars at the screen edges: main sheet and traveller on the left, the jib or
-// spinnaker sheet on the right. True when the press set something.
-bool PressSheetBars(World& w, int x, int y) {
-  const int W = w.ViewWidth;
-  const int H = w.ViewHeight;
-  const int u = H / 50;
-  const int h2 = H / 2;
-  const int v = H / 15;
-  bool acted = false;
-  // The top of the bar is the sheet fully in; the scale ends u pixels above the bar's end.
-  if (x < 15 && w.SceneTop < y && y < h2) {
-    w.MainAutoTrimActive = 0;
-    w.MainSheet = std::clamp(-3.0 + BarPosition(50, y - w.SceneTop, h2 - u - w.SceneTop), -3.0, 47.0);
-    acted = true;
-  }
-  if (x < 15 && h2 + u < y && y < w.SceneBottom + v) {
-    w.Traveller = std::clamp(BarPosition(5, y - (h2 + u), w.SceneBottom - (h2 + u)), 0, 4);
-    acted = true;
-  }
-  if (x > W - 15 && w.SceneTop < y && y < h2 + v) {
-    const int sheet = BarPosition(24, y - w.SceneTop, h2 - w.SceneTop);
-    if (w.SpinnakerFlying[1] == 0) {
-      w.JibSheet = sheet;
-      w.JibAutoTrimActive = 0;
-    } else {
-      w.SpinnakerSheet = sheet;
-      w.SpinnakerAutoTrimActive = 0;
-    }
-    acted = true;
-  }
-  return acted;
-}
 
 // The next and previous buttons of the help pages (first..last) and the glossary.
 void PressPageButtons(World& w, int x, int y, int first, int last) {

@@ -81,6 +81,7 @@ const ActivityRow* FindActivity(int mode) {
 }
 
 void ResetCommonState(World& w) {
+  w.PickedBearing = w.PreviousPickedBearing = -1;  // no vessel picked in the new activity
   w.SpinnakerCollapse = 0;
   w.SpinnakerMistrim = 0;
   w.CrewForeAft = 0;

@@ -62,7 +62,9 @@ int DepthAt(const World& w, int x, int y) {
   const int q = w.ShoreQuadrant;
   if (area == 1 && ((q == 1 && y < w.ShoreOffset) || (q == 3 && y > w.ShoreOffset))) base = 30;
   if (area == 3 && std::abs(y) > std::abs(w.ShoreOffset)) base = 30;
-  if (w.ShoreOffset != 0 && ((q == 1 && y < 0) || (q == 3 && y > 0))) {
+  // The islands area has no shore to shoal towards: its open water stays deep.
+  const bool hasShore = area != 2;
+  if (hasShore && w.ShoreOffset != 0 && ((q == 1 && y < 0) || (q == 3 && y > 0))) {
     base = static_cast<int>(base * (1 - y / (c * w.ShoreOffset)));
   }
   // Far beyond the shore the shoaling formula turns negative; there is no water there.

@@ -39,6 +39,8 @@ ScreenMetrics CBRMView::Metrics() const {
     m.height = 768;
   }
   m.menuBarHeight = frame_.MenuBarHeight();
+  m.menuFontPixels = frame_.MenuFontPixels();
+  m.standardMenuFontPixels = frame_.StandardMenuFontPixels();
   m.clientWidth = width();
   m.clientHeight = height();
   return m;
@@ -57,7 +59,7 @@ void CBRMView::paintEvent(QPaintEvent*) {
     if (width() > image.width()) p.fillRect(image.width(), 0, width() - image.width(), height(), ground);
     if (height() > image.height()) p.fillRect(0, image.height(), image.width(), height() - image.height(), ground);
   }
-  frame_.FramePainted(paints_);
+  frame_.FramePainted(paints_, w.LargeMenuFont);
   if (result.requestNext) RequestNext(result);
 }
 

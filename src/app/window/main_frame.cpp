@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -25,7 +26,8 @@ CMainFrame::CMainFrame(CBRMDoc& doc) : doc_(doc) {
   }
 
   statusBar()->showMessage(QString());
-  // A paint counter in the status bar, for watching the frame loop run and stop.
+  // A paint counter in the status bar, for watching the frame loop run and stop, with the
+  // menu-font reading the layout follows.
   showPaintCount_ = qEnvironmentVariableIsSet("BRISAMAR_SHOW_PAINTS");
   if (showPaintCount_) {
     frameLabel_ = new QLabel(this);
@@ -108,8 +110,18 @@ void CMainFrame::Perform(WindowAction action) {
 
 int CMainFrame::MenuBarHeight() const { return menuBar()->height(); }
 
-void CMainFrame::FramePainted(long long paints) {
-  if (frameLabel_) frameLabel_->setText(QStringLiteral("paints %1").arg(paints));
+int CMainFrame::MenuFontPixels() const { return QFontInfo(menuBar()->font()).pixelSize(); }
+
+// The desktops' standard interface fonts run from 9 to 11 points; a menu font above 11 points
+// is one the user chose to be large.
+int CMainFrame::StandardMenuFontPixels() const {
+  QFont standard = menuBar()->font();
+  standard.setPointSizeF(11);
+  return QFontInfo(standard).pixelSize();
+}
+
+void CMainFrame::FramePainted(long long paints, int largeMenuFont) {
+  if (frameLabel_) frameLabel_->setText(QStringLiteral("paints %1 LargeMenuFont %2").arg(paints).arg(largeMenuFont));
 }
 
 // Closing the window ends the program; the document, destroyed after the event loop,

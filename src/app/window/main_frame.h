@@ -19,8 +19,11 @@ class CMainFrame : public QMainWindow, public CommandWindow {
   explicit CMainFrame(CBRMDoc& doc);
 
   int MenuBarHeight() const;
+  // Pixel heights of the menu bar's font and of the desktop's standard menu font.
+  int MenuFontPixels() const;
+  int StandardMenuFontPixels() const;
   // Called after every paint, with the number of paints so far.
-  void FramePainted(long long paints);
+  void FramePainted(long long paints, int largeMenuFont);
   // The window's part of a command: dialogs, the status bar, closing.
   void Perform(WindowAction action) override;
 

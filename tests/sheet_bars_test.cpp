@@ -1,0 +1,104 @@
+// The sheet bars as drawn and as pressed, the button help line of the sail-shape lesson, and
+// the large-menu-font reading.
+#include <gtest/gtest.h>
+
+#include "app/paint.h"
+#include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "input/control_buttons.h"
+#include "input/mouse.h"
+#include "input/sheet_bars.h"
+#include "probe_runner.h"
+
+namespace {
+
+// Free sailing started and running at the given screen.
+struct Sailing {
+  ProbeSession session;
+  std::ostringstream out;
+  explicit Sailing(int width, int height, const char* extra = "")
+      : session(ProbeOptions{.screenWidth = width, .screenHeight = height}) {
+    for (const char* line : {"command 32806", "key SPACE", "frames 2", "key SPACE", "frames 2"}) {
+      session.RunLine(line, out);
+    }
+    if (*extra) session.RunLine(extra, out);
+    session.RunLine("frames 1", out);
+  }
+  World& w() { return session.world(); }
+  Canvas& c() { return session.canvas(); }
+};
+
+// The rows of the bar's column drawn in the mark colour.
+std::vector<int> MarkRows(Canvas& c, int x, const SheetBar& bar, Color mark) {
+  std::vector<int> rows;
+  for (int y = bar.top; y < bar.bottom; ++y) {
+    if (c.GetPixel(x, y) == mark) rows.push_back(y);
+  }
+  return rows;
+}
+
+TEST(SheetBars, EachBarIsDrawnOverItsPressRangeWithAMarkAtItsSetting) {
+  for (auto [width, height] : {std::pair{1280, 768}, {800, 600}}) {
+    Sailing s(width, height);
+    World& w = s.w();
+    const SheetBarLayout l = SheetBars(w);
+    const int right = w.ViewWidth - 1;
+    for (auto [x, bar] : {std::pair{0, l.mainSheet}, {14, l.traveller}, {right, l.headSail}}) {
+      const int rows = bar.bottom - bar.top - 1;
+      const int red = static_cast<int>(MarkRows(s.c(), x, bar, palette::kRed).size());
+      const int grey = CountPixels(s.c(), palette::kLightGrey, Rect{x, bar.top + 1, x + 1, bar.bottom});
+      EXPECT_EQ(red, 3) << width << " x " << x;
+      EXPECT_GT(grey, rows / 2) << width << " x " << x;
+    }
+    // Nothing of the bars lies a column further in.
+    EXPECT_EQ(CountPixels(s.c(), palette::kLightGrey, Rect{15, l.mainSheet.top + 1, 16, l.mainSheet.bottom}), 0);
+
+    // A press on the bar moves the mark to where the press landed.
+    const int y = l.mainSheet.top + (l.mainSheet.scaleEnd - l.mainSheet.top) * 3 / 4;
+    s.session.RunLine("press 5 " + std::to_string(y), s.out);
+    s.session.RunLine("release 5 " + std::to_string(y), s.out);
+    s.session.RunLine("frames 1", s.out);
+    const std::vector<int> mark = MarkRows(s.c(), 0, l.mainSheet, palette::kRed);
+    ASSERT_EQ(mark.size(), 3u);
+    // The sheet moves in whole steps: the mark lands within one step above the press.
+    const int step = (l.mainSheet.scaleEnd - l.mainSheet.top) / 50 + 1;
+    EXPECT_NEAR(mark[1], y, step) << width;
+  }
+}
+
+TEST(SheetBars, MonochromeBarsArePlainGreyWithABlackMark) {
+  Sailing s(1280, 768, "set Monochrome 1");
+  const SheetBarLayout l = SheetBars(s.w());
+  EXPECT_EQ(CountPixels(s.c(), palette::kRed, Rect{0, 0, 15, s.w().ViewHeight}), 0);
+  EXPECT_EQ(CountPixels(s.c(), palette::kGrey, Rect{0, l.mainSheet.top + 1, 15, l.mainSheet.bottom}), 0);
+  EXPECT_EQ(MarkRows(s.c(), 0, l.traveller, palette::kBlack).size(), 3u);
+}
+
+TEST(ButtonHelpLine, TheSailShapeLessonShowsItInThePanel) {
+  ProbeSession session(ProbeOptions{.screenWidth = 1280, .screenHeight = 768});
+  std::ostringstream out;
+  for (const char* line : {"command 32819", "key SPACE", "frames 2", "key SPACE", "frames 2"}) session.RunLine(line, out);
+  ASSERT_EQ(session.world().ActivityMode, 11);
+  EXPECT_NE(FindText(session.canvas(), ButtonHelpText(session.world().ButtonHelpLine)), nullptr);
+}
+
+ScreenMetrics Bar(int height, int fontPixels = 0, int standardPixels = 0) {
+  ScreenMetrics m;
+  m.menuBarHeight = height;
+  m.menuFontPixels = fontPixels;
+  m.standardMenuFontPixels = standardPixels;
+  return m;
+}
+
+TEST(LargeMenuFont, ReadsTheMenuFontAgainstTheDesktopsStandard) {
+  // 20/19 of the standard font or more is large.
+  EXPECT_FALSE(IsLargeMenuFont(Bar(30, 15, 15)));
+  EXPECT_FALSE(IsLargeMenuFont(Bar(30, 19, 19)));
+  EXPECT_TRUE(IsLargeMenuFont(Bar(30, 20, 19)));
+  EXPECT_TRUE(IsLargeMenuFont(Bar(20, 20, 15)));
+  // Without font sizes the bar's height decides: 20 pixels or more.
+  EXPECT_FALSE(IsLargeMenuFont(Bar(19)));
+  EXPECT_TRUE(IsLargeMenuFont(Bar(20)));
+}
+
+}  // namespace
