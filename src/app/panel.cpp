@@ -3,10 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "boat/boat_family.h"
 #include "draw/palette.h"
 #include "input/command_actions.h"
 #include "input/control_buttons.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
+#include "state/hull_class.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
@@ -33,11 +37,11 @@ const char* SpinnakerText(const World& w) {
 void DrawSailRows(World& w, Canvas& canvas, int x, int y, int L) {
   canvas.TextOut(x, y, MainSailText(w));
   const bool spinnaker = w.SpinnakerFlying[1] == 1;
-  if (!spinnaker && w.HullClass > 1) {
+  if (!spinnaker && HasJib(w)) {
     canvas.TextOut(x, y + L, JibText(w));
     // The shorter furled label is drawn over the state; its blanks hide the rest.
     if (w.JibFurl == 100) canvas.TextOut(x, y + L, "ジブ: 巻く ");
-  } else if (spinnaker && w.HullClass > 2) {
+  } else if (spinnaker && w.HullClass > Hull::kTwoPerson) {
     canvas.TextOut(x, y + L, SpinnakerText(w));
   }
 }
@@ -80,7 +84,7 @@ void DrawSpeedButtons(World& w, Canvas& canvas, const PanelLayout& p) {
     if (ClickInside(w, left, top, left + width, top + L)) {
       b.act(w);
       w.ClickY = 0;
-      PlaySoundEvent(w, 1);
+      PlaySoundEvent(w, SoundEvent::kSheetIn);
     }
     if (PointerInside(w, left, top, left + width, top + L)) w.ButtonHelpLine = b.help;
   }
@@ -151,7 +155,7 @@ void DrawDataPanel(World& w, Canvas& canvas) {
   DrawActivityRows(w, canvas, p);
 
   // The horizontal steering strip shows the speed itself; it is not drawn in the sail lessons.
-  if (w.VerticalSteeringZone == 1 || w.ActivityMode == 2 || w.ActivityMode == 11) {
+  if (w.VerticalSteeringZone == 1 || IsSailLesson(w.ActivityMode)) {
     SetPanelColor(w, canvas, w.SimSpeed == 1 ? palette::kRed : palette::kBlue);
     canvas.TextOut(p.column1, p.top + 7 * p.lineHeight, "ｼﾐｭﾚｰﾀ速度:      " + std::to_string(w.SimSpeed));
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/panel.h"
+#include "boat/boat_family.h"
 #include "draw/palette.h"
 #include "input/control_buttons.h"
 #include "sim/frame_counts.h"
@@ -14,16 +15,13 @@
 
 namespace {
 
-bool IsRace(const World& w) { return w.ActivityMode > 12; }
-
-int WrapDegrees(int a) { return ((a % 360) + 360) % 360; }
 
 // Column 2 ends where the first column of control buttons begins. On a narrow panel (the
 // vertical steering zone on a small screen) a longer row moves left, by at most two line
 // heights, so that the buttons do not cover its end. Trailing blanks only hide an older text
 // and do not count.
 void DrawRow(const World& w, Canvas& canvas, int x, int y, const std::string& text, int L) {
-  const double buttons = w.ActivityMode == 11 ? 0.94 : 0.618;
+  const double buttons = w.ActivityMode == Activity::kSailShapeLesson ? 0.94 : 0.618;
   const int limit = static_cast<int>(buttons * w.ViewWidthF) - 3;
   const int width = canvas.TextWidth(text.substr(0, text.find_last_not_of(' ') + 1));
   if (x + width > limit) x = std::max(limit - width, x - 2 * L);
@@ -84,7 +82,7 @@ void DrawTargetRows(const World& w, Canvas& canvas, int x, int& y, int L) {
   const int m = w.ActivityMode;
   const char* unit = NarrowButtonScreen(w) ? " ﾔｰﾄﾞ" : " ﾔｰﾄﾞ   ";
   // The swimmer's distance shows only once the boat is near enough to see him.
-  if (m != 6 || d < (20 - w.Difficulty) * 10) {
+  if (m != Activity::kManOverboard || d < (20 - w.Difficulty) * 10) {
     DrawRow(w, canvas, x, y, t.label + std::to_string(w.TargetDistanceYards) + unit, L);
   }
   DrawRow(w, canvas, x + 9, y + L, RelativeBearingText(RelativeBearing(w, t.x, t.y)), L);
@@ -93,8 +91,8 @@ void DrawTargetRows(const World& w, Canvas& canvas, int x, int& y, int L) {
 
 void DrawTimeRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   const int m = w.ActivityMode;
-  const bool clock = m < 10 && m != 5 && m != 8;
-  const bool countdown = (m == 14 || m == 15) && w.SimSeconds < 1;
+  const bool clock = m < Activity::kRacingRulesLesson && m != Activity::kDocking && m != Activity::kCollisionAvoidance;
+  const bool countdown = IsCountdownRace(m) && w.SimSeconds < 1;
   if (w.LessonIntroPending || !(clock || countdown)) return;
   SetPanelColor(w, canvas, w.SimSpeed == 1 ? palette::kMaroon : palette::kBlack);
   const ClockReading c = DisplayedClock(w.SimTime);
@@ -131,11 +129,11 @@ void DrawVmgRow(const World& w, Canvas& canvas, int x, int& y, int L) {
   int angle = w.TrueWindAngles[1];
   int vmg = w.VelocityMadeGood;
   // The sail-trim lesson sails in a wind from the north.
-  if (m == 2) {
+  if (m == Activity::kSailTrimLesson) {
     angle = 360 - w.BoatHeadings[1];
     vmg = std::abs(static_cast<int>(std::cos(angle * kDegToRad) * w.BoatSpeedTenths[1]));
   }
-  const bool shown = m == 2 || m == 11 || m == 3 || (IsRace(w) && w.Stopped) || angle < 60 || angle > 130;
+  const bool shown = IsSailLesson(m) || m == Activity::kUpwind || (IsRace(m) && w.Stopped) || angle < 60 || angle > 130;
   if (!shown) return;
   SetPanelColor(w, canvas, palette::kBlue);
   DrawRow(w, canvas, x, y, "VMG: " + KnotsText(vmg), L);
@@ -178,7 +176,7 @@ void UpdatePanelReadings(World& w) {
   if (m == Activity::kCollisionAvoidance && k >= 2 && k <= 4) {
     const int compass = BearingTo(w.BoatX[k] - w.BoatX[1], w.BoatY[1] - w.BoatY[k]);
     w.PreviousPickedBearing = w.PickedBearing;
-    w.PickedBearing = WrapDegrees(compass - w.BoatHeadings[1]);
+    w.PickedBearing = WrapDegreesFull(compass - w.BoatHeadings[1]);
     w.BearingTarget = 0;
   }
   if (HasTargetRows(m)) {
@@ -192,18 +190,18 @@ void DrawActivityRows(const World& w, Canvas& canvas, const PanelLayout& p) {
   const int L = p.lineHeight;
   const int m = w.ActivityMode;
   int y = p.top;
-  if (m == 8) DrawPickedBearings(w, canvas, x, y, L);
+  if (m == Activity::kCollisionAvoidance) DrawPickedBearings(w, canvas, x, y, L);
 
   SetPanelColor(w, canvas, palette::kMaroon);
-  if (m == 0 && w.HullClass >= 5 && w.HullClass <= 7) {
+  if (IsFreeSailing(m) && HasFixedKeel(w.HullClass)) {
     DrawRow(w, canvas, x, y, "深さ : " + std::to_string(w.DepthUnderBoat) + " ft", L);
     y += L;
   }
   if (HasTargetRows(m)) DrawTargetRows(w, canvas, x, y, L);
 
   DrawTimeRow(w, canvas, x, y, L);
-  if (m == 3 || IsRace(w)) DrawShiftRow(w, canvas, x, y, L);
-  if (IsRace(w) && w.SimSeconds > 0) DrawClearAirRow(w, canvas, x, y, L);
+  if (m == Activity::kUpwind || IsRace(m)) DrawShiftRow(w, canvas, x, y, L);
+  if (IsRace(w.ActivityMode) && w.SimSeconds > 0) DrawClearAirRow(w, canvas, x, y, L);
   DrawVmgRow(w, canvas, x, y, L);
-  if (IsRace(w) && w.SimSeconds > 0) DrawNearestBoatRow(w, canvas, x, y, L);
+  if (IsRace(w.ActivityMode) && w.SimSeconds > 0) DrawNearestBoatRow(w, canvas, x, y, L);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "boat/boat_family.h"
 #include "boat/boat_step.h"
 #include "boat/sailing_angles.h"
 #include "boat/wind_at_boat.h"
@@ -16,11 +17,6 @@ namespace {
 
 // Heel beyond which the boat is over-pressed and rounds up hard.
 constexpr int kOverPressedMargin = 4;
-
-double WrapHeading(double h) {
-  h = std::fmod(h, 360.0);
-  return h < 0 ? h + 360 : h;
-}
 
 bool ManoeuvreRunning(const World& w) { return w.AutoManoeuvre != 0 || w.GybeCommand || w.BearAwayCommand; }
 
@@ -77,7 +73,7 @@ void SteerOwnBoat(World& w, bool tackChanged, int steering) {
   if (w.BoatSpeedTenths[1] < 0) f = -f;
   if (w.CentreboardUp == 100) f *= 2;
 
-  const int k = (w.HullClass >= 1 && w.HullClass <= 3) ? 900 : 700;
+  const int k = (w.HullClass >= Hull::kSingleHander && IsSmallDinghy(w.HullClass)) ? 900 : 700;
   if (w.AutoManoeuvre != 0) {
     r = -(k * tack * w.HelmSign);
     w.HelmInput = r / 14;
@@ -112,10 +108,10 @@ void SteerOwnBoat(World& w, bool tackChanged, int steering) {
   }
   const int wind = w.WindDirectionAtBoat[1];
   if (w.HoldCloseHauled) {
-    w.OwnHeading = WrapHeading(wind - std::min(w.CloseHauledAngle, 55) * tack);
+    w.OwnHeading = WrapDegreesFull(wind - std::min(w.CloseHauledAngle, 55) * tack);
     w.BoatHeadings[1] = static_cast<int>(w.OwnHeading);
   } else if (w.HoldDownwindCourse) {
-    w.OwnHeading = WrapHeading(wind - (176 - w.DownwindMargin) * tack);
+    w.OwnHeading = WrapDegreesFull(wind - (176 - w.DownwindMargin) * tack);
     w.BoatHeadings[1] = static_cast<int>(w.OwnHeading);
   }
   w.BoatHeadings[1] = NormalizeDegrees(w.BoatHeadings[1]);

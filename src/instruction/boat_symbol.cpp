@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "state/angles.h"
 #include "draw/palette.h"
+#include "state/angles.h"
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
 

@@ -4,6 +4,7 @@
 #include "instruction/help_pages.h"
 #include "instruction/instruction_boxes.h"
 #include "instruction/tutorial_page.h"
+#include "state/activity.h"
 #include "state/pages.h"
 #include "state/world.h"
 
@@ -18,7 +19,7 @@ void DrawContinueLine(World& w, Canvas& c, const Rect& box, int lineHeight, bool
 
 void DrawInstructionBox(World& w, Canvas& c) {
   // In the sail-shape lesson a chosen scene is explained by the coach box instead.
-  if (w.ActivityMode == 11 && w.LessonChoice > 0) return;
+  if (w.ActivityMode == Activity::kSailShapeLesson && w.LessonChoice > 0) return;
   if (!HasInstructionBox(w.ActivityMode)) return;
 
   const int lineHeight = PageLineHeight(w);

@@ -1,11 +1,10 @@
 #include "sim/frame_counts.h"
 
 #include "state/activity.h"
+#include "state/angles.h"
 #include "state/world.h"
 
 namespace {
-
-int WrapDegrees(int a) { return ((a % 360) + 360) % 360; }
 
 // Harder levels lose sight of the swimmer sooner.
 int SwimmerSightLimit(const World& w) { return (20 - w.Difficulty) * 10; }
@@ -13,7 +12,7 @@ int SwimmerSightLimit(const World& w) { return (20 - w.Difficulty) * 10; }
 }  // namespace
 
 int WindShiftAtBoat(const World& w) {
-  const int d = WrapDegrees(w.WindDirectionAtBoat[1] - w.MeanWindDirection);
+  const int d = WrapDegreesFull(w.WindDirectionAtBoat[1] - w.MeanWindDirection);
   return d > 180 ? d - 360 : d;
 }
 

@@ -1,6 +1,7 @@
 #include "sound/sound_events.h"
 
 #include "platform/sound_sink.h"
+#include "state/hull_class.h"
 #include "state/sound_event.h"
 #include "state/world.h"
 
@@ -19,7 +20,7 @@ struct EventEntry {
   int clip;
   SoundMode mode;
   bool voice;     // silenced by VoiceOff
-  bool crewCall;  // only played when HullClass >= 2: the single-hand dinghies have no crew
+  bool crewCall;  // only played from the two-person dinghy up: the single-hand dinghies have no crew
   Choice choice;
 };
 
@@ -65,7 +66,7 @@ bool Gated(const World& w) {
          w.CoachShown > 0 || w.InstructionPage > 0;
 }
 
-bool CrewSpeaks(const World& w) { return w.VoiceOff != 1 && w.HullClass >= 2; }
+bool CrewSpeaks(const World& w) { return w.VoiceOff != 1 && w.HullClass >= Hull::kTwoPerson; }
 
 void Send(World& w, int event, int clip, SoundMode mode, bool voice) {
   if (w.services.sound) w.services.sound->Play(SoundRequest{event, clip, mode, voice});
@@ -108,7 +109,7 @@ void PlaySoundEvent(World& w, int event) {
   for (const EventEntry& e : kEvents) {
     if (e.event != event) continue;
     if (e.voice && w.VoiceOff == 1) return;
-    if (e.crewCall && w.HullClass < 2) return;
+    if (e.crewCall && w.HullClass < Hull::kTwoPerson) return;
     Send(w, event, ChooseClip(w, e), e.mode, e.voice);
     return;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 constexpr double kDegToRad = 0.017453529976437735;
@@ -15,6 +16,12 @@ constexpr double kRadToDeg = 57.295;
 // Any whole-degree angle into 0..359.
 constexpr int WrapDegreesFull(int a) {
   a %= 360;
+  return a < 0 ? a + 360 : a;
+}
+
+// A heading with its fraction into [0, 360).
+inline double WrapDegreesFull(double a) {
+  a = std::fmod(a, 360.0);
   return a < 0 ? a + 360 : a;
 }
 

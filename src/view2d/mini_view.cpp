@@ -6,6 +6,7 @@
 
 #include "draw/palette.h"
 #include "sim/frame_counts.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
 #include "view2d/chart.h"
@@ -152,15 +153,15 @@ void DrawMiniView(World& w, Canvas& c, const Rect& r) {
 
   DrawSceneryOutlines(w, c, [&w, &f](double x, double y) { return Place(w, f, x, y); });
   const int m = w.ActivityMode;
-  if (m == 1 || m == 3 || m == 8) DrawGate(w, c, f);
-  if (m == 4) {
+  if (m == Activity::kSteering || m == Activity::kUpwind || m == Activity::kCollisionAvoidance) DrawGate(w, c, f);
+  if (m == Activity::kMooring) {
     c.SetPen(palette::kBlack);
     c.SetBrush(w.Monochrome ? palette::kBlack : palette::kChartBuoy);
     Dot(c, Place(w, f, w.TargetX[1], w.TargetY[1]), 4);
   }
-  if (m == 5) DrawPier(w, c, f);
-  if (m == 6) DrawSwimmer(w, c, f);
-  if (m == 8) DrawVessels(w, c, f);
+  if (m == Activity::kDocking) DrawPier(w, c, f);
+  if (m == Activity::kManOverboard) DrawSwimmer(w, c, f);
+  if (m == Activity::kCollisionAvoidance) DrawVessels(w, c, f);
   DrawOwnBoat(w, c, f);
 
   c.SetFont(FontRole::Normal);
@@ -174,7 +175,7 @@ void DrawMiniView(World& w, Canvas& c, const Rect& r) {
 void DrawBottomLeftView(World& w, Canvas& c) {
   if (w.LessonIntroPending) return;
   const Rect r{0, w.SceneHeight, w.MiniViewWidth, w.ViewHeight};
-  if (w.ActivityMode < 1) {
+  if (IsFreeSailing(w.ActivityMode)) {
     DrawChart(w, c, r, 1);
   } else {
     DrawMiniView(w, c, r);

@@ -6,8 +6,10 @@
 #include <array>
 #include <cmath>
 
+#include "boat/boat_family.h"
 #include "draw/palette.h"
 #include "state/angles.h"
+#include "state/hull_class.h"
 #include "view3d/boat_figure.h"
 
 namespace {
@@ -46,7 +48,7 @@ double UnitFactor(const World& w, BoatLook look) {
   if (look == BoatLook::Committee) return 0.08;
   if (w.IsCatamaran) return 0.07;
   if (w.IsScow) return 0.035;
-  return w.HullClass >= 8 ? 0.06 : 0.08;
+  return w.HullClass >= Hull::kUnusedEight ? 0.06 : 0.08;
 }
 
 int Budget(const World& w, const BoatFigure& f, int y) {
@@ -81,21 +83,21 @@ bool LeeSideSeen(int rho, int tack, int sailAngle) {
 bool HasCrewMember(const World& w, int member) {
   switch (member) {
     case 1: return true;
-    case 2: return w.HullClass > 1;
-    case 3: return w.HullClass >= 4 && w.HullClass <= 8;
-    default: return w.HullClass == 7;
+    case 2: return HasJib(w);
+    case 3: return w.HullClass >= Hull::kUnusedFour && w.HullClass <= Hull::kUnusedEight;
+    default: return w.HullClass == Hull::kOffshoreRacer;
   }
 }
 
 // The telltales go on right after their sail, so that what stands in front of it covers them.
 void DrawHeadsails(BoatFigure& f, bool telltales) {
   const World& w = f.w;
-  const bool spinnakerClass = w.HullClass > 2 && w.HullClass != 9;
+  const bool spinnakerClass = w.HullClass > Hull::kTwoPerson && w.HullClass != Hull::kCatamaran;
   if (f.spinnakerFlying && spinnakerClass && f.spinnakerPoints) {
     DrawSpinnaker(f);
-  } else if (f.spinnakerFlying && w.HullClass == 2 && !f.far) {
+  } else if (f.spinnakerFlying && w.HullClass == Hull::kTwoPerson && !f.far) {
     DrawWhiskerJib(f);
-  } else if (w.HullClass > 1) {
+  } else if (HasJib(w)) {
     // A boat too far off to show its spinnaker still shows its jib.
     DrawJib(f);
     if (telltales) DrawJibTelltales(f);
@@ -122,7 +124,7 @@ void DrawRigAndCrew(BoatFigure& f, bool telltales) {
   }
   DrawHeadsails(f, telltales);
   std::array<bool, 6> drawn{};
-  if (w.HullClass < 7) {
+  if (w.HullClass < Hull::kOffshoreRacer) {
     for (int k : order) {
       if (HasCrewMember(w, k) && CrewHikeOf(f, k) < 0) {
         DrawCrewMember(f, k);
@@ -242,14 +244,14 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   DrawHull(f);
   if (!f.catamaran && speed > 30) DrawBowWaves(f);
   if (!f.sailless) DrawFittings(f);
-  const bool cabin = w.HullClass == 5 || w.HullClass == 7 || w.IsSportboat;
+  const bool cabin = w.HullClass == Hull::kCruiser || w.HullClass == Hull::kOffshoreRacer || w.IsSportboat;
   if (!f.sailless && !f.catamaran && cabin && std::abs(rho) < 91) DrawCabinAndCockpit(f);
   if (f.sailless) {
     DrawCommitteeFlag(f);
     return;
   }
 
-  if (w.HelmSign > 0 && w.HullClass < 8) {
+  if (w.HelmSign > 0 && w.HullClass < Hull::kUnusedEight) {
     DrawWheel(f);
   } else if (w.HelmSign <= 0) {
     DrawTiller(f);
