@@ -9,10 +9,11 @@
 
 #include "input/command_table.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
-std::unique_ptr<World> Fresh() { return std::make_unique<World>(); }
+std::unique_ptr<World> Fresh() { return TestWorld().Build(); }
 
 struct CommandTable : ::testing::Test {
   std::unique_ptr<World> owned = Fresh();
