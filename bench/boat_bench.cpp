@@ -4,32 +4,35 @@
 #include <memory>
 
 #include "boat/boat_motion.h"
+#include "boat/wave_crests.h"
 #include "sim/frame_advance.h"
 #include "state/angles.h"
 #include "state/world.h"
+#include "test_world.h"
 #include "world/puffs.h"
 #include "world/sim_speed.h"
 
 namespace {
 
 std::unique_ptr<World> TenBoatRace() {
-  auto w = std::make_unique<World>();
-  FillTrigTables(w->SinTable, w->CosTable);
-  w->rng.Seed(1);
+  auto w = TestWorld()
+               .Tables()
+               .Seed(1)
+               .Activity(Activity::kTriangleRace)
+               .Type(12)
+               .Fleet(10)
+               .Wind(12)
+               .Build();
   w->SailingState = 2;
-  w->ActivityMode = 14;
-  w->BoatCount = 10;
-  w->HullClass = 6;
+  w->HullClass = Hull::kKeelboat;
   w->ScaleLength = 25;
   w->TimeScale = 0.7745966692414834;
   w->MaxHeel = 23;
   w->HelmSign = -1;
   w->Difficulty = 7;
   w->WindSetting = 2;
-  w->BaseWindSpeed = 12;
   w->SimSpeed = 15;
   w->SimSpeedDivisor = SimSpeedDivisorFor(15);
-  w->SimTime = 0;
   for (int b = 1; b <= w->BoatCount; ++b) {
     // Two rows of five on both tacks, close enough for the neighbour scan to find each other.
     w->BoatX[b] = (b % 5) * 30.0;

@@ -12,6 +12,7 @@
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
+#include "test_world.h"
 
 namespace {
 
@@ -27,16 +28,14 @@ void SetType(World& w, int type) {
 }
 
 struct Fixture {
-  std::unique_ptr<World> world = std::make_unique<World>();
+  std::unique_ptr<World> world = TestWorld().Screen(1920, 1080).Fleet(4).Build();
   Canvas canvas{1280, 720};
   World& w = *world;
 
   explicit Fixture(int zoom = 2) {
-    ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
     SetType(w, kKeelboat);
     w.HelmSign = -1;
     w.CameraDistance = zoom;
-    w.BoatCount = 4;
     for (int b = 1; b <= 4; ++b) Pose(b, 315, 1, 45, 60);
     UpdateViewDirection(w);
     SetSceneGeometry(w, Rect{0, 0, 1280, kBottom});

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,17 +11,19 @@
 
 namespace {
 
-// The values of the "NAME=VALUE" lines of a run, in order; "nan" fails the parse.
-std::vector<double> Values(const std::string& script) {
+// The "NAME=VALUE" lines of a run by name: every reading of each name, in the order read.
+using Readings = std::map<std::string, std::vector<double>>;
+Readings Read(const std::string& script) {
   const ProbeRun run = RunProbe(script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(run.output.find("timeout"), std::string::npos) << run.output;
-  std::vector<double> values;
+  Readings readings;
   std::istringstream in(run.output);
   for (std::string line; std::getline(in, line);) {
-    if (line.find('=') != std::string::npos) values.push_back(std::stod(line.substr(line.find('=') + 1)));
+    const std::size_t eq = line.find('=');
+    if (eq != std::string::npos) readings[line.substr(0, eq)].push_back(std::stod(line.substr(eq + 1)));
   }
-  return values;
+  return readings;
 }
 
 // Free sailing in steady 10-knot wind from the north, heading h, the instruction box closed.
@@ -38,40 +41,47 @@ TEST(BoatProbe, EveryBoatTypeSettlesFromRestOnABeamReach) {
     for (int t = 5; t <= 90; t += 5) {
       script += "until SimTime >= " + std::to_string(t) + " 100000\nget BoatSpeeds[1] HeelAngles[1]\n";
     }
-    const std::vector<double> v = Values(script + "get TrueWindAngles[1] BoatX[1]\n");
-    ASSERT_EQ(v.size(), 39u) << type;
-    for (int i = 0; i < 18; ++i) {
-      EXPECT_GE(v[2 + 2 * i], -20) << type;
-      EXPECT_LE(v[2 + 2 * i], v[0]) << type;  // within MaxHeel
+    Readings r = Read(script + "get TrueWindAngles[1] BoatX[1]\n");
+    // One reading every 5 s from 5 to 90 s.
+    const std::vector<double>& speed = r["BoatSpeeds[1]"];
+    const std::vector<double>& heel = r["HeelAngles[1]"];
+    ASSERT_EQ(speed.size(), 18u) << type;
+    ASSERT_EQ(heel.size(), 18u) << type;
+    ASSERT_EQ(r["MaxHeel"].size(), 1u) << type;
+    for (std::size_t i = 0; i < heel.size(); ++i) {
+      EXPECT_GE(heel[i], -20) << type;
+      EXPECT_LE(heel[i], r["MaxHeel"][0]) << type;
       if (i > 0 && i < 6) {
-        EXPECT_GT(v[1 + 2 * i], v[2 * i - 1]) << type << " slows at " << 5 * i << " s";
+        EXPECT_GT(speed[i], speed[i - 1]) << type << " slows at " << 5 * i << " s";
       }
     }
-    EXPECT_GT(v[35], 10) << type;
-    EXPECT_LT(std::abs(v[35] - v[23]), 3) << type;  // under 0.3 knots from 60 to 90 s
-    EXPECT_EQ(v[37], 90) << type;
-    EXPECT_LT(v[38], -100) << type;  // sailed west
+    const double at60s = speed[11], at90s = speed[17];
+    EXPECT_GT(at90s, 10) << type;
+    EXPECT_LT(std::abs(at90s - at60s), 3) << type;  // under 0.3 knots from 60 to 90 s
+    EXPECT_EQ(r["TrueWindAngles[1]"], std::vector<double>{90}) << type;
+    ASSERT_EQ(r["BoatX[1]"].size(), 1u) << type;
+    EXPECT_LT(r["BoatX[1]"][0], -100) << type;  // sailed west
   }
 }
 
 TEST(BoatProbe, CommandedTackEndsCloseHauledOnTheOtherTack) {
-  const std::vector<double> v =
-      Values(FreeSailing(12, 315) + "until SimTime >= 30 100000\nget BoatTack[1]\nset AutoManoeuvre 1\n"
-                                    "until AutoManoeuvre = 0 2000\n"
-                                    "get BoatTack[1] HoldCloseHauled BoatHeadings[1] TrueWindAngles[1]\n");
-  ASSERT_EQ(v.size(), 5u);
-  EXPECT_EQ(v[0], 1);
-  EXPECT_EQ(v[1], -1);
-  EXPECT_EQ(v[2], 1);
-  EXPECT_EQ(v[3], 45);  // the keelboat points 45 degrees off the wind in 10 knots
+  Readings r = Read(FreeSailing(12, 315) + "until SimTime >= 30 100000\nget BoatTack[1]\nset AutoManoeuvre 1\n"
+                                            "until AutoManoeuvre = 0 2000\n"
+                                            "get BoatTack[1] HoldCloseHauled BoatHeadings[1]\n");
+  EXPECT_EQ(r["BoatTack[1]"], (std::vector<double>{1, -1}));  // before and after
+  EXPECT_EQ(r["HoldCloseHauled"], std::vector<double>{1});
+  // The keelboat points 45 degrees off the wind in 10 knots.
+  EXPECT_EQ(r["BoatHeadings[1]"], std::vector<double>{45});
 }
 
 TEST(BoatProbe, RunningAgroundStopsTheBoatAndBeeps) {
   const std::string start = FreeSailing(12, 270, 2) + "until SimTime >= 20 100000\n";
-  const std::vector<double> island = Values(start + "get SceneryX[1] SceneryY[1]\n");
-  ASSERT_EQ(island.size(), 2u);
+  Readings island = Read(start + "get SceneryX[1] SceneryY[1]\n");
+  ASSERT_EQ(island["SceneryX[1]"].size(), 1u);
+  ASSERT_EQ(island["SceneryY[1]"].size(), 1u);
   std::ostringstream script;
-  script << start << "sounds\nset BoatX[1] " << island[0] << "\nset BoatY[1] " << island[1] << "\nframes 3\n"
+  script << start << "sounds\nset BoatX[1] " << island["SceneryX[1]"][0] << "\nset BoatY[1] "
+         << island["SceneryY[1]"][0] << "\nframes 3\n"
          << "get BoatSpeeds[1] PenaltyMessage\nsounds\n";
   const ProbeRun run = RunProbe(script.str());
   const std::string after = run.output.substr(run.output.find("BoatSpeeds[1]="));

@@ -7,12 +7,12 @@
 
 #include "boat/boat_setup.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
 std::unique_ptr<World> BoatOfType(int type) {
-  auto w = std::make_unique<World>();
-  w->BoatType = type;
+  auto w = TestWorld().Type(type).Build();
   SetUpBoatClass(*w);
   return w;
 }
@@ -74,8 +74,7 @@ TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
   const int cases[][3] = {{2, 1, -1}, {13, 1, -1}, {15, 1, -1}, {10, 1, -1}, {11, -1, 1},
                           {9, 1, 1},  {9, -1, -1}, {14, 1, 1},  {14, -1, -1}, {14, 0, -1}};
   for (const auto& c : cases) {
-    auto w = std::make_unique<World>();
-    w->BoatType = c[0];
+    auto w = TestWorld().Type(c[0]).Build();
     w->HelmSign = c[1];
     SetUpBoatClass(*w);
     EXPECT_EQ(w->HelmSign, c[2]) << "type " << c[0] << " from " << c[1];

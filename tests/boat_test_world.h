@@ -1,35 +1,20 @@
-// A running world with one keelboat in steady 10-knot wind from the north, in open water.
+// A running world with one keelboat in steady 10-knot wind from the north, in open water,
+// with a recording sound sink.
 #pragma once
 
 #include <memory>
 
 #include "platform/sound_sink.h"
-#include "state/angles.h"
-#include "state/world.h"
+#include "test_world.h"
 
 struct BoatWorld {
-  std::unique_ptr<World> owned = std::make_unique<World>();
-  World& w = *owned;
   RecordingSoundSink sounds;
+  std::unique_ptr<World> owned;
+  World& w;
 
-  BoatWorld() {
-    FillTrigTables(w.SinTable, w.CosTable);
-    w.rng.Seed(1);
-    w.services.sound = &sounds;
-    w.SailingState = 2;
-    w.ActivityMode = 0;
-    w.SailingArea = 2;  // islands without an island
-    w.HullClass = 6;
-    w.ScaleLength = 25;
-    w.MaxHeel = 23;
-    w.HelmSign = -1;
-    w.WindSetting = 0;
-    w.WindSpeed = 10;
-    w.SimSpeed = 9;
-    w.SimSpeedDivisor = 139;
-    w.TimeStep = 0.216;
-    w.Difficulty = 1;
-  }
+  // `more` names what else the test needs (a screen, a boat type, ...).
+  explicit BoatWorld(TestWorld more = TestWorld())
+      : owned(more.Sailing().Wind(10).Seed(1).Sound(&sounds).Build()), w(*owned) {}
 
   void Heading(int b, int h) {
     w.BoatHeadings[b] = h;

@@ -6,13 +6,13 @@
 #include "app/paint.h"
 #include "state/world.h"
 #include "view3d/camera.h"
+#include "test_world.h"
 
 namespace {
 
 // A 1280x720 frame with the user's boat at the origin heading north on starboard tack.
 World Scene(int zoom = 2) {
-  World w;
-  ComputeScreenMetrics(w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
+  World w = *TestWorld().Screen(1920, 1080).Build();
   w.CameraDistance = zoom;
   w.BoatTack[1] = 1;
   UpdateViewDirection(w);
@@ -79,7 +79,8 @@ TEST(Camera, NearFarBehindTheCameraAndFromAbove) {
 }
 
 TEST(Camera, DrawOrderFarFirstTiesInListOrder) {
-  World w;
+  auto owned = TestWorld().Build();
+  World& w = *owned;
   const int keys[] = {0, 300, 100, 300, 19500, 50};
   for (int i = 1; i <= 5; ++i) w.DrawKey[i] = keys[i];
   OrderObjects(w, 5);

@@ -11,6 +11,7 @@
 #include "state/world.h"
 #include "view2d/chart.h"
 #include "view2d/mini_view.h"
+#include "test_world.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
 }
 
 TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
-  auto world = std::make_unique<World>();
+  auto world = TestWorld().Build();
   World& w = *world;
   w.ScaleX = 1;
   w.MiniViewZoom = 4;  // one pixel per yard
@@ -63,9 +64,8 @@ TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
 // The swimmer shows on the 2D view only for the first (20 - Difficulty) x 10 running frames
 // after the fall.
 TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
-  auto world = std::make_unique<World>();
+  auto world = TestWorld().Activity(Activity::kManOverboard).Build();
   World& w = *world;
-  w.ActivityMode = 6;
   w.ScaleX = 1;
   w.MiniViewZoom = 4;
   w.Difficulty = 15;

@@ -10,6 +10,7 @@
 #include "state/angles.h"
 #include "state/world.h"
 #include "view3d/indicators.h"
+#include "test_world.h"
 
 namespace {
 
@@ -18,12 +19,10 @@ constexpr int kY = 460;
 constexpr int kTrueX = kX + 4 + 52;  // centre of the true-wind dial
 
 struct View {
-  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<World> w =
+      TestWorld().Tables().Activity(Activity::kFreeSailing).Screen(1920, 1080).Build();
   std::unique_ptr<Canvas> c;
   View() {
-    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
-    FillTrigTables(w->SinTable, w->CosTable);
-    w->ActivityMode = 0;
     w->BoatTack[1] = 1;
     w->BoatHeadings[1] = w->ViewDirection = 90;
     w->TrueWindAngles[1] = 45;

@@ -10,11 +10,12 @@
 #include "platform/key_codes.h"
 #include "platform/sound_sink.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
 struct KeyboardTest : ::testing::Test {
-  std::unique_ptr<World> world = std::make_unique<World>();
+  std::unique_ptr<World> world = TestWorld().Build();
   World& w = *world;
   RecordingSoundSink sounds;
   void SetUp() override { w.services.sound = &sounds; }
@@ -48,7 +49,7 @@ TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
       {1, vk::kPlus, 1},
   };
   for (const auto& [page, key, expected] : kCases) {
-    auto fresh = std::make_unique<World>();
+    auto fresh = TestWorld().Build();
     fresh->InstructionPage = page;
     fresh->TutorialStep = 2;
     fresh->JibSheet = 8;
@@ -172,8 +173,7 @@ TEST_F(KeyboardTest, SpaceDismissesBeforeItStartsOrResumes) {
       {{2, 0, 0, 0, 1}, {2, 0, 0, 0, 0}},    // then the chart
   };
   for (const auto& [before, after] : kCases) {
-    auto f = std::make_unique<World>();
-    f->ActivityMode = 0;
+    auto f = TestWorld().Activity(Activity::kFreeSailing).Build();
     f->RepaintSuspended = 1;
     std::tie(f->SailingState, f->InstructionPage, f->CoachShown, f->Stopped, f->ChartShown) = std::tuple_cat(before);
     KeyDown(*f, vk::kSpace);

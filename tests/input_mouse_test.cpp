@@ -6,19 +6,17 @@
 #include "input/mouse.h"
 #include "platform/sound_sink.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
 // A 1280 x 720 view while sailing: u = 14, h2 = 360, v = 48; the scene runs from 72 to 460.
 struct MouseTest : ::testing::Test {
-  std::unique_ptr<World> world = std::make_unique<World>();
-  World& w = *world;
   RecordingSoundSink sounds;
+  std::unique_ptr<World> world = TestWorld().View(1280, 720).Sound(&sounds).Build();
+  World& w = *world;
   void SetUp() override {
-    w.services.sound = &sounds;
     w.SailingState = 2;
-    w.ViewWidth = 1280;
-    w.ViewHeight = 720;
     w.SceneTop = 72;
     w.SceneBottom = 460;
     w.MiniViewWidth = 426;

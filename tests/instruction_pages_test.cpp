@@ -9,18 +9,17 @@
 #include "draw/palette.h"
 #include "instruction/page_dispatcher.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
 struct Page {
-  std::unique_ptr<World> world = std::make_unique<World>();
-  World& w = *world;
+  std::unique_ptr<World> world;
+  World& w;
   Canvas c{1280, 720};
-  Page(int mode, int page, int lessonIntro) {
-    w.ViewWidth = 1280;
-    w.ViewHeight = 720;
+  Page(int mode, int page, int lessonIntro)
+      : world(TestWorld().View(1280, 720).Activity(mode).Build()), w(*world) {
     w.SceneBottom = 460;
-    w.ActivityMode = mode;
     w.InstructionPage = page;
     w.LessonIntroPending = lessonIntro;
   }

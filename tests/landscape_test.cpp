@@ -11,16 +11,16 @@
 #include "state/world.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
+#include "test_world.h"
 
 namespace {
 
 // A 1280x720 view (scene 460 rows high) from the origin, looking north at zoom 2.
 struct View {
-  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<World> w = TestWorld().Screen(1920, 1080).Build();
   std::unique_ptr<Canvas> c;
   int t = 0;  // the horizon row
   View() {
-    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
     w->BoatTack[1] = 1;
     w->BoatHeadings[1] = 6;
     UpdateViewDirection(*w);

@@ -21,8 +21,8 @@ struct PanelFrame {
   World& w = bw.w;
   std::unique_ptr<Canvas> c;
 
-  explicit PanelFrame(int width = 1280, int height = 768, int menuBar = 19) {
-    ComputeScreenMetrics(w, ScreenMetrics{width, height, 32, menuBar, 0, 0});
+  explicit PanelFrame(int width = 1280, int height = 768, int menuBar = 19)
+      : bw(TestWorld().Screen(width, height, menuBar)) {
     LayOutFrame(w);
     c = std::make_unique<Canvas>(w.ViewWidth, w.ViewHeight);
     w.BoatTack[1] = 1;

@@ -4,12 +4,13 @@
 #include "platform/canvas.h"
 #include "state/angles.h"
 #include "state/world.h"
+#include "test_world.h"
 
 namespace {
 
 TEST(Random, FixedSeedGivesTheClassicSequenceWithinTheBound) {
-  World w;
-  w.rng.Seed(1);
+  auto owned = TestWorld().Seed(1).Build();
+  World& w = *owned;
   // The classic C library's rand() after srand(1): 41, 18467, 6334, 26500, 19169.
   const int expected[] = {41, 18467, 6334, 26500, 19169};
   for (int e : expected) EXPECT_EQ(w.rng.Next(), e);
@@ -55,7 +56,8 @@ TEST(Angles, NormaliseOnceEachWayAndBearings) {
 }
 
 TEST(Angles, TrigTablesUseTheProgramsDegreeFactor) {
-  World w;
+  auto owned = TestWorld().Build();
+  World& w = *owned;
   FillTrigTables(w.SinTable, w.CosTable);
   EXPECT_EQ(w.SinTable[0], 0);
   EXPECT_EQ(w.CosTable[0], 100);

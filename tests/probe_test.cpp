@@ -3,6 +3,7 @@
 
 #include "probe_helpers.h"
 #include "state/names.h"
+#include "test_world.h"
 
 namespace {
 
@@ -44,8 +45,8 @@ TEST(Probe, MenuStopsPaintsUntilACommand) {
 
 TEST(Names, EveryGlobalHasOneHome) {
   EXPECT_TRUE(Names().Duplicates().empty()) << Names().Duplicates().front();
-  World w;
-  EXPECT_TRUE(Names().Resolve(w, "SceneryOutlineX[3][12]").has_value());
+  auto w = TestWorld().Build();
+  EXPECT_TRUE(Names().Resolve(*w, "SceneryOutlineX[3][12]").has_value());
 }
 
 TEST(Probe, AKeyThatRedrawsAPageOnceGetsOnePaint) {

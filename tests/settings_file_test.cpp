@@ -131,6 +131,35 @@ TEST_F(SettingsFileTest, ValidationRulesOfTheLoadedFields) {
   EXPECT_EQ(Load(640).VerticalSteeringZone, 0);
 }
 
+// Each field's first value outside its range goes back, the last one inside stays.
+TEST_F(SettingsFileTest, RangeEdgesOfTheLoadedFields) {
+  struct Case {
+    int field;
+    int32_t value;
+    int32_t loaded;
+  };
+  const World fresh;
+  const Case cases[] = {
+      {0, 3, fresh.BoatType},        {0, 15, 15},  {0, 16, fresh.BoatType},
+      {1, 21, 0},                    {1, 50, 50},  {2, 7, 0},
+      {2, 11, 11},                   {3, 12, 0},   {4, 90, 0},
+      {5, 0, fresh.HullClass},       {5, 10, 10},  {5, 11, fresh.HullClass},
+      {6, 9, fresh.ActivityMode},    {6, 16, fresh.ActivityMode},
+      {8, 0, fresh.SimSpeed},        {8, 15, 15},  {8, 16, fresh.SimSpeed},
+      {10, 5, fresh.SailingArea},    {10, 4, 4},   {11, 0, -1},
+      {11, 2, -1},                   {13, -1, 2},  {16, 16, fresh.Difficulty},
+      {16, 15, 15},                  {19, 3200, 3200}, {19, 3201, 0},
+      {20, -1, 0},                   {21, 200, 200},   {21, 201, 0},
+      {30, -1, 0},                   {18, 2, fresh.ButtonHelpShown},
+  };
+  for (const Case& c : cases) {
+    SettingsFields f = ValidFields();
+    f[c.field] = c.value;
+    WriteFields(f);
+    EXPECT_EQ(CollectSettings(Load())[c.field], c.loaded) << "field " << c.field << " = " << c.value;
+  }
+}
+
 TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
   SettingsFields f = ValidFields();
   f[6] = 14;  // triangle race

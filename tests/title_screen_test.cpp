@@ -12,11 +12,12 @@
 #include "draw/palette.h"
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
+#include "test_world.h"
 
 namespace {
 
 struct Title {
-  std::unique_ptr<World> world = std::make_unique<World>();
+  std::unique_ptr<World> world = TestWorld().Build();
   Canvas canvas{640, 480};
   World& w = *world;
   ScreenMetrics screen;

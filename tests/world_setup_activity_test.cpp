@@ -12,24 +12,18 @@
 #include "state/world.h"
 #include "world/vessels.h"
 #include "world/weather.h"
+#include "test_world.h"
 
 namespace {
 
-std::unique_ptr<World> FreshWorld(uint32_t seed = 1) {
-  auto w = std::make_unique<World>();
-  w->rng.Seed(seed);
-  w->ViewWidth = 1280;
-  w->ViewHeight = 720;
-  return w;
-}
+TestWorld Fresh(uint32_t seed = 1) { return TestWorld().Seed(seed).View(1280, 720); }
+
+std::unique_ptr<World> FreshWorld(uint32_t seed = 1) { return Fresh(seed).Build(); }
 
 std::unique_ptr<World> Started(int mode, uint32_t seed = 1, int boatType = 12) {
-  auto w = FreshWorld(seed);
-  w->ActivityMode = mode;
-  w->BoatType = boatType;
-  if (mode > 12) w->BoatCount = 4;
-  StartActivity(*w);
-  return w;
+  TestWorld spec = Fresh(seed).Activity(mode).Type(boatType);
+  if (IsRace(mode)) spec.Fleet(4);
+  return spec.Start();
 }
 
 TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {

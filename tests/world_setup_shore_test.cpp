@@ -12,26 +12,18 @@
 #include "world/depth.h"
 #include "world/scenery.h"
 #include "world/shoreline.h"
+#include "test_world.h"
 
 namespace {
 
 // An activity started as the space bar starts it, free sailing unless told.
 std::unique_ptr<World> Started(int area, uint32_t seed, int mode = 0) {
-  auto w = std::make_unique<World>();
-  w->rng.Seed(seed);
-  w->ViewWidth = 1280;
-  w->ViewHeight = 720;
-  w->ActivityMode = mode;
-  w->SailingArea = area;
-  w->BoatCount = 4;
-  StartActivity(*w);
-  return w;
+  return TestWorld().Seed(seed).View(1280, 720).Activity(mode).Area(area).Fleet(4).Start();
 }
 
 TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
   // One round island of radius 500 at (2000, 2000).
-  auto w = std::make_unique<World>();
-  w->SailingArea = 2;
+  auto w = TestWorld().Area(2).Build();
   w->ShoreQuadrant = 1;
   w->ShoreOffset = -3500;
   w->SceneryObjectCount = 1;
@@ -48,8 +40,7 @@ TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
 
 TEST(Depth, CoastShelfGrowsOneFootPerTwentyYards) {
   // A coast whose shore runs straight along y = -3500.
-  auto w = std::make_unique<World>();
-  w->SailingArea = 1;
+  auto w = TestWorld().Area(1).Build();
   w->ShoreQuadrant = 1;
   w->ShoreOffset = -3500;
   w->ShoreStep = 65;
@@ -143,7 +134,7 @@ void BuildIsland(World& w, int i, int x, int y, int size, double shape, int dent
 }
 
 TEST(Scenery, OutlinesFollowShapeAndDent) {
-  auto w = std::make_unique<World>();
+  auto w = TestWorld().Build();
   BuildIsland(*w, 2, 1000, -500, 800, 0.5, 9);
   EXPECT_EQ(w->SceneryOutlineY[2][36], w->SceneryOutlineY[2][0]);  // closed
   // Unrotated, point 0 is due north of the centre and point 9 due east at half the size.
@@ -159,8 +150,7 @@ TEST(Scenery, OutlinesFollowShapeAndDent) {
 }
 
 TEST(Scenery, AnIslandOverTheStartIsMovedOff) {
-  auto w = std::make_unique<World>();
-  w->SailingArea = 2;
+  auto w = TestWorld().Area(2).Build();
   w->SceneryObjectCount = 1;
   BuildIsland(*w, 1, 100, 900, 1000, 0.8, 0);
   ASSERT_LT(DepthAt(*w, 0, 0), 5);

@@ -2,6 +2,18 @@
 #pragma once
 
 #include "platform/canvas.h"
+#include "state/option_globals.h"
+
+namespace palette {
+// The colour/monochrome choice every drawing routine makes: `mono` when the user has asked for
+// a monochrome display, `colour` otherwise. Colour first, as a reader names it:
+//   c.FillRect(scene, palette::Ink(w, palette::kWater, palette::kWaterMono));
+// Pick is the same choice for a routine that has already read the option into a flag.
+constexpr Color Pick(bool monochrome, Color colour, Color mono) { return monochrome ? mono : colour; }
+constexpr Color Ink(const OptionGlobals& options, Color colour, Color mono) {
+  return Pick(options.Monochrome != 0, colour, mono);
+}
+}  // namespace palette
 
 namespace palette {
 constexpr Color kBlack = Rgb(0, 0, 0);

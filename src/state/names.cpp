@@ -6,12 +6,25 @@
 #include <cstdlib>
 
 double NameRegistry::Ref::Get() const {
-  return kind == Kind::Int ? *static_cast<int32_t*>(address) : *static_cast<double*>(address);
+  switch (kind) {
+    case Kind::Int: return *static_cast<int32_t*>(address);
+    case Kind::Unsigned: return *static_cast<uint32_t*>(address);
+    case Kind::Double: break;
+  }
+  return *static_cast<double*>(address);
 }
 
 void NameRegistry::Ref::Set(double value) const {
   if (kind == Kind::Double) {
     *static_cast<double*>(address) = value;
+  } else if (kind == Kind::Unsigned) {
+    if (!(value >= 0)) {
+      *static_cast<uint32_t*>(address) = 0;
+    } else if (value > UINT32_MAX) {
+      *static_cast<uint32_t*>(address) = UINT32_MAX;
+    } else {
+      *static_cast<uint32_t*>(address) = static_cast<uint32_t>(value);
+    }
   } else if (std::isfinite(value) && value >= INT32_MIN && value <= INT32_MAX) {
     *static_cast<int32_t*>(address) = static_cast<int32_t>(value);
   } else {
@@ -23,6 +36,8 @@ std::string NameRegistry::Ref::Format() const {
   char buf[64];
   if (kind == Kind::Int) {
     std::snprintf(buf, sizeof buf, "%d", *static_cast<int32_t*>(address));
+  } else if (kind == Kind::Unsigned) {
+    std::snprintf(buf, sizeof buf, "%u", *static_cast<uint32_t*>(address));
   } else {
     std::snprintf(buf, sizeof buf, "%.10g", *static_cast<double*>(address));
   }

@@ -15,18 +15,19 @@
 
 class NameRegistry {
  public:
-  enum class Kind { Int, Double };
+  enum class Kind { Int, Unsigned, Double };
 
   // A resolved global: where it lives and how to read it.
   struct Ref {
     Kind kind = Kind::Int;
     void* address = nullptr;
     double Get() const;
-    void Set(double value) const;  // integers take the value truncated toward zero
+    void Set(double value) const;  // integers take the value truncated toward zero, clamped
     std::string Format() const;
   };
 
-  // Registers a scalar, a std::array or a std::array of std::arrays of int32_t or double,
+  // Registers a scalar, a std::array or a std::array of std::arrays of int32_t, uint32_t or
+  // double,
   // found in one of World's sections.
   template <typename Section, typename T>
   void Add(const char* name, T Section::*member) {
@@ -73,9 +74,12 @@ class NameRegistry {
   template <typename T>
   static void Describe(Entry& e) {
     using S = typename Shape<T>::Scalar;
-    static_assert(std::is_same_v<S, int32_t> || std::is_same_v<S, double>);
+    static_assert(std::is_same_v<S, int32_t> || std::is_same_v<S, uint32_t> ||
+                  std::is_same_v<S, double>);
     static_assert(Shape<T>::dims <= 2);
-    e.kind = std::is_same_v<S, double> ? Kind::Double : Kind::Int;
+    e.kind = std::is_same_v<S, double>     ? Kind::Double
+             : std::is_same_v<S, uint32_t> ? Kind::Unsigned
+                                           : Kind::Int;
     e.dims = Shape<T>::dims;
     e.size1 = Shape<T>::n1;
     e.size2 = Shape<T>::n2;

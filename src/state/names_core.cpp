@@ -30,6 +30,7 @@ void RegisterShellNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, PenWidthSmall);
   REGISTER_GLOBAL(S, PenWidthThin);
   REGISTER_GLOBAL(S, FrameCounter);
+  REGISTER_GLOBAL(S, FrameStartTick);
   REGISTER_GLOBAL(S, MinFrameMs);
   REGISTER_GLOBAL(S, SceneHeight);
   REGISTER_GLOBAL(S, SceneBottom);

@@ -1,87 +1,106 @@
 #include "world/settings_file.h"
 
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include "state/activity.h"
+#include "state/pages.h"
 #include "state/world.h"
 #include "world/sim_speed.h"
 
 namespace {
 
-// BestScores slots kept in the file, in file order (fields 22..31).
-constexpr std::array<int, 10> kStoredScoreSlots = {0, 2, 3, 4, 5, 7, 12, 13, 14, 15};
+bool IsBoatType(int32_t t) { return (t >= 1 && t <= 15) && t != 3 && t != 5 && t != 8; }
+bool IsActivityMode(int32_t a) { return a >= Activity::kFreeSailing && a <= Activity::kWindwardLeewardRace && a != 9; }
+bool IsFlag(int32_t v) { return v == 0 || v == 1; }
+bool IsDesignLength(int32_t v) {
+  return v == 0 || v == 20 || v == 25 || v == 30 || v == 35 || v == 40 || v == 50;
+}
+bool IsDesignDisplacement(int32_t v) { return v == 0 || (v >= 8 && v <= 11); }
+bool IsDesignSailArea(int32_t v) { return v == 0 || (v >= 9 && v <= 11); }
+bool IsDesignRig(int32_t v) { return v == 0 || v == 80 || v == 100; }
+bool IsHullClass(int32_t v) { return v >= 1 && v <= 10; }
+bool IsSimSpeed(int32_t v) { return v >= 1 && v <= 15; }
+bool IsSailingArea(int32_t v) { return v >= 1 && v <= 4; }
+// A helm sign of 0 would leave the boat unsteerable in the classes that keep the user's choice.
+bool IsHelmSign(int32_t v) { return v == -1 || v == 1; }
+bool IsWindSetting(int32_t v) { return v >= 0 && v <= 4; }
+bool IsDifficulty(int32_t v) { return v >= 1 && v <= 15; }
+bool IsSkillTotal(int32_t v) { return v >= 0 && v <= 16 * 200; }
+bool IsScore(int32_t v) { return v >= 0 && v <= 200; }
+// The course of the just-start race depends on the activity: checked after the table.
+bool CheckedWithTheActivity(int32_t) { return true; }
 
-bool IsBoatType(int t) { return (t >= 1 && t <= 15) && t != 3 && t != 5 && t != 8; }
-bool IsActivity(int a) { return a >= 0 && a <= 15 && a != 9; }
-bool IsFlag(int v) { return v == 0 || v == 1; }
-bool IsDesignLength(int v) { return v == 20 || v == 25 || v == 30 || v == 35 || v == 40 || v == 50; }
+constexpr int32_t kBuiltIn = INT32_MIN;  // fall back to the value a fresh world holds
 
-void KeepIf(int32_t& field, bool valid, int32_t fallback) {
-  if (!valid) field = fallback;
+// One field of the file: where it lives in the world (an option, or a BestScores slot), which
+// values a load keeps, and what replaces any other value.
+struct SettingsField {
+  int32_t OptionGlobals::*option;
+  int scoreSlot;
+  bool (*valid)(int32_t);
+  int32_t fallback;
+};
+
+constexpr SettingsField Option(int32_t OptionGlobals::*option, bool (*valid)(int32_t),
+                               int32_t fallback = kBuiltIn) {
+  return {option, -1, valid, fallback};
+}
+constexpr SettingsField Score(int slot) { return {nullptr, slot, IsScore, 0}; }
+
+// The file, in order. Out-of-range values would index the boat, activity and speed tables
+// out of bounds later: each goes back to its fallback.
+constexpr std::array<SettingsField, kSettingsFieldCount> kFields = {
+    Option(&OptionGlobals::BoatType, IsBoatType),
+    Option(&OptionGlobals::DesignLength, IsDesignLength),
+    Option(&OptionGlobals::DesignDisplacement, IsDesignDisplacement),
+    Option(&OptionGlobals::DesignSailArea, IsDesignSailArea),
+    Option(&OptionGlobals::DesignRig, IsDesignRig),
+    Option(&OptionGlobals::HullClass, IsHullClass),
+    Option(&OptionGlobals::ActivityMode, IsActivityMode),
+    Option(&OptionGlobals::BigFleet, IsFlag),
+    Option(&OptionGlobals::SimSpeed, IsSimSpeed),
+    Option(&OptionGlobals::CurrentOn, IsFlag),
+    Option(&OptionGlobals::SailingArea, IsSailingArea),
+    Option(&OptionGlobals::HelmSign, IsHelmSign, -1),  // unset (0) in a fresh world
+    Option(&OptionGlobals::JustStartCourseUpDown, CheckedWithTheActivity),
+    Option(&OptionGlobals::WindSetting, IsWindSetting, 2),
+    Option(&OptionGlobals::AutopilotOff, IsFlag),
+    Option(&OptionGlobals::MainAutoTrimOff, IsFlag),
+    Option(&OptionGlobals::Difficulty, IsDifficulty),
+    Option(&OptionGlobals::VerticalSteeringZone, IsFlag),
+    Option(&OptionGlobals::ButtonHelpShown, IsFlag),
+    Option(&OptionGlobals::SailingSkillTotal, IsSkillTotal),
+    Option(&OptionGlobals::RacingSkillTotal, IsSkillTotal),
+    // The ten BestScores slots the file keeps (fields 21..30).
+    Score(0), Score(2), Score(3), Score(4), Score(5), Score(7), Score(12), Score(13), Score(14),
+    Score(15),
+    Option(&OptionGlobals::UsePreviousScore, IsFlag),
+    Option(&OptionGlobals::SoundOff, IsFlag),
+    Option(&OptionGlobals::VoiceOff, IsFlag),
+    Option(&OptionGlobals::IsOffshoreCatamaran, IsFlag),
+};
+
+int32_t& At(OptionGlobals& o, const SettingsField& f) {
+  return f.option ? o.*f.option : o.BestScores[static_cast<std::size_t>(f.scoreSlot)];
+}
+int32_t At(const OptionGlobals& o, const SettingsField& f) {
+  return f.option ? o.*f.option : o.BestScores[static_cast<std::size_t>(f.scoreSlot)];
 }
 
 }  // namespace
 
 SettingsFields CollectSettings(const World& w) {
   SettingsFields f{};
-  f[0] = w.BoatType;
-  f[1] = w.DesignLength;
-  f[2] = w.DesignDisplacement;
-  f[3] = w.DesignSailArea;
-  f[4] = w.DesignRig;
-  f[5] = w.HullClass;
-  f[6] = w.ActivityMode;
-  f[7] = w.BigFleet;
-  f[8] = w.SimSpeed;
-  f[9] = w.CurrentOn;
-  f[10] = w.SailingArea;
-  f[11] = w.HelmSign;
-  f[12] = w.JustStartCourseUpDown;
-  f[13] = w.WindSetting;
-  f[14] = w.AutopilotOff;
-  f[15] = w.MainAutoTrimOff;
-  f[16] = w.Difficulty;
-  f[17] = w.VerticalSteeringZone;
-  f[18] = w.ButtonHelpShown;
-  f[19] = w.SailingSkillTotal;
-  f[20] = w.RacingSkillTotal;
-  for (std::size_t k = 0; k < kStoredScoreSlots.size(); ++k) f[21 + k] = w.BestScores[kStoredScoreSlots[k]];
-  f[31] = w.UsePreviousScore;
-  f[32] = w.SoundOff;
-  f[33] = w.VoiceOff;
-  f[34] = w.IsOffshoreCatamaran;
+  for (std::size_t k = 0; k < kFields.size(); ++k) f[k] = At(w, kFields[k]);
   return f;
 }
 
 void StoreSettings(World& w, const SettingsFields& f) {
-  w.BoatType = f[0];
-  w.DesignLength = f[1];
-  w.DesignDisplacement = f[2];
-  w.DesignSailArea = f[3];
-  w.DesignRig = f[4];
-  w.HullClass = f[5];
-  w.ActivityMode = f[6];
-  w.BigFleet = f[7];
-  w.SimSpeed = f[8];
-  w.CurrentOn = f[9];
-  w.SailingArea = f[10];
-  w.HelmSign = f[11];
-  w.JustStartCourseUpDown = f[12];
-  w.WindSetting = f[13];
-  w.AutopilotOff = f[14];
-  w.MainAutoTrimOff = f[15];
-  w.Difficulty = f[16];
-  w.VerticalSteeringZone = f[17];
-  w.ButtonHelpShown = f[18];
-  w.SailingSkillTotal = f[19];
-  w.RacingSkillTotal = f[20];
-  for (std::size_t k = 0; k < kStoredScoreSlots.size(); ++k) w.BestScores[kStoredScoreSlots[k]] = f[21 + k];
-  w.UsePreviousScore = f[31];
-  w.SoundOff = f[32];
-  w.VoiceOff = f[33];
-  w.IsOffshoreCatamaran = f[34];
+  for (std::size_t k = 0; k < kFields.size(); ++k) At(w, kFields[k]) = f[k];
 }
 
 SettingsLoad ReadSettingsFile(World& w, const std::string& path) {
@@ -131,65 +150,37 @@ bool WriteSettingsFile(const World& w, const std::string& path) {
 
 void ApplyBuiltInSettings(World& w) {
   const World fresh;
-  StoreSettings(w, CollectSettings(fresh));
+  for (const SettingsField& f : kFields) At(w, f) = At(fresh, f);
   w.BestScores = fresh.BestScores;
 }
 
 void ValidateSettings(World& w, int screenWidth) {
   const World fresh;
-  // Out-of-range values would index the boat, activity and speed tables out of bounds later:
-  // each goes back to its built-in value.
-  KeepIf(w.BoatType, IsBoatType(w.BoatType), fresh.BoatType);
-  KeepIf(w.DesignLength, w.DesignLength == 0 || IsDesignLength(w.DesignLength), fresh.DesignLength);
-  KeepIf(w.DesignDisplacement, w.DesignDisplacement == 0 || (w.DesignDisplacement >= 8 && w.DesignDisplacement <= 11),
-         fresh.DesignDisplacement);
-  KeepIf(w.DesignSailArea, w.DesignSailArea == 0 || (w.DesignSailArea >= 9 && w.DesignSailArea <= 11),
-         fresh.DesignSailArea);
-  KeepIf(w.DesignRig, w.DesignRig == 0 || w.DesignRig == 80 || w.DesignRig == 100, fresh.DesignRig);
-  KeepIf(w.HullClass, w.HullClass >= 1 && w.HullClass <= 10, fresh.HullClass);
-  KeepIf(w.ActivityMode, IsActivity(w.ActivityMode), fresh.ActivityMode);
-  KeepIf(w.BigFleet, IsFlag(w.BigFleet), 0);
-  KeepIf(w.SimSpeed, w.SimSpeed >= 1 && w.SimSpeed <= 15, fresh.SimSpeed);
-  KeepIf(w.CurrentOn, IsFlag(w.CurrentOn), 0);
-  KeepIf(w.SailingArea, w.SailingArea >= 1 && w.SailingArea <= 4, fresh.SailingArea);
-  // A helm sign of 0 would leave the boat unsteerable in the classes that keep the user's choice.
-  KeepIf(w.HelmSign, w.HelmSign == -1 || w.HelmSign == 1, -1);
-  KeepIf(w.AutopilotOff, IsFlag(w.AutopilotOff), 0);
-  KeepIf(w.MainAutoTrimOff, IsFlag(w.MainAutoTrimOff), 0);
-  KeepIf(w.Difficulty, w.Difficulty >= 1 && w.Difficulty <= 15, fresh.Difficulty);
-  KeepIf(w.VerticalSteeringZone, IsFlag(w.VerticalSteeringZone), 0);
-  KeepIf(w.ButtonHelpShown, IsFlag(w.ButtonHelpShown), fresh.ButtonHelpShown);
-  KeepIf(w.SailingSkillTotal, w.SailingSkillTotal >= 0 && w.SailingSkillTotal <= 16 * 200, 0);
-  KeepIf(w.RacingSkillTotal, w.RacingSkillTotal >= 0 && w.RacingSkillTotal <= 16 * 200, 0);
-  KeepIf(w.UsePreviousScore, IsFlag(w.UsePreviousScore), 0);
-  KeepIf(w.SoundOff, IsFlag(w.SoundOff), 0);
-  KeepIf(w.VoiceOff, IsFlag(w.VoiceOff), 0);
-  KeepIf(w.IsOffshoreCatamaran, IsFlag(w.IsOffshoreCatamaran), 0);
-
+  for (const SettingsField& f : kFields) {
+    int32_t& value = At(w, f);
+    if (!f.valid(value)) value = f.fallback == kBuiltIn ? At(fresh, f) : f.fallback;
+  }
+  // The slots the file does not keep follow the same rule.
   for (int32_t& score : w.BestScores) {
-    if (score > 200 || score < 0) score = 0;
+    if (!IsScore(score)) score = 0;
   }
   if (w.UsePreviousScore == 0) w.BestScores.fill(0);
 
-  if (w.WindSetting < 0 || w.WindSetting > 4) w.WindSetting = 2;
-
-  switch (w.ActivityMode) {
-    case 10: w.InstructionPage = w.LastInstructionPage = 101; w.TutorialStep = 0; break;
-    case 7: w.InstructionPage = w.LastInstructionPage = 201; w.TutorialStep = 0; break;
-    case 12: w.InstructionPage = w.LastInstructionPage = 501; w.TutorialStep = 0; break;
-    default: break;
+  const int32_t m = w.ActivityMode;
+  if (IsLessonWithPages(m)) {
+    w.InstructionPage = w.LastInstructionPage = FirstLessonPage(m);
+    w.TutorialStep = 0;
   }
-  const int m = w.ActivityMode;
-  w.LessonIntroPending = (m == 2 || m == 7 || m == 10 || m == 11 || m == 12) ? 1 : 0;
+  w.LessonIntroPending = IsLesson(m) ? 1 : 0;
 
-  if (m > 12) {
-    if (w.JustStartCourseUpDown < 0 || w.JustStartCourseUpDown > 1) w.JustStartCourseUpDown = 1;
+  if (IsRace(m)) {
+    if (!IsFlag(w.JustStartCourseUpDown)) w.JustStartCourseUpDown = 1;
     w.LessonIntroPending = 0;
     if (w.Difficulty == 1) w.Difficulty = 7;
     if (w.WindSetting == 0) w.WindSetting = 2;
     w.BoatCount = w.BigFleet == 1 ? 10 : 4;
-  } else {
-    KeepIf(w.JustStartCourseUpDown, IsFlag(w.JustStartCourseUpDown), 0);
+  } else if (!IsFlag(w.JustStartCourseUpDown)) {
+    w.JustStartCourseUpDown = 0;
   }
 
   UpdateSimSpeedDivisor(w);

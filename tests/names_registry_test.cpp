@@ -1,0 +1,178 @@
+// The name registry holds every field of every section of the World, and nothing else: the
+// section headers are read from the source tree, so a field added without its registration
+// fails here rather than answering "unknown name" in the probe.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "probe_helpers.h"
+#include "state/names.h"
+
+namespace {
+
+std::string StripComments(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "//") == 0) {
+      while (i < text.size() && text[i] != '\n') ++i;
+    } else if (text.compare(i, 2, "/*") == 0) {
+      i = text.find("*/", i + 2);
+      if (i == std::string::npos) break;
+      ++i;
+    }
+    if (i < text.size()) out += text[i];
+  }
+  return out;
+}
+
+struct Field {
+  std::string name;
+  std::string where;  // header and section, for the failure message
+};
+
+// The data members of each `struct ...Globals` in one header: every statement at the
+// struct's own brace level that is not a function, a type alias or an access label.
+// A statement the parser cannot read (two names in one declaration) is reported as such.
+void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& fields,
+                       std::vector<std::string>& unreadable) {
+  std::ifstream in(header);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  const std::string text = StripComments(buffer.str());
+  static const std::regex kSection(R"(struct\s+(\w+Globals)\s*(:[^{]*)?\{)");
+  for (std::sregex_iterator it(text.begin(), text.end(), kSection), end; it != end; ++it) {
+    const std::string section = (*it)[1];
+    std::size_t i = static_cast<std::size_t>(it->position() + it->length());
+    int depth = 1;
+    std::string statement;
+    for (; i < text.size() && depth > 0; ++i) {
+      const char ch = text[i];
+      if (ch == '{') ++depth;
+      if (ch == '}') --depth;
+      if (depth == 0) break;
+      statement += ch;
+      if (depth == 1 && ch == ':' && statement.find_first_not_of(" \t\n") != std::string::npos) {
+        static const std::regex kLabel(R"(^\s*(public|private|protected)\s*:$)");
+        if (std::regex_match(statement, kLabel)) statement.clear();
+      }
+      // A statement ends at ';' on the struct's level, or at the '}' closing a member
+      // function's body.
+      static const std::regex kBody(R"(\)\s*(const\s*)?(noexcept\s*)?\{)");
+      const bool endsFunction = depth == 1 && ch == '}' && std::regex_search(statement, kBody);
+      if (!(depth == 1 && ch == ';') && !endsFunction) continue;
+      std::string s = statement;
+      statement.clear();
+      if (endsFunction) continue;
+      static const std::regex kSkip(R"(^\s*(static|using|friend|typedef|template)\b)");
+      if (std::regex_search(s, kSkip)) continue;
+      const std::size_t stop = s.find_first_of("={;");
+      const std::string decl = s.substr(0, stop);
+      if (decl.find('(') != std::string::npos) continue;  // a member function's declaration
+      int level = 0;
+      bool twoNames = false;
+      for (char d : s) {
+        if (d == '<' || d == '(' || d == '{') ++level;
+        if (d == '>' || d == ')' || d == '}') --level;
+        if (d == ',' && level == 0) twoNames = true;
+      }
+      static const std::regex kName(R"((\w+)\s*(\[[^\]]*\]\s*)*$)");
+      std::smatch m;
+      if (twoNames || !std::regex_search(decl, m, kName)) {
+        unreadable.push_back(header.filename().string() + ": " + s);
+        continue;
+      }
+      fields.push_back({m[1], header.filename().string() + " " + section});
+    }
+  }
+}
+
+std::vector<Field> AllSectionFields(std::vector<std::string>& unreadable, int* headers) {
+  std::vector<Field> fields;
+  *headers = 0;
+  const std::filesystem::path state = std::filesystem::path(BRISAMAR_SOURCE_DIR) / "src" / "state";
+  for (const auto& entry : std::filesystem::directory_iterator(state)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with("_globals.h")) continue;
+    ++*headers;
+    ReadSectionFields(entry.path(), fields, unreadable);
+  }
+  return fields;
+}
+
+TEST(Names, EverySectionFieldIsRegisteredAndNothingElse) {
+  std::vector<std::string> unreadable;
+  int headers = 0;
+  const std::vector<Field> fields = AllSectionFields(unreadable, &headers);
+  ASSERT_GT(headers, 0) << "no section headers under " << BRISAMAR_SOURCE_DIR;
+  for (const std::string& s : unreadable) ADD_FAILURE() << "cannot read the declaration " << s;
+
+  std::set<std::string> declared;
+  for (const Field& f : fields) {
+    declared.insert(f.name);
+    EXPECT_TRUE(Names().Contains(f.name)) << f.name << " (" << f.where << ") is not registered";
+  }
+  // The other way round: every registered name is a declared field, so the parser above
+  // found them all.
+  for (const std::string& name : Names().Names()) {
+    EXPECT_TRUE(declared.count(name)) << name << " is registered but no section declares it";
+  }
+  EXPECT_TRUE(Names().Duplicates().empty()) << Names().Duplicates().front();
+}
+
+TEST(Names, ReadsHeadersTheWayTheyAreWritten) {
+  // The parser itself, on the forms the section headers use.
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "brisamar_probe_globals.h";
+  {
+    std::ofstream out(file);
+    out << "struct OtherThing { int32_t NotASection = 0; };\n"
+           "struct SampleGlobals : Base {\n"
+           "  // --- heading { with a brace -----\n"
+           "  int32_t Plain = 0;  // trailing; comment\n"
+           "  uint32_t Tick = 0;\n"
+           "  std::array<std::array<int32_t, 3>, 4> Grid{};\n"
+           "  PerBoat<int32_t> Filled = Make(-1000);\n"
+           "  double Inline[3];\n"
+           " private:\n"
+           "  static PerBoat<int32_t> Make(int v) {\n"
+           "    PerBoat<int32_t> a{};\n"
+           "    return a;\n"
+           "  }\n"
+           "};\n"
+           "struct BadGlobals {\n"
+           "  int32_t A = 0, B = 0;\n"
+           "};\n";
+  }
+  std::vector<Field> fields;
+  std::vector<std::string> unreadable;
+  ReadSectionFields(file, fields, unreadable);
+  std::filesystem::remove(file);
+  std::vector<std::string> names;
+  for (const Field& f : fields) names.push_back(f.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Plain", "Tick", "Grid", "Filled", "Inline"}));
+  ASSERT_EQ(unreadable.size(), 1u);
+  EXPECT_NE(unreadable[0].find("A = 0, B = 0"), std::string::npos);
+}
+
+TEST(Names, TablesAndUnsignedTicksAnswerTheProbe) {
+  ProbeSession session(ProbeOptions{});
+  std::istringstream in(
+      "get RandomTable[5] SinTable[30] CosTable[0]\n"
+      "set FrameStartTick 4000000000\nget FrameStartTick\n"
+      "set FrameStartTick -5\nget FrameStartTick\n"
+      "set FrameStartTick 5e10\nget FrameStartTick\n");
+  std::ostringstream out;
+  ASSERT_EQ(session.RunScript(in, out), 0) << out.str();
+  const World& w = session.world();
+  EXPECT_EQ(out.str(), "RandomTable[5]=" + std::to_string(w.RandomTable[5]) + "\nSinTable[30]=" +
+                           std::to_string(w.SinTable[30]) + "\nCosTable[0]=100\n"
+                           "FrameStartTick=4000000000\nFrameStartTick=0\nFrameStartTick=4294967295\n");
+  EXPECT_GE(w.SinTable[30], 49);  // filled before any paint
+}
+
+}  // namespace
