@@ -6,7 +6,9 @@
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
+#include "instruction/tutorial_page.h"
 #include "sim/activity_start.h"
+#include "state/activity.h"
 #include "state/world.h"
 #include "view2d/chart.h"
 
@@ -37,6 +39,13 @@ bool IsLargeMenuFont(const ScreenMetrics& screen) {
   return screen.menuBarHeight >= 20;
 }
 
+void TakeLessonWind(World& w) {
+  const int step = w.TutorialStep;
+  const int page = w.InstructionPage > 0 ? w.InstructionPage : w.LastInstructionPage;
+  const bool own = w.ActivityMode == Activity::kTacticsLesson && step >= 2 && step <= 6;
+  w.LessonWindDirection = own ? TutorialWindDirection(page, step) : -1;
+}
+
 PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   ComputeScreenMetrics(w, screen);
   canvas.Resize(w.ViewWidth, w.ViewHeight);
@@ -49,6 +58,7 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   if (w.SailingState == 1) StartActivity(w);
   if (w.ResultsShown == 0 && w.SailingState == 2) {
     if (w.ChartShown == 0) {
+      TakeLessonWind(w);
       StepFrame(w, canvas);
     } else {
       DrawChart(w, canvas, Rect{0, 0, w.ViewWidth, w.ViewHeight}, 0);

@@ -30,5 +30,8 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen);
 // of the standard size, or, without font sizes, a menu bar of 20 pixels or more.
 bool IsLargeMenuFont(const ScreenMetrics& screen);
 
+// The tactics lesson's own wind for the page step shown (steps 2 to 6), for the wind update.
+void TakeLessonWind(World& w);
+
 // Screen metrics step of the paint handler, on its own for the tests.
 void ComputeScreenMetrics(World& w, const ScreenMetrics& screen);

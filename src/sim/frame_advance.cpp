@@ -18,6 +18,7 @@ void UpdateWind(World& w) {
   if (w.WindSetting == 0 || w.ActivityMode == Activity::kMooring) {
     w.WindSpeed = w.BaseWindSpeed;
     w.WindDirection = w.MeanWindDirection = w.BaseWindDirection;
+    if (w.LessonWindDirection >= 0) w.WindDirection = w.LessonWindDirection;
     return;
   }
   w.ClockHour = w.StartHour - static_cast<int>(w.SimTime * (-1.0 / 1980));

@@ -41,6 +41,8 @@ struct SetupGlobals {
   int32_t OscillatingShiftsExpected = 0;  // the wind blows along the shift-prone octant
   int32_t PersistentShiftExpected = 0;    // the wind veers or backs steadily
   int32_t CurrentSpeed = 0;               // tenths of a knot; 0 without current
+  // The tactics lesson's own wind for the page step shown; -1 when the lesson sets none.
+  int32_t LessonWindDirection = -1;
   int32_t CurrentDirection = 0;
 
   // --- Shoreline --------------------------------------------------------------------------

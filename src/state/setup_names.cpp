@@ -16,6 +16,7 @@ void RegisterSetupNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, OscillatingShiftsExpected);
   REGISTER_GLOBAL(S, PersistentShiftExpected);
   REGISTER_GLOBAL(S, CurrentSpeed);
+  REGISTER_GLOBAL(S, LessonWindDirection);
   REGISTER_GLOBAL(S, CurrentDirection);
   REGISTER_GLOBAL(S, ShoreQuadrant);
   REGISTER_GLOBAL(S, ShoreOffset);
