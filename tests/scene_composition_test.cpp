@@ -11,8 +11,10 @@
 #include "canvas_helpers.h"
 #include "draw/palette.h"
 #include "sim/activity_start.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
+#include "test_world.h"
 #include "view3d/scene.h"
 #include "view3d/scene_objects.h"
 
@@ -24,14 +26,11 @@ const Rect kOpenWater{0, 100, 560, 400};  // below the horizon, left of the user
 // Open water without puffs or scenery, the user's boat at the origin looking north, every wave
 // crest far away.
 struct Scene {
-  std::unique_ptr<World> w = std::make_unique<World>();
+  std::unique_ptr<World> w;
   std::unique_ptr<Canvas> c;
-  explicit Scene(int activity = 0) {
-    ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
-    FillTrigTables(w->SinTable, w->CosTable);
+  explicit Scene(int activity = Activity::kFreeSailing)
+      : w(TestWorld().Screen(1920, 1080).Tables().Activity(activity).Area(2).Build()) {
     w->SailingState = 2;
-    w->ActivityMode = activity;
-    w->SailingArea = 2;
     w->SceneryObjectCount = 0;
     w->WindSetting = 0;
     w->BoatTack[1] = 1;
@@ -159,7 +158,7 @@ TEST(Shore, SeenFromTheWaterInEveryAreaAndMirroring) {
 
 TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   std::array<SceneItem, kMaxDrawObjects + 1> items;
-  Scene race(14);
+  Scene race(Activity::kTriangleRace);
   race.w->BoatCount = 10;
   race.w->SceneObjectKind[6] = race.w->SceneObjectKind[8] = kSceneKindBuoy;
   race.w->SceneObjectKind[7] = kSceneKindCommitteeBoat;
@@ -170,12 +169,12 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   EXPECT_EQ(items[9].kind, SceneItemKind::None);
 
   // Free sailing keeps none of an earlier race's course objects.
-  race.w->ActivityMode = 0;
+  race.w->ActivityMode = Activity::kFreeSailing;
   CollectSceneItems(*race.w, items);
   for (int n = 6; n <= 10; ++n) EXPECT_EQ(items[n].kind, SceneItemKind::None);
 
   // The swimmer is in the water only from the fall on.
-  Scene overboard(6);
+  Scene overboard(Activity::kManOverboard);
   overboard.w->OverboardSeconds = 12;
   overboard.w->SimSeconds = 11;
   CollectSceneItems(*overboard.w, items);
@@ -187,7 +186,7 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
 
 TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
   // A round island with a mark just off its shore, in front of it and then behind it.
-  Scene s(14);
+  Scene s(Activity::kTriangleRace);
   s.w->SceneryObjectCount = 1;
   s.w->SceneryY[1] = -1100;
   s.w->ScenerySize[1] = 200;

@@ -5,6 +5,9 @@
 #include "app/paint.h"
 #include "probe_helpers.h"
 #include "sim/frame_advance.h"
+#include "state/activity.h"
+#include "state/sound_event.h"
+#include "test_world.h"
 #include "world/sim_speed.h"
 
 namespace {
@@ -48,16 +51,25 @@ TEST(FrameLoop, TitleRepaintsOnlyItsAnimatedPart) {
   EXPECT_EQ(running.invalidate, (Rect{0, 0, 1280, 720}));
 }
 
-TEST(FrameLoop, MinimumFrameTimes) {
-  World w;
-  w.SimSpeed = 4;
-  EXPECT_EQ(MinimumFrameMs(w), 35);
-  w.ActivityMode = 8;  // collision avoidance runs at 10 frames a second at most
-  EXPECT_EQ(MinimumFrameMs(w), 100);
+TEST(FrameLoop, FasterSpeedsNeverWaitLongerAndCollisionAvoidanceRunsAtTenFrames) {
+  auto w = TestWorld().Build();
+  int previous = 1 << 30;
+  for (int speed = 1; speed <= 15; ++speed) {
+    w->SimSpeed = speed;
+    w->ActivityMode = Activity::kFreeSailing;
+    const int ms = MinimumFrameMs(*w);
+    EXPECT_GE(ms, 0) << speed;
+    EXPECT_LE(ms, previous) << speed;
+    previous = ms;
+    // The ships of the collision exercise are drawn at 10 frames a second at most.
+    w->ActivityMode = Activity::kCollisionAvoidance;
+    EXPECT_EQ(MinimumFrameMs(*w), std::max(ms, 100)) << speed;
+  }
 }
 
 TEST(Time, StepFollowsSpeedAndBoatScaleAndOverlaysAndStopFreezeTime) {
-  World w;
+  auto owned = TestWorld().Build();
+  World& w = *owned;
   w.TimeScale = 1;  // a boat of scale length 15
   for (const auto& [speed, step] : {std::pair{1, 0.0065}, {9, 0.216}, {15, 3.0}}) {
     w.SimSpeed = speed;
@@ -87,30 +99,42 @@ TEST(Time, StepFollowsSpeedAndBoatScaleAndOverlaysAndStopFreezeTime) {
 
 TEST(Time, RaceStartSignalSoundsOnce) {
   RecordingSoundSink sink;
-  World w;
+  auto owned = TestWorld().Build();
+  World& w = *owned;
   w.services.sound = &sink;
   w.SailingState = 2;
-  w.ActivityMode = 14;
+  w.ActivityMode = Activity::kTriangleRace;
   w.SimSpeed = 15;
   UpdateSimSpeedDivisor(w);
   w.SimTime = -10.5;
   for (int i = 0; i < 10; ++i) AdvanceTime(w);
   int signals = 0;
-  for (const SoundRequest& r : sink.Requests()) signals += r.event == 17;
+  for (const SoundRequest& r : sink.Requests()) signals += r.event == SoundEvent::kStartSignal;
   EXPECT_EQ(signals, 1);
 }
 
-TEST(FrameLoop, FrameCounterWrapsAfterAHundred) {
+TEST(FrameLoop, FrameCounterCountsEveryPaintAndStaysWithinAHundred) {
   ProbeSession s({});
   s.world().SailingState = 2;
-  for (int i = 0; i < 100; ++i) s.Paint();
-  EXPECT_EQ(s.world().FrameCounter, 100);
-  s.Paint();
-  EXPECT_EQ(s.world().FrameCounter, 0);
+  int previous = s.world().FrameCounter;
+  int wraps = 0;
+  for (int i = 0; i < 303; ++i) {
+    s.Paint();
+    const int now = s.world().FrameCounter;
+    EXPECT_GE(now, 0);
+    EXPECT_LE(now, 100);
+    if (now != previous + 1) {
+      EXPECT_EQ(now, 0) << "the counter only ever steps by one or starts again at 0";
+      ++wraps;
+    }
+    previous = now;
+  }
+  EXPECT_EQ(wraps, 3);  // 101 values a cycle
 }
 
 TEST(Wind, SteadyWindHoldsAndShiftsStayWithinTheirRangeAroundTheVeeringBase) {
-  World w;
+  auto owned = TestWorld().Build();
+  World& w = *owned;
   w.rng.Seed(7);
   w.WindSetting = 0;
   w.BaseWindSpeed = 30;
@@ -144,11 +168,11 @@ TEST(Wind, SteadyWindHoldsAndShiftsStayWithinTheirRangeAroundTheVeeringBase) {
 // that change it.
 TEST(Layout, LessonsMoveThePanelOrTakeTheWholeHeight) {
   World w = MetricsFor(1920, 1080);
-  w.ActivityMode = 2;  // the trim lessons start the panel at the left edge
+  w.ActivityMode = Activity::kSailTrimLesson;  // the sail lessons start the panel at the left edge
   LayOutFrame(w);
   EXPECT_EQ(w.PanelLeft, 0);
   EXPECT_EQ(w.SceneBottom, 460);
-  w.ActivityMode = 10;  // lessons with tutorials draw the scene over the strip
+  w.ActivityMode = Activity::kRacingRulesLesson;  // lessons with pages draw the scene over the strip
   LayOutFrame(w);
   EXPECT_EQ(w.SceneBottom, 712);
 }
