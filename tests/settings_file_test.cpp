@@ -46,7 +46,7 @@ class SettingsFileTest : public ::testing::Test {
   // upwind sailing, slot scores 121 to 130 kept.
   static SettingsFields ValidFields() {
     return {14,  30,  9,   11,  100, 7,   3,   1,   12,  0,   3, 1, 0, 1, 0, 1, 9, 0,
-            1,   350, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 1, 0, 1, 0};
+            1,   350, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 1, 0, 1, 0, 0};
   }
 
   fs::path dir_;
@@ -70,10 +70,39 @@ TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {
   ASSERT_TRUE(WriteSettingsFile(w, path_));
   std::ifstream in(path_, std::ios::binary);
   std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ASSERT_EQ(b.size(), 140u);
+  ASSERT_EQ(b.size(), 144u);
   EXPECT_EQ(b[0], 0x02);
   EXPECT_EQ(b[120], 0x44);  // BestScores slot 15 is field 31
-  EXPECT_EQ(b[136], 1);     // the offshore catamaran flag closes the file
+  EXPECT_EQ(b[136], 1);     // the offshore catamaran flag closes the older file
+  EXPECT_EQ(b[140], 1);     // then the window's fit, on by default
+}
+
+// A file written before the fit option existed (140 bytes) loads every field it has and the
+// fit at its default, on; a newer file keeps the user's choice; a bad value goes back to on.
+TEST_F(SettingsFileTest, OlderFileWithoutTheFitOptionLoadsWithTheDefault) {
+  SettingsFields f = ValidFields();
+  f[35] = 0;
+  WriteFields(f);
+  EXPECT_EQ(Load().FitToWindow, 0);
+  f[35] = 7;
+  WriteFields(f);
+  EXPECT_EQ(Load().FitToWindow, 1);
+
+  f[35] = 0;
+  WriteFields(f);
+  std::filesystem::resize_file(path_, 140);
+  World older = Load();
+  EXPECT_EQ(older.FitToWindow, 1);
+  SettingsFields expected = ValidFields();
+  expected[35] = 1;
+  EXPECT_EQ(CollectSettings(older), expected);
+  // A file cut inside the older fields is still unreadable: every field takes its built-in.
+  std::filesystem::resize_file(path_, 139);
+  EXPECT_EQ(Load().BoatType, World{}.BoatType);
+  // Bytes beyond the last field are ignored.
+  WriteFields(ValidFields());
+  std::ofstream(path_, std::ios::binary | std::ios::app).write("\x05\x06\x07\x08", 4);
+  EXPECT_EQ(CollectSettings(Load()), ValidFields());
 }
 
 // A missing or short file gives the built-in values, a garbage file valid ones.
@@ -151,6 +180,7 @@ TEST_F(SettingsFileTest, RangeEdgesOfTheLoadedFields) {
       {16, 15, 15},                  {19, 3200, 3200}, {19, 3201, 0},
       {20, -1, 0},                   {21, 200, 200},   {21, 201, 0},
       {30, -1, 0},                   {18, 2, fresh.ButtonHelpShown},
+      {35, 2, 1},                    {35, -1, 1},
   };
   for (const Case& c : cases) {
     SettingsFields f = ValidFields();

@@ -152,6 +152,7 @@ constexpr Prompt kPrompts[] = {
     {Cmd::kRulesOther, "レース規則の教習の画面が表示される"},
     {Cmd::kZoomIn2d, "2D表示の視点を下げる"},
     {Cmd::kZoomOut2d, "2D表示の視点を上げる"},
+    {Cmd::kFitToWindow, "画面をウィンドウいっぱいに拡大する。オフで等倍表示"},
     {Cmd::kNoAutopilot, "クロースホールドコマンド、タックコマンドなし　レースでは20点のボーナスが付く"},
     {Cmd::kNoMainAutoTrim, "自動メインシートなし　レースでは20点のボーナスが付く"},
     {Cmd::kSpritTight, "OPディンギーでセールを浅くするためにスプリットを締める"},

@@ -33,6 +33,7 @@ bool SimpleGraphicsOn(const W& w, int) { return w.SimpleGraphics == 1; }
 bool SoundOffOn(const W& w, int) { return w.SoundOff == 1; }
 bool SoundOn(const W& w, int) { return w.SoundOff == 0; }
 bool VoiceOffOn(const W& w, int) { return w.VoiceOff == 1; }
+bool FitToWindowOn(const W& w, int) { return w.FitToWindow == 1; }
 
 // Boat types.
 bool AtTitleNotOverboard(const W& w, int) { return w.SailingState == 0 && w.ActivityMode != Activity::kManOverboard; }
@@ -373,6 +374,7 @@ void ToggleCoach(W& w, int) {
   Toggle(w.CoachShown);
 }
 void ToggleButtonHelp(W& w, int) { Toggle(w.ButtonHelpShown); }
+void ToggleFitToWindow(W& w, int) { Toggle(w.FitToWindow); }
 
 // --- The table -----------------------------------------------------------------------------
 
@@ -490,6 +492,7 @@ const std::vector<Command>& Table() {
       {Cmd::kLaylines, "レイラインとイーブンなラインを表示", ToggleLaylines, 0, Always, LaylinesOn},
       {Cmd::kZoomIn2d, "ズームイン(2D図)  &Z", ZoomIn2d, 0, SailingNoChart},
       {Cmd::kZoomOut2d, "ズームアウト(2D図)  &X", ZoomOut2d, 0, SailingNoChart},
+      {Cmd::kFitToWindow, "ウィンドウに合わせる", ToggleFitToWindow, 0, Always, FitToWindowOn},
 
       // メイン
       {Cmd::kMainSheetIn, "シートを引く  <", MainSheetStep, -2, Always},

@@ -42,6 +42,9 @@ double RadialAngle(double cx, double cy, int x, int y) {
 
 struct Canvas::Impl {
   QImage image;
+  int width = 0;  // logical size
+  int height = 0;
+  double scale = 1.0;
   QPainter painter;
   QPen pen{Qt::black};
   QBrush brush{Qt::white};
@@ -57,6 +60,7 @@ struct Canvas::Impl {
   void Begin() {
     if (painter.isActive()) painter.end();
     if (!image.isNull()) painter.begin(&image);
+    if (painter.isActive() && scale != 1.0) painter.scale(scale, scale);
     ApplyState();
   }
   void ApplyState() {
@@ -64,6 +68,18 @@ struct Canvas::Impl {
     painter.setPen(pen);
     painter.setBrush(brush);
     painter.setFont(fonts[static_cast<int>(role)]);
+  }
+  // One logical pixel wide at any scale: the cosmetic pen is one device pixel wide.
+  qreal PenWidth(int w) const {
+    if (scale == 1.0) return w <= 1 ? 0 : w;
+    return std::max(1, w);
+  }
+  void Allocate() {
+    if (painter.isActive()) painter.end();
+    image = QImage(std::max(1, static_cast<int>(std::lround(width * scale))),
+                   std::max(1, static_cast<int>(std::lround(height * scale))), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Begin();
   }
   void BuildFonts() {
     for (int i = 0; i < 3; ++i) {
@@ -77,6 +93,28 @@ struct Canvas::Impl {
   }
 };
 
+namespace {
+// A one-pixel outline through x covers pixel x, [x, x + 1), while a fill stops at its edge.
+// Scaled, a pen one logical pixel wide is centred on its path, so outlines move by half a
+// logical pixel to cover the same pixels as at 1:1.
+class StrokeOffset {
+ public:
+  explicit StrokeOffset(Canvas::Impl& impl)
+      : painter_(impl.painter), on_(impl.scale != 1.0 && impl.pen.style() != Qt::NoPen) {
+    if (on_) painter_.translate(0.5, 0.5);
+  }
+  ~StrokeOffset() {
+    if (on_) painter_.translate(-0.5, -0.5);
+  }
+  StrokeOffset(const StrokeOffset&) = delete;
+  StrokeOffset& operator=(const StrokeOffset&) = delete;
+
+ private:
+  QPainter& painter_;
+  bool on_;
+};
+}  // namespace
+
 Canvas::Canvas(int width, int height) : impl_(std::make_unique<Impl>()) {
   impl_->BuildFonts();
   Resize(width, height);
@@ -86,18 +124,26 @@ Canvas::~Canvas() {
   if (impl_->painter.isActive()) impl_->painter.end();
 }
 
-int Canvas::Width() const { return impl_->image.width(); }
-int Canvas::Height() const { return impl_->image.height(); }
+int Canvas::Width() const { return impl_->width; }
+int Canvas::Height() const { return impl_->height; }
 
 void Canvas::Resize(int width, int height) {
   width = std::max(1, width);
   height = std::max(1, height);
-  if (!impl_->image.isNull() && impl_->image.width() == width && impl_->image.height() == height) return;
-  if (impl_->painter.isActive()) impl_->painter.end();
-  impl_->image = QImage(width, height, QImage::Format_RGB32);
-  impl_->image.fill(Qt::white);
-  impl_->Begin();
+  if (!impl_->image.isNull() && impl_->width == width && impl_->height == height) return;
+  impl_->width = width;
+  impl_->height = height;
+  impl_->Allocate();
 }
+
+void Canvas::SetScale(double scale) {
+  if (!(scale > 0.01) || !std::isfinite(scale)) scale = 1.0;
+  if (scale == impl_->scale) return;
+  impl_->scale = scale;
+  impl_->Allocate();
+}
+
+double Canvas::Scale() const { return impl_->scale; }
 
 void Canvas::BeginFrame() {
   impl_->log.clear();
@@ -115,7 +161,7 @@ void Canvas::BeginFrame() {
 
 void Canvas::SetPen(Color color, int width) {
   impl_->pen = QPen(ToQ(color));
-  impl_->pen.setWidth(width <= 1 ? 0 : width);
+  impl_->pen.setWidthF(impl_->PenWidth(width));
   impl_->pen.setCapStyle(Qt::RoundCap);
   impl_->pen.setJoinStyle(Qt::RoundJoin);
   impl_->painter.setPen(impl_->pen);
@@ -152,15 +198,18 @@ QRectF OutlineBox(int left, int top, int right, int bottom) {
 }  // namespace
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawRect(OutlineBox(left, top, right, bottom));
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawRoundedRect(OutlineBox(left, top, right, bottom), cornerWidth / 2.0,
                                  cornerHeight / 2.0);
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawEllipse(OutlineBox(left, top, right, bottom));
 }
 
@@ -170,6 +219,7 @@ void Canvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int x
   double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
   double span = a2 - a1;
   while (span <= 0) span += 360;
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawPie(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
@@ -179,6 +229,7 @@ void Canvas::Arc(int left, int top, int right, int bottom, int x1, int y1, int x
   double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
   double span = a2 - a1;
   while (span <= 0) span += 360;
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawArc(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
@@ -186,6 +237,7 @@ void Canvas::Polygon(const Point* points, int count) {
   if (count < 2) return;
   QPolygon poly(count);
   for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawPolygon(poly);
 }
 
@@ -193,26 +245,34 @@ void Canvas::Polyline(const Point* points, int count) {
   if (count < 2) return;
   QPolygon poly(count);
   for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawPolyline(poly);
 }
 
 void Canvas::MoveTo(int x, int y) { impl_->current = QPointF(x, y); }
 
 void Canvas::LineTo(int x, int y) {
+  const StrokeOffset offset(*impl_);
   impl_->painter.drawLine(impl_->current, QPointF(x, y));
   impl_->current = QPointF(x, y);
 }
 
 void Canvas::SetPixel(int x, int y, Color color) {
   QPen saved = impl_->painter.pen();
-  impl_->painter.setPen(QPen(ToQ(color), 0));
-  impl_->painter.drawPoint(x, y);
+  impl_->painter.setPen(QPen(ToQ(color), impl_->PenWidth(1)));
+  if (impl_->scale == 1.0) {
+    impl_->painter.drawPoint(x, y);
+  } else {
+    impl_->painter.fillRect(QRect(x, y, 1, 1), ToQ(color));
+  }
   impl_->painter.setPen(saved);
 }
 
 Color Canvas::GetPixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= impl_->image.width() || y >= impl_->image.height()) return Color{};
-  QRgb p = impl_->image.pixel(x, y);
+  if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) return Color{};
+  const int dx = std::min(impl_->image.width() - 1, static_cast<int>((x + 0.5) * impl_->scale));
+  const int dy = std::min(impl_->image.height() - 1, static_cast<int>((y + 0.5) * impl_->scale));
+  QRgb p = impl_->image.pixel(dx, dy);
   return Rgb(qRed(p), qGreen(p), qBlue(p));
 }
 

@@ -50,10 +50,16 @@ class Canvas {
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
+  // The size in logical pixels: every call below takes logical coordinates.
   int Width() const;
   int Height() const;
   // Reallocates the image when the size differs; the content is then undefined.
   void Resize(int width, int height);
+  // Device pixels per logical pixel (1 by default). A window that shows the frame enlarged
+  // draws it at its final resolution, so lines and text stay sharp; the image then holds
+  // round(width x scale) x round(height x scale) pixels. Reallocates when it changes.
+  void SetScale(double scale);
+  double Scale() const;
   // Starts a new frame: clears the text log and resets pen, brush, text state and clip.
   void BeginFrame();
 
@@ -78,6 +84,7 @@ class Canvas {
   void MoveTo(int x, int y);
   void LineTo(int x, int y);  // excludes the end point, as GDI does
   void SetPixel(int x, int y, Color color);
+  // The colour at the centre of logical pixel (x, y); black outside the image.
   Color GetPixel(int x, int y) const;
 
   // Text, placed by the top-left corner of its cell.

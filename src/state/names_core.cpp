@@ -75,6 +75,7 @@ void RegisterOptionNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, SoundOff);
   REGISTER_GLOBAL(S, VoiceOff);
   REGISTER_GLOBAL(S, ButtonHelpShown);
+  REGISTER_GLOBAL(S, FitToWindow);
   REGISTER_GLOBAL(S, SailingSkillTotal);
   REGISTER_GLOBAL(S, RacingSkillTotal);
   REGISTER_GLOBAL(S, BestScores);

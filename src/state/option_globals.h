@@ -44,6 +44,7 @@ struct OptionGlobals {
   int32_t SoundOff = 0;
   int32_t VoiceOff = 0;
   int32_t ButtonHelpShown = 1;
+  int32_t FitToWindow = 1;  // the window scales the frame to fill its client area
 
   // --- Scores -----------------------------------------------------------------------------
   int32_t SailingSkillTotal = 0;

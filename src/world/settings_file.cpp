@@ -82,6 +82,8 @@ constexpr std::array<SettingsField, kSettingsFieldCount> kFields = {
     Option(&OptionGlobals::SoundOff, IsFlag),
     Option(&OptionGlobals::VoiceOff, IsFlag),
     Option(&OptionGlobals::IsOffshoreCatamaran, IsFlag),
+    // Added later: older files end before it.
+    Option(&OptionGlobals::FitToWindow, IsFlag),
 };
 
 int32_t& At(OptionGlobals& o, const SettingsField& f) {
@@ -108,9 +110,11 @@ SettingsLoad ReadSettingsFile(World& w, const std::string& path) {
   if (!in) return SettingsLoad::Missing;
   unsigned char bytes[kSettingsFileBytes];
   in.read(reinterpret_cast<char*>(bytes), kSettingsFileBytes);
-  if (in.gcount() != kSettingsFileBytes) return SettingsLoad::Unreadable;
-  SettingsFields f{};
-  for (int k = 0; k < kSettingsFieldCount; ++k) {
+  const std::streamsize read = in.gcount();
+  if (read < kOlderSettingsFileBytes) return SettingsLoad::Unreadable;
+  SettingsFields f = CollectSettings(w);
+  const int fields = static_cast<int>(read / 4);
+  for (int k = 0; k < fields; ++k) {
     const unsigned char* b = bytes + 4 * k;
     const uint32_t u = static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
                        (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);

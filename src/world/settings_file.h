@@ -1,4 +1,6 @@
-// The settings file: 35 little-endian 32-bit fields, 140 bytes, no header.
+// The settings file: 36 little-endian 32-bit fields, 144 bytes, no header. The last field was
+// added later: a file of the older 35 fields (140 bytes) still loads, and a program that reads
+// only 140 bytes still reads a new file.
 #pragma once
 
 #include <array>
@@ -7,8 +9,10 @@
 
 struct World;
 
-constexpr int kSettingsFieldCount = 35;
+constexpr int kSettingsFieldCount = 36;
 constexpr int kSettingsFileBytes = kSettingsFieldCount * 4;
+constexpr int kOlderSettingsFieldCount = 35;
+constexpr int kOlderSettingsFileBytes = kOlderSettingsFieldCount * 4;
 constexpr const char* kSettingsFileName = "op.bm";
 
 using SettingsFields = std::array<int32_t, kSettingsFieldCount>;
@@ -21,6 +25,7 @@ enum class SettingsLoad { Loaded, Missing, Unreadable };
 
 // Reads the file into the world. A missing file, one shorter than 140 bytes or one that
 // cannot be read leaves the world as it is and says so; the caller applies the built-ins.
+// The fields an older file lacks keep the value the world holds.
 SettingsLoad ReadSettingsFile(World& w, const std::string& path);
 
 // Writes the file through a temporary file renamed over it, so that a failed or interrupted

@@ -1,7 +1,9 @@
 #include "app/window/brm_doc.h"
 
 #include <QCoreApplication>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -23,8 +25,11 @@ std::unique_ptr<SoundSink> MakeSoundPlayer(const World& w) {
 
 }  // namespace
 
-CBRMDoc::CBRMDoc(int screenWidth, int screenHeight)
-    : world_(std::make_unique<World>()), settingsPath_(kSettingsFileName) {
+CBRMDoc::CBRMDoc(int screenWidth, int screenHeight, std::string settingsPath)
+    : world_(std::make_unique<World>()), settingsPath_(std::move(settingsPath)) {
+  const std::filesystem::path folder = std::filesystem::path(settingsPath_).parent_path();
+  std::error_code ignored;  // an unwritable folder only means the settings are not kept
+  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
   world_->services.clock = &clock_;
   sound_ = MakeSoundPlayer(*world_);
   world_->services.sound = sound_.get();

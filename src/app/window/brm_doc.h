@@ -11,7 +11,8 @@
 
 class CBRMDoc {
  public:
-  CBRMDoc(int screenWidth, int screenHeight);
+  // settingsPath: where the settings are read and saved; its folder is created when missing.
+  CBRMDoc(int screenWidth, int screenHeight, std::string settingsPath);
   ~CBRMDoc();
   CBRMDoc(const CBRMDoc&) = delete;
   CBRMDoc& operator=(const CBRMDoc&) = delete;

@@ -9,6 +9,7 @@
 
 #include "app/window/brm_doc.h"
 #include "app/window/main_frame.h"
+#include "draw/palette.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "platform/canvas_qt.h"
@@ -27,7 +28,7 @@ CBRMView::CBRMView(CBRMDoc& doc, CMainFrame& frame)
 
 CBRMView::~CBRMView() = default;
 
-ScreenMetrics CBRMView::Metrics() const {
+ScreenMetrics CBRMView::Metrics(bool fit) const {
   ScreenMetrics m;
   const QScreen* s = screen();
   if (s) {
@@ -41,32 +42,51 @@ ScreenMetrics CBRMView::Metrics() const {
   m.menuBarHeight = frame_.MenuBarHeight();
   m.menuFontPixels = frame_.MenuFontPixels();
   m.standardMenuFontPixels = frame_.StandardMenuFontPixels();
-  m.clientWidth = width();
-  m.clientHeight = height();
+  // A frame scaled to the window never needs cutting to it: the whole frame always fits.
+  if (!fit) {
+    m.clientWidth = width();
+    m.clientHeight = height();
+  }
   return m;
 }
 
 void CBRMView::paintEvent(QPaintEvent*) {
   World& w = doc_.world();
-  const PaintResult result = PaintFrame(w, *canvas_, Metrics());
+  const bool fit = w.FitToWindow == 1;
+  const ScreenMetrics metrics = Metrics(fit);
+  // The frame's size comes first, so that the canvas draws at the size it is shown at, in
+  // device pixels.
+  ComputeScreenMetrics(w, metrics);
+  placement_ = PlaceFrame(width(), height(), w.ViewWidth, w.ViewHeight, fit);
+  const double dpr = devicePixelRatioF();
+  canvas_->SetScale(placement_.scale * dpr);
+  const PaintResult result = PaintFrame(w, *canvas_, metrics);
   ++paints_;
   {
     QPainter p(this);
     const QImage& image = CanvasImage(*canvas_);
-    p.drawImage(0, 0, image);
-    // What lies beyond the frame (a window larger than the capped screen) keeps a plain ground.
-    const QColor ground = palette().color(QPalette::Window);
-    if (width() > image.width()) p.fillRect(image.width(), 0, width() - image.width(), height(), ground);
-    if (height() > image.height()) p.fillRect(0, image.height(), image.width(), height() - image.height(), ground);
+    const QRectF target(placement_.left, placement_.top, image.width() / dpr, image.height() / dpr);
+    p.drawImage(target, image);
+    // Around a fitted frame the margins take the frame's ground; beyond a 1:1 frame (a window
+    // larger than the capped screen) the window's own.
+    const QColor ground = fit ? QColor(palette::kWhite.r, palette::kWhite.g, palette::kWhite.b)
+                              : palette().color(QPalette::Window);
+    QRegion margins(rect());
+    margins -= target.toAlignedRect();
+    for (const QRect& r : margins) p.fillRect(r, ground);
   }
   frame_.FramePainted(paints_, w.LargeMenuFont);
   if (result.requestNext) RequestNext(result);
 }
 
-void CBRMView::RequestNext(const PaintResult& result) {
-  Schedule(QRect(result.invalidate.left, result.invalidate.top, result.invalidate.Width(),
-                 result.invalidate.Height()));
+QRect CBRMView::ToWindow(const Rect& r) const {
+  const Point topLeft = ViewToWindow(placement_, r.left, r.top);
+  const Point bottomRight = ViewToWindow(placement_, r.right, r.bottom);
+  // One pixel more each way covers the smoothing at the frame's scaled edges.
+  return QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y)).adjusted(-1, -1, 1, 1);
 }
+
+void CBRMView::RequestNext(const PaintResult& result) { Schedule(ToWindow(result.invalidate)); }
 
 // The next frame comes no sooner than the last frame's minimum time after its start: the
 // timer sleeps for what is left, instead of spinning. Requests made meanwhile join it.
@@ -122,22 +142,25 @@ void CBRMView::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+// The handlers take view pixels. Moves and presses over the margins around a fitted frame
+// reach nothing; a release always arrives, so that a drag begun in the frame ends.
 void CBRMView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
-  MouseMove(doc_.world(), p.x(), p.y());
+  const std::optional<Point> v = WindowToView(placement_, event->position().x(), event->position().y());
+  if (v) MouseMove(doc_.world(), v->x, v->y);
 }
 
 void CBRMView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const QPoint p = event->position().toPoint();
-  LeftButtonDown(doc_.world(), p.x(), p.y());
+  const std::optional<Point> v = WindowToView(placement_, event->position().x(), event->position().y());
+  if (!v) return;
+  LeftButtonDown(doc_.world(), v->x, v->y);
   Redraw();
 }
 
 void CBRMView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const QPoint p = event->position().toPoint();
-  LeftButtonUp(doc_.world(), p.x(), p.y());
+  const Point v = WindowToViewUnbounded(placement_, event->position().x(), event->position().y());
+  LeftButtonUp(doc_.world(), v.x, v.y);
   Redraw();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/paint.h"
+#include "app/window/frame_fit.h"
 #include "platform/canvas.h"
 
 class CBRMDoc;
@@ -22,6 +23,8 @@ class CBRMView : public QWidget {
   // Restarts the frame loop over the whole view, as every command does.
   void Redraw();
   long long PaintCount() const { return paints_; }
+  // Where the last frame was shown in the view.
+  const FramePlacement& Placement() const { return placement_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,7 +35,8 @@ class CBRMView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  ScreenMetrics Metrics() const;
+  ScreenMetrics Metrics(bool fit) const;
+  QRect ToWindow(const Rect& viewRect) const;
   void RequestNext(const PaintResult& result);
   void Schedule(const QRect& rect);
 
@@ -41,5 +45,6 @@ class CBRMView : public QWidget {
   std::unique_ptr<Canvas> canvas_;
   QTimer pacer_;
   QRect pendingRect_;
+  FramePlacement placement_;
   long long paints_ = 0;
 };
