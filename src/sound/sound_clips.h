@@ -1,5 +1,6 @@
 // The clip files the player loads: one per resource id the sound events use, the finishing gun
-// and the beep. They live in the "sounds" folder next to the program.
+// and the beep. They live in a "sounds" folder: next to the program in a build tree,
+// share/brisamar/sounds once installed.
 #pragma once
 
 #include "platform/sound_sink.h"

@@ -13,9 +13,18 @@
 
 namespace {
 
-// The clips are installed in a folder next to the program, wherever it is started from.
+// The clips sit in a folder next to the program in a build tree, and in the shared data
+// folder beside the program's bin folder once installed; either way wherever it is started from.
+std::string SoundFolder() {
+  const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+  const std::filesystem::path beside = program / kSoundFolder;
+  std::error_code ignored;
+  if (std::filesystem::is_directory(beside, ignored)) return beside.string();
+  return (program.parent_path() / "share" / "brisamar" / kSoundFolder).string();
+}
+
 std::unique_ptr<SoundSink> MakeSoundPlayer(const World& w) {
-  const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/" + kSoundFolder;
+  const std::string folder = SoundFolder();
   std::vector<std::pair<int, std::string>> files;
   for (const ClipFile& c : kClipFiles) files.emplace_back(c.key, c.file);
   return std::make_unique<QtSoundPlayer>(folder, files, [&w] {
