@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "app/frame_step.h"
+#include "app/results_screen.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
+#include "scoring/scoring.h"
 #include "sim/activity_start.h"
 #include "state/world.h"
 #include "view2d/chart.h"
@@ -47,6 +49,10 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   if (w.SailingState == 0) SetUpBoatClass(w);
   if (w.SailingState == 0) DrawTitleScreen(w, canvas);
   if (w.SailingState == 1) StartActivity(w);
+  if (w.ResultsShown > 0) {
+    RecordResult(w);
+    DrawResults(w, canvas);
+  }
   if (w.ResultsShown == 0 && w.SailingState == 2) {
     if (w.ChartShown == 0) {
       StepFrame(w, canvas);
