@@ -95,6 +95,7 @@ def bearing(dx, dy_north):
 
 
 def report(probe, name, png):
+    probe.run(1)  # the results screen is drawn by the paint after the one that ended the activity
     probe.send(f"png {png}")
     lines = probe.texts()
     g = probe.get("ResultsShown", "SimSeconds", "BestScores[0]")
