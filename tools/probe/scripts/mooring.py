@@ -1,11 +1,12 @@
-"""Mooring at a buoy by hand: come up to a staging point downwind of the buoy, shoot head to
-wind at it with the main let fly, and stop at the buoy."""
+"""Mooring at a buoy by hand: go to a point 45 yards below the buoy, reach up to it, let the
+main fly a few yards short and coast to a stop at the buoy."""
 
 import sys
 from sailor import Probe, Skipper, point_from, bearing, signed, report
 
 png = sys.argv[1] if len(sys.argv) > 1 else "/tmp/mooring_results.png"
-shoot = float(sys.argv[2]) if len(sys.argv) > 2 else 25
+shoot = float(sys.argv[2]) if len(sys.argv) > 2 else 8
+slant = float(sys.argv[3]) if len(sys.argv) > 3 else 60
 p = Probe("--screen", "1280x768")
 p.send("command 32813")       # ブイに係留
 p.send("key SPACE")
@@ -23,9 +24,9 @@ while p.frames < 30000:
     x, y, wd = g["BoatX[1]"], g["BoatY[1]"], g["WindDirection"]
     d = ((x - bx) ** 2 + (y - by) ** 2) ** 0.5
     if phase == "stage":
-        sx, sy = point_from(bx, by, wd + 180, shoot + 15)
+        sx, sy = point_from(bx, by, wd + 180 - slant, 45)
         s.trim()
-        s.helm.steer(g["BoatHeadings[1]"], s.course_to(g, sx, sy))
+        s.steer_to(g, sx, sy)
         if ((x - sx) ** 2 + (y - sy) ** 2) ** 0.5 < 12:
             phase = "shoot"
     else:

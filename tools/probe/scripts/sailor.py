@@ -125,6 +125,16 @@ class Skipper:
                               "BoatSpeedTenths[1]", "ResultsShown", "SimSeconds", "MainBackwindCopy",
                               "SpeedOverGround")
 
+    def steer_to(self, g, tx, ty):
+        """Steers for a point; a boat stopped head to wind puts the helm hard over to bear away."""
+        wanted = self.course_to(g, tx, ty)
+        off = signed(g["BoatHeadings[1]"] - g["WindDirection"])
+        if g["BoatSpeedTenths[1]"] < 5 and abs(off) < 60:
+            wanted = g["WindDirection"] + (90 if off >= 0 else -90)
+            # Going astern the rudder works the other way round.
+            return self.helm.steer(g["BoatHeadings[1]"], wanted, gain=-20 if g["BoatSpeedTenths[1]"] < 0 else 20)
+        return self.helm.steer(g["BoatHeadings[1]"], wanted)
+
     def course_to(self, g, tx, ty):
         brg = bearing(tx - g["BoatX[1]"], g["BoatY[1]"] - ty)
         off = signed(brg - g["WindDirection"])

@@ -5,7 +5,10 @@ import time
 from sailor import Probe, Helm
 
 png = sys.argv[1] if len(sys.argv) > 1 else "/tmp/steering_results.png"
-p = Probe("--screen", "1280x768")
+settings = sys.argv[2] if len(sys.argv) > 2 else None
+p = Probe("--screen", "1280x768", *(["--settings", settings] if settings else []))
+if settings and p.get("UsePreviousScore")["UsePreviousScore"] == 0:
+    p.send("command 32952")   # 前回のスコアを用いる: keep the bests in the file
 p.send("command 32810")       # 操舵練習
 p.send("key SPACE")
 p.run(2)
