@@ -24,8 +24,6 @@ while p.frames < 4000:
         break
     helm.steer(g["BoatHeadings[1]"], g["WindDirection"] - 65)
     p.run(2)
-    if p.frames % 100 < 2:
-        print({k: round(v) for k, v in g.items()}, file=sys.stderr)
 if p.get("ResultsShown")["ResultsShown"] == 0:
     # The over-pressed boat rounds up before the heel passes 25: set the flag the boat step
     # sets on a capsize, to show its screen.

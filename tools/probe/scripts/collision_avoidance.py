@@ -69,7 +69,5 @@ while p.frames < 40000:
             print("ships on screen at", round(near), "yards:",
                   {k: round(v) for k, v in p.get("VesselScreenX[2]", "VesselScreenY[2]", "VesselScreenX[3]",
                                                  "VesselScreenY[3]", "VesselScreenX[4]", "VesselScreenY[4]").items()})
-    if p.frames % 300 < 2:
-        print({k: round(v) for k, v in g.items()}, round(worst(g["BoatHeadings[1]"])), round(wanted), file=sys.stderr)
 report(p, "collision avoidance", png)
 p.close()

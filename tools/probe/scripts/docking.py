@@ -26,8 +26,6 @@ while p.frames < 20000:
     elif g["BoatSpeedTenths[1]"] < 8:
         s.trim()
     p.run(2)
-    if p.frames % 100 < 2:
-        print({k: round(v) for k, v in g.items()}, file=sys.stderr)
-print(p.sounds()[-5:])
+print("landing sound:", [s for s in p.sounds() if s.split()[1] in ("10", "18")])
 report(p, "docking", png)
 p.close()

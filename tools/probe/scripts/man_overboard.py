@@ -26,7 +26,8 @@ while p.frames < 30000:
         if g["SimSeconds"] > fall + 15:
             t = p.get("TargetX[1]", "TargetY[1]")
             bx, by = t["TargetX[1]"], t["TargetY[1]"]
-            print(f"overboard at second {int(fall)}, swimmer at ({int(bx)}, {int(by)})")
+            call = [c for c in p.sounds() if c.split()[1] == "13"]
+            print(f"overboard at second {int(fall)}, swimmer at ({int(bx)}, {int(by)}), call: {call}")
             phase = "stage"
         p.run(2)
         continue
@@ -44,7 +45,5 @@ while p.frames < 30000:
         if g["BoatSpeedTenths[1]"] < 3 and d > 7:
             phase = "stage"
     p.run(2)
-    if p.frames % 200 < 2:
-        print(phase, {k: round(v) for k, v in g.items()}, round(d), file=sys.stderr)
 report(p, "man overboard", png)
 p.close()

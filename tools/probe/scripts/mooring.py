@@ -37,6 +37,5 @@ while p.frames < 30000:
         if g["BoatSpeedTenths[1]"] < 3 and d > 7:
             phase = "stage"   # stopped short or overshot: go round again
     p.run(2)
-    if p.frames % 200 < 2: print(phase, {k: round(v) for k, v in g.items()}, round(d), file=sys.stderr)
 report(p, "mooring", png)
 p.close()

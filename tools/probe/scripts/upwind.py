@@ -25,7 +25,5 @@ while p.frames < 40000:
     wanted = g["WindDirection"] + tack * 48
     s.helm.steer(g["BoatHeadings[1]"], wanted, gain=5)
     p.run(3)
-    if p.frames % 600 < 3:
-        print({k: round(v) for k, v in g.items()}, tack, file=sys.stderr)
 report(p, "upwind", png)
 p.close()
