@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "app/frame_step.h"
+#include "app/results_screen.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
 #include "instruction/tutorial_page.h"
+#include "scoring/scoring.h"
 #include "sim/activity_start.h"
 #include "state/activity.h"
 #include "state/world.h"
@@ -56,6 +58,10 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   if (w.SailingState == 0) SetUpBoatClass(w);
   if (w.SailingState == 0) DrawTitleScreen(w, canvas);
   if (w.SailingState == 1) StartActivity(w);
+  if (w.ResultsShown > 0) {
+    RecordResult(w);
+    DrawResults(w, canvas);
+  }
   if (w.ResultsShown == 0 && w.SailingState == 2) {
     if (w.ChartShown == 0) {
       TakeLessonWind(w);

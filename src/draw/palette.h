@@ -149,3 +149,13 @@ constexpr Color kSteeringZone = Rgb(226, 232, 238);
 constexpr Color kSteeringZoneHot = Rgb(255, 236, 200);  // the pointer is steering
 constexpr Color kEyeIris = Rgb(70, 130, 90);
 }  // namespace palette
+
+namespace palette {
+// The motor vessels of the collision exercise.
+constexpr Color kShipHullDark = Rgb(150, 30, 30);   // vessel 2
+constexpr Color kShipHullGrey = Rgb(70, 80, 96);    // vessels 3 and 4
+constexpr Color kShipDeck = Rgb(200, 190, 170);
+constexpr Color kShipCabin = Rgb(240, 240, 236);
+constexpr Color kShipCabinOrange = Rgb(235, 130, 40);  // vessel 4
+constexpr Color kShipBowWave = Rgb(245, 250, 255);
+}  // namespace palette

@@ -116,6 +116,9 @@ void ResetCommonState(World& w) {
   w.OverboardSeconds = -300;
   w.MaxHeadingError = 0;
   w.HelmUsed = 0;
+  w.CommandedTackUsed = 0;
+  w.CloseHauledCommandUsed = 0;
+  w.DockingSpeedTenths = 0;
   if (w.ScaleLength > 0) w.TimeScale = std::sqrt(15.0 / w.ScaleLength);
 
   if (IsCountdownRace(w.ActivityMode)) {

@@ -6,6 +6,7 @@
 #include "boat/boat_step.h"
 #include "boat/helm.h"
 #include "boat/wave_crests.h"
+#include "sim/exercise_rules.h"
 #include "sim/steering.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
@@ -94,5 +95,6 @@ void AdvanceWorld(World& w) {
   StepBoats(w);
   AdvanceTime(w);
   UpdateBoatPositions(w);
+  ApplyExerciseRules(w);
   UpdateWaveCrests(w);
 }

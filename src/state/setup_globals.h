@@ -28,6 +28,8 @@ struct SetupGlobals {
   int32_t OverboardSeconds = -300;
   int32_t MaxHeadingError = 0;
   int32_t HelmUsed = 0;
+  int32_t CommandedTackUsed = 0;   // upwind: a tack was left to the automatic manoeuvre
+  int32_t DockingSpeedTenths = 0;  // the boat's speed as it reached the pier
   // Frames of running time since the man-overboard fall: the 2D view shows the swimmer only
   // for the first few, so the user has to note where the crew went in.
   int32_t SwimmerSightFrames = 0;

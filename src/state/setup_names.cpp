@@ -7,6 +7,8 @@ void RegisterSetupNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, OverboardSeconds);
   REGISTER_GLOBAL(S, MaxHeadingError);
   REGISTER_GLOBAL(S, HelmUsed);
+  REGISTER_GLOBAL(S, CommandedTackUsed);
+  REGISTER_GLOBAL(S, DockingSpeedTenths);
   REGISTER_GLOBAL(S, SwimmerSightFrames);
   REGISTER_GLOBAL(S, SeaBreeze);
   REGISTER_GLOBAL(S, WindOctant);

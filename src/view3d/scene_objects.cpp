@@ -13,6 +13,7 @@
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
 #include "view3d/scatter_table.h"
+#include "view3d/vessel_drawing.h"
 
 namespace {
 
@@ -138,6 +139,26 @@ void DrawPier(World& w, Canvas& c, int bottomRow) {
   c.Polygon(top, 4);
 }
 
+// The ships are drawn to the true perspective: the screen width of ten yards across the line
+// of sight at the ship.
+double ShipPixelsPerYard(World& w, const SceneItem& item) {
+  const double v = w.ViewDirection * kDegToRad;
+  Project(w, 0, item.x, item.y);
+  const int x0 = w.ProjectedX[0];
+  Project(w, 0, item.x + 10 * std::cos(v), item.y + 10 * std::sin(v));
+  return std::clamp(std::abs(w.ProjectedX[0] - x0) / 10.0, 0.05, 20.0);
+}
+
+// Where each ship stands on the screen this frame, for the pick on a mouse release.
+void RecordVesselScreenPoints(World& w, const std::array<SceneItem, kMaxDrawObjects + 1>& items,
+                              const std::array<Point, kMaxDrawObjects + 1>& screen, int count) {
+  for (int n = 1; n <= count; ++n) {
+    if (items[n].kind != SceneItemKind::Vessel) continue;
+    w.VesselScreenX[items[n].index] = screen[n].x;
+    w.VesselScreenY[items[n].index] = screen[n].y;
+  }
+}
+
 }  // namespace
 
 int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>& items) {
@@ -181,7 +202,10 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
 
   for (int b = 1; b <= std::min(w.BoatCount, kMaxBoats); ++b) {
     // The motor vessels of the collision exercise are ships, drawn by their own routine.
-    if (m == Activity::kCollisionAvoidance && b >= 2) continue;
+    if (m == Activity::kCollisionAvoidance && b >= 2) {
+      if (b <= 4) items[10 + b] = SceneItem{SceneItemKind::Vessel, b, w.BoatX[b], w.BoatY[b]};
+      continue;
+    }
     items[10 + b] = SceneItem{SceneItemKind::Boat, b, w.BoatX[b], w.BoatY[b]};
   }
   return std::min(count, kMaxDrawObjects);
@@ -268,6 +292,7 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
     w.DrawKey[n] = w.ProjectedY[n];
   }
   OrderObjects(w, count);
+  RecordVesselScreenPoints(w, items, screen, count);
 
   for (int rank = 1; rank <= count; ++rank) {
     const int n = w.DrawOrder[rank];
@@ -293,6 +318,9 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
         // shows it, and the pitch's sounds draw from the generator between the wake marks.
         if (item.index == 1 && w.IllustrationMode == 0 && BoatInSight(w, p.x, p.y, scene.bottom)) RunWavePitch(w);
         DrawBoat(w, c, p.x, p.y, item.index, 1, scene.bottom, w.SceneTop);
+        break;
+      case SceneItemKind::Vessel:
+        DrawVessel(w, c, item.index, p.x, p.y, ShipPixelsPerYard(w, item));
         break;
       case SceneItemKind::None:
         break;

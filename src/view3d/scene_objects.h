@@ -10,7 +10,7 @@
 
 struct World;
 
-enum class SceneItemKind { None, Scenery, GateBuoy, MooringBuoy, Mark, Pin, CommitteeBoat, Pier, Swimmer, Boat };
+enum class SceneItemKind { None, Scenery, GateBuoy, MooringBuoy, Mark, Pin, CommitteeBoat, Pier, Swimmer, Boat, Vessel };
 
 struct SceneItem {
   SceneItemKind kind = SceneItemKind::None;

@@ -3,7 +3,9 @@
 #include <array>
 #include <cmath>
 
+#include "sound/sound_events.h"
 #include "state/angles.h"
+#include "state/sound_event.h"
 #include "state/world.h"
 
 namespace {
@@ -36,4 +38,17 @@ void PlaceVessel(World& w, int k) {
 
 void SetUpVessels(World& w) {
   for (int k = 2; k <= 4; ++k) PlaceVessel(w, k);
+}
+
+bool VesselStep(World& w) {
+  bool collided = false;
+  for (int k = 2; k <= 4; ++k) {
+    w.BoatSpeedTenths[k] = w.VesselSpeeds[k];
+    w.HeelAngles[k] = 0;
+    const int d = static_cast<int>(std::hypot(w.BoatX[k] - w.BoatX[1], w.BoatY[k] - w.BoatY[1]));
+    if (d > (200 - w.Difficulty) * 10) PlaceVessel(w, k);
+    if (d < 300) PlaySoundEvent(w, SoundEvent::kApproach);
+    if (d < 80) collided = true;
+  }
+  return collided;
 }

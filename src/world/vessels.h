@@ -9,3 +9,8 @@ void PlaceVessel(World& w, int k);
 
 // Places vessels 2, 3 and 4 in turn.
 void SetUpVessels(World& w);
+
+// The vessels' part of each step of the exercise: each steams at its set speed, upright; one
+// that has passed out of range is placed anew, one within 300 yards sounds its horn. Returns
+// true when a vessel has come within 80 yards of the user's boat.
+bool VesselStep(World& w);

@@ -1,0 +1,274 @@
+// The running rules that end each exercise, grouped by exercise.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sim/exercise_rules.h"
+#include "state/activity.h"
+#include "state/sound_event.h"
+#include "support/test_world.h"
+#include "world/vessels.h"
+
+namespace {
+
+// A running exercise with its set-up done and the sounds recorded.
+struct Exercise {
+  RecordingSoundSink sounds;
+  std::unique_ptr<World> w;
+  explicit Exercise(int mode, int difficulty = 7) {
+    w = TestWorld().Activity(mode).Seed(3).Tables().Sound(&sounds).Build();
+    w->Difficulty = difficulty;
+    StartActivity(*w);
+    w->SailingState = 2;
+    w->LessonIntroPending = 0;
+    w->InstructionPage = 0;
+    sounds.Clear();
+  }
+  void At(double x, double y) {
+    w->BoatX[1] = x;
+    w->BoatY[1] = y;
+  }
+  int Count(int event) const {
+    return static_cast<int>(std::count_if(sounds.Requests().begin(), sounds.Requests().end(),
+                                          [event](const SoundRequest& r) { return r.event == event; }));
+  }
+};
+
+TEST(SteeringPracticeRules, EndsOnlyInsideTheGate) {
+  Exercise e(Activity::kSteering);
+  e.At(-1499, 0);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.At(-1501, 35);  // just outside the gate
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.At(-1501, -34);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 1);
+}
+
+TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
+  Exercise e(Activity::kSteering);
+  e.w->BoatHeadings[1] = 200;
+  e.w->SimSeconds = 20;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->MaxHeadingError, 0);
+  e.w->SimSeconds = 21;
+  ApplyExerciseRules(*e.w);
+  e.w->BoatHeadings[1] = 280;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->MaxHeadingError, 70);
+  EXPECT_EQ(e.w->HelmUsed, 0);
+  e.w->HelmInput = -1;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->HelmUsed, 1);
+}
+
+TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
+  Exercise e(Activity::kUpwind, 2);
+  e.w->HoldCloseHauled = 1;
+  e.w->WindSpeed = 11;
+  e.w->AutoManoeuvre = 1;
+  e.w->WindDirectionAtBoat[1] = 263;
+  e.At(-1501, 99);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->JibAutoTrimActive, 0);
+  EXPECT_EQ(e.w->HoldCloseHauled, 0);
+  EXPECT_EQ(e.w->JibSheet, 1);
+  EXPECT_EQ(e.w->CommandedTackUsed, 1);
+  EXPECT_EQ(e.w->BoatHeadings[0], 263);
+  EXPECT_EQ(e.w->ResultsShown, 1);
+
+  Exercise easy(Activity::kUpwind, 1);
+  easy.w->HoldCloseHauled = 1;
+  easy.w->WindSpeed = 10;
+  easy.At(-1501, 100);
+  ApplyExerciseRules(*easy.w);
+  EXPECT_EQ(easy.w->HoldCloseHauled, 1);
+  EXPECT_EQ(easy.w->JibSheet, 0);
+  EXPECT_EQ(easy.w->ResultsShown, 0);
+}
+
+TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFly) {
+  Exercise e(Activity::kMooring);
+  e.At(e.w->TargetX[1] + 7, e.w->TargetY[1] - 7);
+  e.w->SpeedOverGround = 29;
+  e.w->MainBackwindCopy = 80;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0) << "the main must be let fly, not just luffing";
+  e.w->MainBackwindCopy = 81;
+  e.w->SpeedOverGround = 30;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->SpeedOverGround = 29;
+  e.At(e.w->TargetX[1] + 8, e.w->TargetY[1]);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.At(e.w->TargetX[1] + 7, e.w->TargetY[1]);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 1);
+}
+
+TEST(MooringRules, TheWheelSkipperHikesWhileTheMainDraws) {
+  Exercise e(Activity::kMooring);
+  e.w->HelmSign = 1;
+  e.w->MainBackwindCopy = 49;
+  e.w->SkipperHike = 0;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->SkipperHike, 2);
+  e.w->SkipperHike = 0;
+  e.w->MainBackwindCopy = 50;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->SkipperHike, 0);
+}
+
+TEST(DockingRules, SoftAndHardLandingsBothEnd) {
+  for (const auto& [tenths, event] : {std::pair{39, SoundEvent::kGybeBoom}, std::pair{40, SoundEvent::kFirstFinish}}) {
+    Exercise e(Activity::kDocking);
+    e.w->BoatSpeedTenths[1] = tenths;
+    e.At(-289, 0);
+    ApplyExerciseRules(*e.w);
+    EXPECT_EQ(e.w->ResultsShown, 0);
+    e.At(-291, 39);
+    ApplyExerciseRules(*e.w);
+    EXPECT_EQ(e.w->ResultsShown, 1);
+    EXPECT_EQ(e.w->DockingSpeedTenths, tenths);
+    EXPECT_EQ(e.Count(event), 1) << tenths;
+    EXPECT_EQ(e.Count(SoundEvent::kGybeBoom) + e.Count(SoundEvent::kFirstFinish), 1);
+  }
+}
+
+TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
+  Exercise e(Activity::kManOverboard);
+  const int fall = e.w->OverboardSeconds;
+  ASSERT_GE(fall, 10);
+  e.At(120.7, -40.2);
+  e.w->PreviousSimSeconds = fall - 1;
+  e.w->SimSeconds = fall;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
+  EXPECT_EQ(e.w->TargetX[1], 120);
+  EXPECT_EQ(e.w->TargetY[1], -40);
+  EXPECT_EQ(e.w->Crew1Hike, 0);
+  // The clock standing still on that second does not throw him in again.
+  e.At(300, 300);
+  e.w->PreviousSimSeconds = fall;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
+  EXPECT_EQ(e.w->TargetX[1], 120);
+}
+
+TEST(ManOverboardRules, AFastStepOverTheSecondStillThrowsHimIn) {
+  Exercise e(Activity::kManOverboard);
+  e.w->PreviousSimSeconds = e.w->OverboardSeconds - 1;
+  e.w->SimSeconds = e.w->OverboardSeconds + 1;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
+}
+
+TEST(ManOverboardRules, NoPickUpWithinSixSecondsOfTheFall) {
+  Exercise e(Activity::kManOverboard);
+  const int fall = e.w->OverboardSeconds;
+  e.w->PreviousSimSeconds = e.w->SimSeconds = fall + 6;
+  e.w->TargetDistanceYards = 0;
+  e.w->BoatSpeedTenths[1] = 0;
+  e.w->MainBackwindCopy = 99;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->PreviousSimSeconds = e.w->SimSeconds = fall + 7;
+  e.w->TargetDistanceYards = 5;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->TargetDistanceYards = 4;
+  e.w->BoatSpeedTenths[1] = 30;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->BoatSpeedTenths[1] = 29;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 1);
+}
+
+TEST(TrafficRulesLessonRules, KeepsTheCameraBack) {
+  Exercise e(Activity::kTrafficRulesLesson);
+  e.w->CameraDistance = 1;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->CameraDistance, 3);
+}
+
+TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80) {
+  Exercise e(Activity::kCollisionAvoidance);
+  for (int k = 2; k <= 4; ++k) {
+    e.w->BoatX[k] = 1000 * k;
+    e.w->BoatY[k] = 0;
+  }
+  e.w->BoatX[3] = 299;
+  ApplyExerciseRules(*e.w);
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.Count(SoundEvent::kApproach), 2) << "the horn sounds every frame";
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->BoatX[3] = 80;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.w->BoatX[3] = 79.5;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 2);
+}
+
+TEST(CollisionAvoidanceRules, CompletedBeyondTheFarGate) {
+  Exercise e(Activity::kCollisionAvoidance);
+  e.At(-3500, 0);
+  for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3500 + 1000, e.w->BoatY[k] = 0;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 0);
+  e.At(-3501, 49);
+  for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3501 + 1000;
+  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.w->ResultsShown, 1);
+}
+
+// Vessel placement and steaming.
+TEST(MotorVessels, RangeAndSpeedFollowTheDifficulty) {
+  for (const auto& [difficulty, range, speed] : {std::tuple{1, 1890, 72}, std::tuple{15, 1750, 100}}) {
+    Exercise e(Activity::kCollisionAvoidance, difficulty);
+    for (int k = 2; k <= 4; ++k) {
+      const double d = std::hypot(e.w->BoatX[k] - e.w->BoatX[1], e.w->BoatY[k] - e.w->BoatY[1]);
+      EXPECT_NEAR(d, range, 1.0) << difficulty;
+      EXPECT_EQ(e.w->VesselSpeeds[k], speed);
+      EXPECT_EQ(e.w->SceneObjectKind[10 + k], kSceneKindVessel);
+      const int bearing = BearingTo(e.w->BoatX[k] - e.w->BoatX[1], e.w->BoatY[1] - e.w->BoatY[k]);
+      const int lo = k == 2 ? 180 : k == 3 ? 255 : 319;
+      const int spread = k == 3 ? 30 : 40;
+      EXPECT_GE(NormalizeDegrees(bearing - lo), 0);
+      EXPECT_LE(NormalizeDegrees(bearing - lo), spread + 2) << k;
+    }
+    VesselStep(*e.w);
+    EXPECT_EQ(e.w->BoatSpeedTenths[2], speed);
+  }
+}
+
+TEST(MotorVessels, VesselThreeHeadsForTheUser) {
+  for (uint32_t seed = 1; seed < 30; ++seed) {
+    auto w = TestWorld().Activity(Activity::kCollisionAvoidance).Seed(seed).Tables().Build();
+    w->BoatX[1] = 40;
+    w->BoatY[1] = -25;
+    PlaceVessel(*w, 3);
+    const int back = BearingTo(w->BoatX[1] - w->BoatX[3], w->BoatY[3] - w->BoatY[1]);
+    EXPECT_LE(std::abs(SignedDegrees(back - w->BoatHeadings[3])), 1) << seed;
+  }
+}
+
+TEST(MotorVessels, AVesselOutOfRangeIsPlacedAnew) {
+  Exercise e(Activity::kCollisionAvoidance, 10);
+  e.w->BoatX[4] = e.w->BoatX[1] + (200 - 10) * 10 + 1;
+  e.w->BoatY[4] = e.w->BoatY[1];
+  VesselStep(*e.w);
+  const double d = std::hypot(e.w->BoatX[4] - e.w->BoatX[1], e.w->BoatY[4] - e.w->BoatY[1]);
+  EXPECT_NEAR(d, (190 - 10) * 10, 1.0);
+  // Just inside the limit it steams on.
+  e.w->BoatX[2] = e.w->BoatX[1] + 1899;
+  e.w->BoatY[2] = e.w->BoatY[1];
+  VesselStep(*e.w);
+  EXPECT_DOUBLE_EQ(e.w->BoatX[2], e.w->BoatX[1] + 1899);
+}
+
+}  // namespace

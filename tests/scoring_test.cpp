@@ -1,0 +1,284 @@
+// Scores, bests and skill levels, grouped by results rule; the results screen's texts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "app/results_screen.h"
+#include "platform/canvas.h"
+#include "scoring/scoring.h"
+#include "state/activity.h"
+#include "support/test_world.h"
+#include "world/settings_file.h"
+
+namespace {
+
+std::unique_ptr<World> Finished(int mode) {
+  auto w = TestWorld().Activity(mode).Build();
+  w->WindSetting = 0;
+  w->CurrentOn = 0;
+  w->Difficulty = 7;
+  w->SailingState = 2;
+  w->ResultsShown = 1;
+  w->HelmUsed = 1;
+  w->CloseHauledCommandUsed = 1;
+  return w;
+}
+
+bool Has(const ScoreSheet& s, const std::string& line) {
+  return std::find(s.lines.begin(), s.lines.end(), line) != s.lines.end();
+}
+
+// --- Races, against constructed finishing orders ---------------------------------------
+TEST(RaceScore, FourAndTenBoatFleets) {
+  EXPECT_EQ(RaceBaseScore(1, 4, 15), 112);
+  EXPECT_EQ(RaceBaseScore(4, 4, 15), 0);
+  EXPECT_EQ(RaceBaseScore(2, 10, 7), 75);
+  EXPECT_EQ(RaceBaseScore(10, 10, 7), 0);
+  EXPECT_EQ(RaceBaseScore(1, 10, 1), 55);  // trunc(9 x 11 x 5/9) = 55
+}
+
+TEST(RaceScore, WinAtFifteenWithBothAidsOff) {
+  auto w = Finished(Activity::kTriangleRace);
+  w->BoatCount = 4;
+  w->FinishCount = 1;
+  w->Difficulty = 15;
+  w->AutopilotOff = 1;
+  w->MainAutoTrimOff = 1;
+  const ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_EQ(s.total, 152);
+  EXPECT_TRUE(Has(s, "ﾌｨﾆｯｼｭ順位: 1 "));
+  EXPECT_TRUE(Has(s, "難易度: 15 "));
+  EXPECT_TRUE(Has(s, "自動操舵ｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "));
+  EXPECT_TRUE(Has(s, "自動ﾒｲﾝｾｰﾙｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "));
+  EXPECT_EQ(s.totalLine, "ｽｺｱ : 152 ");
+  EXPECT_TRUE(s.drawTotal);
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[14], 152);
+}
+
+TEST(RaceScore, JustStartRecordsWithoutShowingTheTotalInItsCoursesSlot) {
+  for (const auto& [upDown, slot] : {std::pair{0, 13}, std::pair{1, 12}}) {
+    auto w = Finished(Activity::kJustStartRace);
+    w->JustStartCourseUpDown = upDown;
+    w->BoatCount = 10;
+    w->FinishCount = 2;
+    const ScoreSheet s = ComputeScoreSheet(*w);
+    EXPECT_FALSE(s.drawTotal);
+    RecordResult(*w);
+    EXPECT_EQ(w->BestScores[slot], 75);
+    EXPECT_EQ(w->BestScores[25 - slot], 0);
+  }
+  auto w = Finished(Activity::kWindwardLeewardRace);
+  w->BoatCount = 4;
+  w->FinishCount = 3;
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[15], 25);
+}
+
+// --- Exercises: base scores and every bonus with its condition ----------------------------
+TEST(ExerciseScore, SteeringBaseAndRudderBonus) {
+  auto w = Finished(Activity::kSteering);
+  w->MaxHeadingError = 12;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 58);
+  w->HelmUsed = 0;
+  w->WindSetting = 2;
+  w->CurrentOn = 1;
+  const ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_TRUE(Has(s, "ﾗﾀﾞｰなしﾎﾞｰﾅｽ: 58 "));
+  EXPECT_TRUE(Has(s, "風難易度ボーナス: 20 "));
+  EXPECT_TRUE(Has(s, "潮流難易度ボーナス: 10 "));
+  EXPECT_EQ(s.total, 58 + 58 + 20 + 10);
+  w->MaxHeadingError = 90;
+  EXPECT_EQ(ComputeScoreSheet(*w).lines.front(), "ﾍﾞｰｽ ｽｺｱ: 0 ");
+}
+
+TEST(ExerciseScore, UpwindHasNoFloorAndItsAidBonuses) {
+  auto w = Finished(Activity::kUpwind);
+  w->SimSeconds = 400;
+  w->SimTime = 400;
+  ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_TRUE(Has(s, "ﾍﾞｰｽ ｽｺｱ: 60 "));
+  EXPECT_EQ(s.lines.front(), "時間: 9 分   23 秒 ");
+  EXPECT_EQ(s.lines.size(), 2u) << "no bonus line without its condition";
+  w->SimSeconds = 1200;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, -20);
+  w->SimSeconds = 400;
+  w->AutopilotOff = 1;
+  w->MainAutoTrimOff = 1;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 100);
+  w->CommandedTackUsed = 1;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 80) << "a commanded tack forfeits the autopilot bonus";
+}
+
+TEST(ExerciseScore, MooringAndManOverboardFloorAtTen) {
+  auto w = Finished(Activity::kMooring);
+  w->SimSeconds = 100;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 50);
+  w->SimSeconds = 190;
+  w->CloseHauledCommandUsed = 0;
+  w->CurrentOn = 1;
+  const ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_TRUE(Has(s, "ﾍﾞｰｽ ｽｺｱ: 10 "));
+  EXPECT_TRUE(Has(s, "潮流難易度ボーナス: 20 "));
+  EXPECT_TRUE(Has(s, "ｸﾛｰｽﾎｰﾙﾄﾞｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 30 "));
+  EXPECT_EQ(s.total, 60);
+
+  auto m = Finished(Activity::kManOverboard);
+  m->SimSeconds = 60;
+  m->WindSetting = 1;
+  const ScoreSheet mob = ComputeScoreSheet(*m);
+  EXPECT_TRUE(Has(mob, "難易度(視認)ボーナス: 14 "));
+  EXPECT_EQ(mob.total, 70 + 14 + 10);
+}
+
+TEST(ExerciseScore, DockingBySpeedAtThePier) {
+  auto w = Finished(Activity::kDocking);
+  w->DockingSpeedTenths = 23;
+  ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_EQ(s.lines.front(), "速度: 2.3  ﾉｯﾄ");
+  EXPECT_EQ(s.total, 54);
+  w->DockingSpeedTenths = 48;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 10);
+  w->CurrentOn = 1;
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 30);
+}
+
+TEST(ExerciseScore, CollisionAvoidanceDifficultyLineOnlyAboveOne) {
+  auto w = Finished(Activity::kCollisionAvoidance);
+  ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_TRUE(Has(s, "難易度（艇速)ボーナス: 14 "));
+  EXPECT_EQ(s.total, 64);
+  w->Difficulty = 1;
+  s = ComputeScoreSheet(*w);
+  EXPECT_EQ(s.lines.size(), 1u);
+  w->ResultsShown = 2;
+  s = ComputeScoreSheet(*w);
+  EXPECT_TRUE(s.failed);
+  EXPECT_EQ(s.lines, std::vector<std::string>{"接近しすぎ　スコア 0    "});
+}
+
+TEST(ExerciseScore, FreeSailingAndLessonsHaveNoScore) {
+  auto w = Finished(Activity::kFreeSailing);
+  EXPECT_EQ(ComputeScoreSheet(*w).lines, std::vector<std::string>{"セーリングにはスコアはない。"});
+  EXPECT_FALSE(ComputeScoreSheet(*w).hasTotal);
+  auto lesson = Finished(Activity::kSailShapeLesson);
+  EXPECT_FALSE(ComputeScoreSheet(*lesson).hasTotal);
+  RecordResult(*lesson);
+  EXPECT_EQ(lesson->BestScores, World{}.BestScores);
+}
+
+// --- Bests --------------------------------------------------------------------------------
+TEST(Bests, CapsizeAndCollisionLeaveThemAlone) {
+  auto w = Finished(Activity::kMooring);
+  w->BestScores[3] = 40;
+  w->SimSeconds = 0;
+  w->ResultsShown = 4;
+  const ScoreSheet s = ComputeScoreSheet(*w);
+  EXPECT_EQ(s.lines, std::vector<std::string>{"沈(転覆) ｽｺｱ 0   "});
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[3], 40);
+  auto c = Finished(Activity::kCollisionAvoidance);
+  c->ResultsShown = 2;
+  RecordResult(*c);
+  EXPECT_EQ(c->BestScores[7], 0);
+}
+
+TEST(Bests, OnlyABetterTotalReplacesTheBestAndNoneLeavesTheRange) {
+  auto w = Finished(Activity::kUpwind);
+  w->BestScores[2] = 70;
+  w->SimSeconds = 400;
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[2], 70);
+  w->BestScores[2] = 0;
+  w->SimSeconds = 1500;  // a total of -50
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[2], 0);
+  // A total of 250 is shown as it is; the best stays where the file can keep it.
+  auto r = Finished(Activity::kTriangleRace);
+  r->BoatCount = 4;
+  r->FinishCount = 1;
+  r->Difficulty = 90;
+  const ScoreSheet s = ComputeScoreSheet(*r);
+  ASSERT_GT(s.total, 200);
+  EXPECT_EQ(s.totalLine, "ｽｺｱ : " + std::to_string(s.total) + " ");
+  RecordResult(*r);
+  EXPECT_EQ(r->BestScores[14], 200);
+}
+
+TEST(Bests, ASavedBestSurvivesARestartAndUsePreviousScoreOffClearsThem) {
+  const std::string path = (std::filesystem::temp_directory_path() / "brisamar_scoring_test.bm").string();
+  World w;
+  const int slots[10] = {0, 2, 3, 4, 5, 7, 12, 13, 14, 15};
+  for (int k = 0; k < 10; ++k) w.BestScores[slots[k]] = 101 + k;
+  w.BestScores[1] = 9;  // not kept by the file
+  w.UsePreviousScore = 1;
+  ASSERT_TRUE(WriteSettingsFile(w, path));
+  World back;
+  ASSERT_EQ(ReadSettingsFile(back, path), SettingsLoad::Loaded);
+  ValidateSettings(back, 1280);
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(back.BestScores[slots[k]], 101 + k) << slots[k];
+  EXPECT_EQ(back.BestScores[1], 0);
+  w.UsePreviousScore = 0;
+  ASSERT_TRUE(WriteSettingsFile(w, path));
+  World cleared;
+  ReadSettingsFile(cleared, path);
+  ValidateSettings(cleared, 1280);
+  EXPECT_EQ(cleared.BestScores, World{}.BestScores);
+  std::filesystem::remove(path);
+}
+
+// --- Skill levels -------------------------------------------------------------------------
+TEST(SkillLevels, BoundariesAndTheBestLevelsKept) {
+  World w;
+  w.BestScores[0] = 59;
+  EXPECT_EQ(SailingSkillLevel(w), 0);
+  w.BestScores[7] = 1;
+  EXPECT_EQ(SailingSkillLevel(w), 1);
+  w.BestScores[13] = 39;
+  EXPECT_EQ(RacingSkillLevel(w), 0);
+  w.BestScores[15] = 1;
+  EXPECT_EQ(RacingSkillLevel(w), 1);
+  w.BestScores[1] = 200;  // the sail-trim lesson has no best of its own
+  EXPECT_EQ(SailingSkillLevel(w), 1);
+  w.ActivityMode = Activity::kFreeSailing;
+  w.ResultsShown = 1;
+  RecordResult(w);
+  // A later run with the bests cleared keeps the best level reached.
+  w.BestScores.fill(0);
+  EXPECT_EQ(SailingSkillLevel(w), 0);
+  EXPECT_EQ(BestSailingLevel(w), 1);
+  EXPECT_EQ(BestRacingLevel(w), 1);
+  const SkillTable t = ComposeSkillTable(w);
+  EXPECT_EQ(t.sailing.size(), 9u);
+  EXPECT_EQ(t.sailing[8], "------------------------------ 過去最良のｾｰﾘﾝｸﾞｽｷﾙﾚﾍﾞﾙ  : 1");
+  EXPECT_EQ(t.racing[5], "------------------------------ 過去最良のﾚｰｼﾝｸﾞｽｷﾙﾚﾍﾞﾙ: 1");
+}
+
+// --- The screen -----------------------------------------------------------------------------
+std::vector<std::string> DrawnTexts(World& w) {
+  Canvas c(w.ViewWidth, w.ViewHeight);
+  c.Resize(w.ViewWidth, w.ViewHeight);
+  c.BeginFrame();
+  DrawResults(w, c);
+  std::vector<std::string> texts;
+  for (const TextLogEntry& e : c.TextLog()) texts.push_back(e.text);
+  return texts;
+}
+
+TEST(ResultsScreen, LessonEndReplacesTheSkillTable) {
+  auto w = Finished(Activity::kTrafficRulesLesson);
+  w->ViewWidth = 1280;
+  w->ViewHeight = 720;
+  w->LessonIntroPending = 1;
+  auto texts = DrawnTexts(*w);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "教習終了           "), texts.end());
+  EXPECT_EQ(std::find(texts.begin(), texts.end(), "ﾍﾞｽﾄｽｺｱ :"), texts.end());
+  w->LessonIntroPending = 0;
+  texts = DrawnTexts(*w);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "ﾍﾞｽﾄｽｺｱ :"), texts.end());
+  EXPECT_EQ(texts.front(), "****  結果   ****");
+}
+
+}  // namespace
