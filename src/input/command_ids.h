@@ -113,6 +113,7 @@ constexpr int kChordLines = 32852;  // コード表示
 constexpr int kLaylines = 32853;  // レイラインとイーブンなラインを表示
 constexpr int kZoomIn2d = 32930;  // ズームイン(2D図)  &Z
 constexpr int kZoomOut2d = 32931;  // ズームアウト(2D図)  &X
+constexpr int kPolar = 32980;  // ポーラー図  &V
 
 // メイン
 constexpr int kMainSheetIn = 32854;  // シートを引く  <
