@@ -4,6 +4,7 @@
 
 #include "app/frame_step.h"
 #include "app/results_screen.h"
+#include "app/polar_screen.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
@@ -56,13 +57,13 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
                       std::max(9, w.ViewHeight / 60));
 
   if (w.SailingState == 0) SetUpBoatClass(w);
-  if (w.SailingState == 0) DrawTitleScreen(w, canvas);
+  if (w.SailingState == 0 && w.PolarShown == 0) DrawTitleScreen(w, canvas);
   if (w.SailingState == 1) StartActivity(w);
   if (w.ResultsShown > 0) {
     RecordResult(w);
     DrawResults(w, canvas);
   }
-  if (w.ResultsShown == 0 && w.SailingState == 2) {
+  if (w.ResultsShown == 0 && w.SailingState == 2 && w.PolarShown == 0) {
     if (w.ChartShown == 0) {
       TakeLessonWind(w);
       StepFrame(w, canvas);
@@ -70,10 +71,11 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
       DrawChart(w, canvas, Rect{0, 0, w.ViewWidth, w.ViewHeight}, 0);
     }
   }
-  if (w.InstructionPage > 0 && w.SailingState > 0) DrawInstructionPage(w, canvas);
+  if (w.InstructionPage > 0 && w.SailingState > 0 && w.PolarShown == 0) DrawInstructionPage(w, canvas);
+  if (w.PolarShown == 1) PaintPolarScreen(w, canvas);
 
   PaintResult result;
-  if (w.SailingState == 0) {
+  if (w.SailingState == 0 && w.PolarShown == 0) {
     result.invalidate = Rect{w.ViewWidth / 2, w.ViewHeight / 7, w.ViewWidth * 9 / 10, w.ViewHeight * 3 / 4};
   } else {
     result.invalidate = Rect{0, 0, w.ViewWidth, w.ViewHeight};

@@ -22,7 +22,7 @@ double StepFactor(const World& w) {
   // A lesson's introduction holds the boats until a scene is chosen (by its digit or the
   // space bar); then the scene's boats move while the introduction stays on.
   const bool introHolds = w.LessonIntroPending && w.LessonChoice <= 0;
-  const bool frozen = w.Stopped || w.ChartShown || introHolds || w.InstructionPage > 0 || w.CoachShown;
+  const bool frozen = w.Stopped || w.ChartShown || w.PolarShown || introHolds || w.InstructionPage > 0 || w.CoachShown;
   if (frozen || w.TimeStep == 0) return 0;
   const int m = w.ActivityMode;
   if (m == Activity::kMooring || m == Activity::kDocking || m == Activity::kManOverboard) return 0.05 * w.TimeStep;

@@ -90,6 +90,7 @@ bool MainTransparentOn(const W& w, int) { return w.MainTransparent == 1; }
 bool AllTransparentOn(const W& w, int) { return w.MainTransparent == 1 && w.AllSailsTransparent == 1; }
 bool ChordLinesOn(const W& w, int) { return w.ChordLinesShown == 1; }
 bool LaylinesOn(const W& w, int) { return w.LaylinesShown == 1; }
+bool PolarOn(const W& w, int) { return w.PolarShown == 1; }
 bool SailingNoChart(const W& w, int) { return w.SailingState >= 1 && w.ChartShown == 0; }
 
 // Main and rig.
@@ -284,6 +285,7 @@ void ToggleChordLines(W& w, int) { Toggle(w.ChordLinesShown); }
 void ToggleLaylines(W& w, int) { Toggle(w.LaylinesShown); }
 void ZoomIn2d(W& w, int) { w.MiniViewZoom = std::max(w.MiniViewZoom / 2, 2); }
 void ZoomOut2d(W& w, int) { w.MiniViewZoom = std::min(w.MiniViewZoom * 2, 128); }
+void TogglePolar(W& w, int) { Toggle(w.PolarShown); }
 
 void MainSheetStep(W& w, int a) { StepMainSheet(w, a); }
 void ToggleMainAuto(W& w, int) { Toggle(w.MainAutoTrimActive); }
@@ -493,6 +495,7 @@ const std::vector<Command>& Table() {
       {Cmd::kZoomIn2d, "ズームイン(2D図)  &Z", ZoomIn2d, 0, SailingNoChart},
       {Cmd::kZoomOut2d, "ズームアウト(2D図)  &X", ZoomOut2d, 0, SailingNoChart},
       {Cmd::kFitToWindow, "ウィンドウに合わせる", ToggleFitToWindow, 0, Always, FitToWindowOn},
+      {Cmd::kPolar, "ポーラー図  &V", TogglePolar, 0, Always, PolarOn},
 
       // メイン
       {Cmd::kMainSheetIn, "シートを引く  <", MainSheetStep, -2, Always},

@@ -32,6 +32,20 @@ void RestartActivity(World& w) {
   if (!IsRace(w.ActivityMode)) SetUpWeather(w);
 }
 
+// The polar screen takes every key while it is shown: V and space close it, and the sailing
+// beneath stays as it was. V opens it.
+void PolarKey(World& w, KeyState& s) {
+  if (w.PolarShown == 1) {
+    if (s.k == 'V' || s.k == vk::kSpace) w.PolarShown = 0;
+  } else if (s.k == 'V') {
+    w.PolarShown = 1;
+  } else {
+    return;
+  }
+  Redraw(w);
+  s.k = vk::kNone;
+}
+
 // 1. A digit on a lesson's introduction chooses the lesson's option.
 void LessonOption(World& w, KeyState& s) {
   if (s.k < '0' || s.k > '9' || w.LessonIntroPending != 1) return;
@@ -356,6 +370,7 @@ using KeyTest = void (*)(World&, KeyState&);
 
 // The tests in the order they run.
 constexpr KeyTest kKeyTests[] = {
+    PolarKey,
     LessonOption,    ReopenPage,     StepAnimation,   NextPage,        PreviousPage,     SimSpeedKeys,
     SpaceBar,        Coach,          TackKey,         CloseHauledKey,  DownwindKeys,     StopKey,
     NextSailingKey,  Zoom2dKeys,     ChartKey,        LookKeys,        TransparencyKeys, Zoom3dKeys,
@@ -363,7 +378,7 @@ constexpr KeyTest kKeyTests[] = {
     WingOnWingKey,   GuyKeys,        HeadsailInKey,   HeadsailOutKey,  SailPowerKeys,    CrewKeys,
     CrewForeAftKeys,
 };
-static_assert(std::size(kKeyTests) == 31);
+static_assert(std::size(kKeyTests) == 32);
 
 }  // namespace
 

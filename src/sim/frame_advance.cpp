@@ -72,7 +72,7 @@ void StepBoats(World& w) {
 void AdvanceTime(World& w) {
   w.TimeStep = w.TimeScale * 30 / w.SimSpeedDivisor;
   if (!w.LessonIntroPending) {
-    if (w.InstructionPage > 0 || w.ChartShown == 1 || w.CoachShown == 1) w.TimeStep = 0;
+    if (w.InstructionPage > 0 || w.ChartShown == 1 || w.CoachShown == 1 || w.PolarShown == 1) w.TimeStep = 0;
     if (!w.Stopped) w.SimTime += w.TimeStep;
     const int m = w.ActivityMode;
     if ((IsCountdownRace(m) && w.SimTime >= 0 && w.SimTime < w.TimeStep) ||

@@ -13,6 +13,7 @@ void RegisterShellNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, TutorialStep);
   REGISTER_GLOBAL(S, LessonIntroPending);
   REGISTER_GLOBAL(S, CoachShown);
+  REGISTER_GLOBAL(S, PolarShown);
   REGISTER_GLOBAL(S, ScreenBitsPerPixel);
   REGISTER_GLOBAL(S, ScreenWidth);
   REGISTER_GLOBAL(S, ScreenHeight);

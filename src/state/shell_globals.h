@@ -15,6 +15,7 @@ struct ShellGlobals {
   int32_t TutorialStep = 0;
   int32_t LessonIntroPending = 0;
   int32_t CoachShown = 0;
+  int32_t PolarShown = 0;        // the polar diagram covers the view; time stands still
 
   // --- Screen geometry (recomputed at every paint) ----------------------------------------
   int32_t ScreenBitsPerPixel = 32;

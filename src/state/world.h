@@ -15,6 +15,7 @@
 #include "state/input_globals.h"
 #include "state/option_globals.h"
 #include "state/page_layout_globals.h"
+#include "state/polar_data.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -50,6 +51,7 @@ struct Services {
 struct World : OptionGlobals, SimulationState, InterfaceState, PaintScratch {
   Services services;
   Random15 rng;
+  PolarCache polars;  // worked out by the boat model on demand, not a setting
 };
 
 // r / (32000 / max(|n|, 2)) with r from the 15-bit generator: 0 .. slightly above n - 1

@@ -1,0 +1,250 @@
+// The polar: sailed by the boat model to a steady state, its best VMG angles, the cache, and
+// the screen that shows it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "app/polar_screen.h"
+#include "boat/boat_setup.h"
+#include "chart_session.h"
+#include "input/command_ids.h"
+#include "sim/polar.h"
+#include "state/angles.h"
+#include "test_world.h"
+
+namespace {
+
+constexpr int kDinghy = 4;
+constexpr int kKeelboat = 12;
+constexpr int kCatamaran = 10;
+constexpr int kSkiff = 7;
+
+std::unique_ptr<World> BoatOfType(int type, int wind = 14) {
+  auto w = TestWorld().Sailing().Type(type).Wind(wind).Build();
+  SetUpBoatClass(*w);
+  return w;
+}
+
+int IndexOf(int angle) { return (angle - kPolarFirstAngle) / kPolarAngleStep; }
+
+// The boat step run long past any settling, with the polar's set-up, averaged over its last
+// frames; also how far the speed still wanders over them.
+struct LongRun {
+  double knots = 0;
+  double spread = 0;
+};
+LongRun SailLong(const World& w, int wind, int twa, bool spinnaker) {
+  auto s = std::make_unique<World>(w);
+  PreparePolarBoat(*s, wind);
+  SetPolarCourse(*s, twa, spinnaker);
+  constexpr int kFrames = 6000, kTail = 400;
+  double sum = 0, low = 1e9, high = -1e9;
+  for (int f = 0; f < kFrames; ++f) {
+    PolarFrame(*s);
+    if (f >= kFrames - kTail) {
+      sum += s->BoatSpeeds[1];
+      low = std::min(low, s->BoatSpeeds[1]);
+      high = std::max(high, s->BoatSpeeds[1]);
+    }
+  }
+  EXPECT_EQ(s->BoatHeadings[1], NormalizeDegrees(twa)) << "the polar's boat holds its course";
+  return LongRun{std::max(sum / kTail, 0.0) / 10, (high - low) / 10};
+}
+
+}  // namespace
+
+TEST(Polar, SpeedsAreTheBoatStepsSteadyState) {
+  for (const int type : {kDinghy, kKeelboat, kCatamaran, kSkiff}) {
+    for (const int wind : {8, 20}) {
+      auto w = BoatOfType(type);
+      const PolarCurve c = ComputePolar(*w, wind);
+      for (const int twa : {30, 45, 60, 95, 135, 150, 180}) {
+        const int i = IndexOf(twa);
+        const LongRun run = SailLong(*w, wind, twa, c.spinnaker[i]);
+        SCOPED_TRACE(testing::Message() << "type " << type << " wind " << wind << " twa " << twa);
+        EXPECT_NEAR(c.knots[i], run.knots, 0.02 + run.spread / 2);
+      }
+      // The spinnaker is only ever chosen where it was faster, and never on the wind.
+      for (int i = 0; i < kPolarPoints; ++i) {
+        if (PolarAngle(i) < 90) EXPECT_FALSE(c.spinnaker[i]);
+      }
+      if (type == kKeelboat) {
+        const int reach = IndexOf(135);
+        EXPECT_TRUE(c.spinnaker[reach]);
+        EXPECT_GT(c.knots[reach] * 10, SailLong(*w, wind, 135, false).knots * 10);
+      }
+      EXPECT_EQ(c.key.wind, wind);
+      EXPECT_EQ(c.key.boatType, type);
+    }
+  }
+}
+
+TEST(Polar, TheLiveWorldIsOnlyRead) {
+  auto w = BoatOfType(kKeelboat);
+  w->BoatSpeeds[1] = 31.5;
+  w->BoatHeadings[1] = 77;
+  w->MainSheet = 12.5;
+  const double before = w->SimTime;
+  ComputePolar(*w, 20);
+  EXPECT_EQ(w->BoatSpeeds[1], 31.5);
+  EXPECT_EQ(w->BoatHeadings[1], 77);
+  EXPECT_EQ(w->MainSheet, 12.5);
+  EXPECT_EQ(w->SimTime, before);
+  EXPECT_EQ(w->WindSpeed, 14);
+}
+
+TEST(Polar, BestVmgAnglesAreWhereTheTangentIsSquareToTheWind) {
+  // A hand-made curve: the upwind VMG peaks at 50 degrees (6 x cos 50 = 3.86 beats
+  // 4.4 x cos 30 = 3.81 and 5 x cos 45 = 3.54), the downwind one at 150 (7 x cos 30 = 6.06
+  // beats 6 dead downwind).
+  PolarCurve hand;
+  hand.knots.fill(2);
+  hand.knots[IndexOf(30)] = 4.4;
+  hand.knots[IndexOf(45)] = 5;
+  hand.knots[IndexOf(50)] = 6;
+  hand.knots[IndexOf(150)] = 7;
+  hand.knots[IndexOf(180)] = 6;
+  FindBestVmg(hand);
+  EXPECT_EQ(hand.bestUpwindAngle, 50);
+  EXPECT_NEAR(hand.bestUpwindVmg, 6 * std::cos(50 * kDegToRad), 1e-9);
+  EXPECT_EQ(hand.bestDownwindAngle, 150);
+  EXPECT_NEAR(hand.bestDownwindVmg, -7 * std::cos(150 * kDegToRad), 1e-9);
+
+  // On the sailed polars no point reaches further up or down the wind than the marked ones,
+  // and the two sit on their own sides of the beam.
+  for (const int type : {kDinghy, kKeelboat, kCatamaran}) {
+    auto w = BoatOfType(type);
+    const PolarCurve c = ComputePolar(*w, 14);
+    ASSERT_LT(c.bestUpwindAngle, 90);
+    ASSERT_GT(c.bestDownwindAngle, 90);
+    for (int i = 0; i < kPolarPoints; ++i) {
+      const double along = c.knots[i] * std::cos(PolarAngle(i) * kDegToRad);
+      EXPECT_LE(along, c.bestUpwindVmg + 1e-9) << PolarAngle(i);
+      EXPECT_LE(-along, c.bestDownwindVmg + 1e-9) << PolarAngle(i);
+    }
+    EXPECT_DOUBLE_EQ(c.bestUpwindVmg, c.knots[IndexOf(c.bestUpwindAngle)] * std::cos(c.bestUpwindAngle * kDegToRad));
+  }
+}
+
+TEST(Polar, CacheSailsEachBoatAndWindOnce) {
+  auto w = BoatOfType(kCatamaran);
+  w->BoatType = kKeelboat;
+  SetUpBoatClass(*w);  // the keelboat's own design values, as coming back to it restores them
+  const double keel14 = PolarFor(*w, 14).knots[IndexOf(90)];
+  EXPECT_EQ(w->polars.computed, 1);
+  PolarFor(*w, 14);
+  EXPECT_EQ(w->polars.computed, 1);
+  PolarFor(*w, 8);
+  EXPECT_EQ(w->polars.computed, 2);
+
+  // Another boat, or the same type with other design values, is another polar.
+  w->BoatType = kCatamaran;
+  SetUpBoatClass(*w);
+  EXPECT_NE(PolarFor(*w, 14).knots[IndexOf(90)], keel14);
+  EXPECT_EQ(w->polars.computed, 3);
+  w->BoatType = kKeelboat;
+  SetUpBoatClass(*w);
+  EXPECT_EQ(PolarFor(*w, 14).knots[IndexOf(90)], keel14);
+  EXPECT_EQ(w->polars.computed, 3);
+  w->DesignLength = 40;
+  SetUpBoatClass(*w);
+  ASSERT_EQ(w->ScaleLength, 40);
+  EXPECT_GT(PolarFor(*w, 14).knots[IndexOf(90)], keel14);
+  EXPECT_EQ(w->polars.computed, 4);
+
+  // Full, the oldest goes first: the ninth polar takes the keelboat's 14 knots' place, the
+  // tenth the 8 knots' one.
+  w->DesignLength = 25;
+  SetUpBoatClass(*w);
+  for (int wind = 9; wind <= 13; ++wind) PolarFor(*w, wind);
+  EXPECT_EQ(w->polars.used, PolarCache::kSlots);
+  EXPECT_EQ(w->polars.computed, 9);
+  PolarFor(*w, 8);
+  EXPECT_EQ(w->polars.computed, 9) << "still kept";
+  PolarFor(*w, 14);
+  EXPECT_EQ(w->polars.computed, 10) << "sailed again";
+  PolarFor(*w, 8);
+  EXPECT_EQ(w->polars.computed, 11) << "pushed out by the one before";
+}
+
+TEST(PolarScreen, OpensFreezesTimeAndResumes) {
+  ChartSession s;
+  s.Start(0);
+  s.Run("key SPACE\nframes 20\n");
+  const World& w = s.w();
+  const double time = w.SimTime, x = w.BoatX[1], y = w.BoatY[1], speed = w.BoatSpeeds[1];
+  const int heading = w.BoatHeadings[1];
+  s.Run("key V\nframes 10\n");
+  ASSERT_EQ(w.PolarShown, 1);
+  EXPECT_NE(s.Find("ポーラー図"), nullptr);
+  EXPECT_NE(FindText(s.canvas(), "現在: 真風角 ", true), nullptr);
+  EXPECT_EQ(s.Find("- ﾁｬｰﾄ - "), nullptr) << "the sailing view is not drawn beneath";
+  // Keys meant for the boat do nothing while the polar is up.
+  s.Run("key T\nkey D\nkey PERIOD\nframes 10\n");
+  EXPECT_EQ(w.AutoManoeuvre, 0);
+  EXPECT_EQ(w.BearAwayCommand, 0);
+  EXPECT_EQ(std::make_tuple(w.SimTime, w.BoatX[1], w.BoatY[1], w.BoatSpeeds[1], w.BoatHeadings[1]),
+            std::make_tuple(time, x, y, speed, heading));
+
+  s.Run("key SPACE\nframes 1\n");
+  EXPECT_EQ(w.PolarShown, 0);
+  EXPECT_EQ(w.SimSpeed, 9) << "the space bar closed the polar and did not slow the simulator";
+  EXPECT_NE(s.Find("- ﾁｬｰﾄ - "), nullptr);
+  s.Run("frames 5\n");
+  EXPECT_GT(w.SimTime, time);
+
+  // The menu item toggles it as well, and V closes it.
+  s.Run("command " + std::to_string(Cmd::kPolar) + "\nframes 1\n");
+  EXPECT_EQ(w.PolarShown, 1);
+  s.Run("key V\nframes 1\n");
+  EXPECT_EQ(w.PolarShown, 0);
+}
+
+TEST(PolarScreen, OnTheTitleScreenShowsNoPointAndStartsNothing) {
+  ChartSession s;
+  s.Run("set BoatType 10\nframes 1\n");
+  std::ostringstream out;
+  std::istringstream in("checked " + std::to_string(Cmd::kPolar) + "\nenabled " + std::to_string(Cmd::kPolar) + "\n");
+  s.probe.RunScript(in, out);
+  EXPECT_EQ(out.str(), "0\n1\n");
+  s.Run("key V\nframes 2\n");
+  EXPECT_NE(s.Find("ポーラー図"), nullptr);
+  EXPECT_EQ(FindText(s.canvas(), "現在: 真風角 ", true), nullptr);
+  EXPECT_EQ(s.w().polars.curves[0].key.boatType, 10);
+  s.Run("key SPACE\nframes 1\n");
+  EXPECT_EQ(s.w().SailingState, 0) << "the space bar closed the polar rather than start a sailing";
+}
+
+TEST(PolarScreen, FitsEveryScreenInColourAndMonochrome) {
+  for (const auto& [width, height, largeFont] : {std::tuple{800, 600, 1}, std::tuple{800, 600, 0},
+                                                 std::tuple{1280, 768, 1}, std::tuple{1024, 768, 0}}) {
+    for (const int mono : {0, 1}) {
+      ChartSession s(width, height, largeFont);
+      s.Start(0);
+      s.Run("set Monochrome " + std::to_string(mono) + "\nkey SPACE\nframes 3\nkey V\nframes 1\n");
+      SCOPED_TRACE(testing::Message() << width << "x" << height << " large " << largeFont << " mono " << mono);
+      const World& w = s.w();
+      Canvas& c = s.canvas();
+      ASSERT_NE(s.Find("ポーラー図"), nullptr);
+      for (const TextLogEntry& e : c.TextLog()) {
+        c.SetFont(FontRole::Normal);
+        EXPECT_GE(e.x, 0) << e.text;
+        EXPECT_LE(e.x + c.TextWidth(e.text), w.ViewWidth) << e.text;
+        EXPECT_LE(e.y + c.LineHeight(), w.ViewHeight) << e.text;
+      }
+      int coloured = 0;
+      for (int y = 0; y < w.ViewHeight; y += 3) {
+        for (int x = 0; x < w.ViewWidth; x += 3) {
+          const Color p = c.GetPixel(x, y);
+          coloured += !(p.r == p.g && p.g == p.b);
+        }
+      }
+      if (mono) {
+        EXPECT_EQ(coloured, 0);
+      } else {
+        EXPECT_GT(coloured, 0);
+      }
+    }
+  }
+}
