@@ -15,6 +15,7 @@
 #include "state/input_globals.h"
 #include "state/option_globals.h"
 #include "state/page_layout_globals.h"
+#include "state/race_globals.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -31,7 +32,8 @@ struct SimulationState : TimeWindGlobals,
                          BoatClassGlobals,
                          SetupGlobals,
                          DynamicsGlobals,
-                         TableGlobals {};
+                         TableGlobals,
+                         RaceGlobals {};
 
 // What only the user interface holds: run state and screen, pointer and view choices, the
 // panel's and the 2D view's picks.
