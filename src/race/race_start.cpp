@@ -153,12 +153,12 @@ std::string CountdownText(const World& w) {
 
 int StartApproachPercentFor(const World& w, int b) {
   if (b < 2 || w.SimSeconds >= 0 || !IsCountdownRace(w.ActivityMode) || w.BoatLegs[b] != Leg::kStartSlot) return 100;
-  // Yards the boat sails per second at full speed, and what it has to cover: the way to its
-  // slot, half as long again for the beat. It aims to reach the slot a few seconds after the
-  // gun, so that it is still below the line when it bears off for the first mark at -3.
+  // Yards the boat sails per second at full speed, and the way to its slot. The share keeps
+  // the boat on course to reach the slot eight seconds after the gun: the nearer it comes, the
+  // slower it sails, so it is still below the line when it bears off for the first mark at -3.
   const double pace = std::max(0.1 * w.BoatSpeeds[b], 0.5);
-  const double way = 1.5 * DistanceToPoint(w, b, w.BoatTargetX[b], w.BoatTargetY[b]) + 20;
-  const double left = std::max(-w.SimTime + 4, 1.0);
+  const double way = DistanceToPoint(w, b, w.BoatTargetX[b], w.BoatTargetY[b]);
+  const double left = std::max(-w.SimTime + 8, 1.0);
   const int percent = static_cast<int>(100 * way / (pace * left));
   return std::clamp(percent, 10, 100);
 }
