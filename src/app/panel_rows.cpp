@@ -99,22 +99,13 @@ int NextMarkOf(int legs) {
   return 0;
 }
 
-// The mark line at the top left of the sailing view and the mark rows of column 2.
+// The mark rows of column 2.
 void DrawRaceMarkRows(const World& w, Canvas& canvas, int x, int& y, int L) {
   int tx = 0, ty = 0;
   const int target = w.SelectedTarget;
   SelectedTargetPoint(w, target, tx, ty);
   const int d = static_cast<int>(std::hypot(tx - w.BoatX[1], ty - w.BoatY[1]));
   const std::string yards = std::to_string(d);
-
-  const Color ink = target == 0 ? palette::kGrey : (target % 2 == 1 ? palette::kRed : palette::kOlive);
-  const bool fresh = w.SimSeconds > 50 && w.SimSeconds < w.SelectedTargetSince + 40;
-  canvas.SetTextOpaque(true);
-  canvas.SetBackColor(fresh && !w.Monochrome ? palette::kYellow : palette::kWhite);
-  canvas.SetTextColor(w.Monochrome ? palette::kBlack : ink);
-  canvas.TextOut(2, static_cast<int>(17 * w.ScaleY),
-                 target == 0 ? "RC 艇      " + yards + " ﾔｰﾄﾞ" : "ﾏｰｸ     " + yards + " ﾔｰﾄﾞ");
-  canvas.SetBackColor(palette::kWhite);
 
   SetPanelColor(w, canvas, palette::kMaroon);
   const char* unit = NarrowButtonScreen(w) ? " ﾔｰﾄﾞ " : " ﾔｰﾄﾞ  ";

@@ -1,5 +1,6 @@
 #include "view3d/race_overlays.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -20,17 +21,15 @@ constexpr int kScratchSlot = 0;
 bool ProjectInView(World& w, double x, double y, Point& p) {
   Project(w, kScratchSlot, x, y);
   p = Point{w.ProjectedX[kScratchSlot], w.ProjectedY[kScratchSlot]};
-  return std::abs(w.ProjectedBearing) < 85 && p.x >= 0 && p.x <= w.ViewWidth && p.y >= w.HorizonY;
+  return std::abs(w.ProjectedBearing) < 85 && p.x >= 0 && p.x <= w.ViewWidth && p.y >= w.SceneTop;
 }
 
-void DrawStartLine(World& w, Canvas& c) {
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kStartLine, 2);
+// The visible stretches of the straight line from (x0, y0) to (x1, y1), sampled in `steps`.
+void DrawWorldLine(World& w, Canvas& c, double x0, double y0, double x1, double y1, int steps) {
   bool drawing = false;
-  for (int k = 0; k <= 10; ++k) {
-    const double x = (w.PinX * k + w.CommitteeBoatX * (10 - k)) / 10.0;
-    const double y = (w.PinY * k + w.CommitteeBoatY * (10 - k)) / 10.0;
+  for (int k = 0; k <= steps; ++k) {
     Point p;
-    if (!ProjectInView(w, x, y, p)) {
+    if (!ProjectInView(w, x0 + (x1 - x0) * k / steps, y0 + (y1 - y0) * k / steps, p)) {
       drawing = false;
       continue;
     }
@@ -47,11 +46,12 @@ void DrawStartLine(World& w, Canvas& c) {
 // starboard-tack layline, reached on the right looking upwind).
 void DrawLayline(World& w, Canvas& c, int x, int y, int side, int length) {
   const IntPoint end = PointAt(x, y, length, w.WindDirection + 180 - side * w.CloseHauledAngle);
-  Point a, b;
-  if (!ProjectInView(w, x, y, a)) return;
-  ProjectInView(w, end.x, end.y, b);
-  c.MoveTo(a.x, a.y);
-  c.LineTo(b.x, b.y);
+  DrawWorldLine(w, c, x, y, end.x, end.y, 24);
+}
+
+void DrawStartLine(World& w, Canvas& c) {
+  c.SetPen(w.Monochrome ? palette::kBlack : palette::kStartLine, 2);
+  DrawWorldLine(w, c, w.CommitteeBoatX, w.CommitteeBoatY, w.PinX, w.PinY, 10);
 }
 
 void DrawLaylines(World& w, Canvas& c) {
@@ -123,5 +123,23 @@ void DrawMessageLine(World& w, Canvas& c, int x) {
     c.SetTextColor(mono || penalty ? palette::kBlack : palette::kRed);
     c.TextOut(x + 1, static_cast<int>(i) * h, lines[i]);
   }
+  c.SetBackColor(palette::kWhite);
+}
+
+void DrawMarkLine(World& w, Canvas& c) {
+  if (!IsRace(w.ActivityMode)) return;
+  int tx = 0, ty = 0;
+  const int target = w.SelectedTarget;
+  SelectedTargetPoint(w, target, tx, ty);
+  const std::string yards = std::to_string(static_cast<int>(std::hypot(tx - w.BoatX[1], ty - w.BoatY[1])));
+  const Color ink = target == 0 ? palette::kGrey : (target % 2 == 1 ? palette::kRed : palette::kOlive);
+  // Highlighted for a while after the next mark changed, once the start is well past.
+  const bool fresh = w.SimSeconds > 50 && w.SimSeconds < w.SelectedTargetSince + 40;
+  c.SetTextOpaque(true);
+  c.SetBackColor(fresh && !w.Monochrome ? palette::kYellow : palette::kWhite);
+  c.SetTextColor(w.Monochrome ? palette::kBlack : ink);
+  // Below the message lines when they reach down to it.
+  const int y = std::max(static_cast<int>(17 * w.ScaleY), static_cast<int>(MessageLines(w).size()) * (w.ViewHeight / 31));
+  c.TextOut(2, y, target == 0 ? "RC 艇      " + yards + " ﾔｰﾄﾞ" : "ﾏｰｸ     " + yards + " ﾔｰﾄﾞ");
   c.SetBackColor(palette::kWhite);
 }

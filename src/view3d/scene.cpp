@@ -83,6 +83,7 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   if (!w.LessonIntroPending) DrawWaveStateWord(w, canvas, scene);
   canvas.SetTextOpaque(true);
   DrawMessageLine(w, canvas, 0);
+  DrawMarkLine(w, canvas);
 
   canvas.ClearClip();
 }
