@@ -214,6 +214,9 @@ TEST(RaceStart, SlotsAndRatings) {
   EXPECT_EQ(w->BoatTargetY[1], LineMiddleY(*w));
   EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
   // From 29 s before the signal every slot is the middle of the line.
+  w->SimSeconds = -30;
+  AssignStartSlot(*w, 3);
+  EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
   w->SimSeconds = -29;
   AssignStartSlot(*w, 3);
   EXPECT_EQ(w->BoatTargetX[3], LineMiddleX(*w));

@@ -221,6 +221,15 @@ TEST(RaceRules, OnePenaltyPerIncident) {
   CheckContact(*w, 2, 1);
   EXPECT_EQ(w->BoatPenaltyCount[2], 0);
   EXPECT_EQ(PenaltyText(w->PenaltyMessage), std::string(" ﾍﾟﾅﾙﾃｨ ﾎﾟｰﾄｽﾀｰﾎﾞ(規則10)"));
+  // Level on the same tack both boats count as windward: only the first check pays.
+  w->SimSeconds = 300;
+  Place(*w, 3, 500, 0, 320);
+  Place(*w, 4, 500, 0, 320);
+  CheckContact(*w, 3, 4);
+  Place(*w, 3, 500, 0, 320);
+  CheckContact(*w, 4, 3);
+  EXPECT_EQ(w->BoatPenaltyCount[3], 1);
+  EXPECT_EQ(w->BoatPenaltyCount[4], 0);
 }
 
 TEST(RaceRules, ContactDistancesSixEightTen) {
