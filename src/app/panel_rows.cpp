@@ -12,6 +12,7 @@
 #include "state/activity.h"
 #include "state/angles.h"
 #include "state/world.h"
+#include "view3d/race_overlays.h"
 
 namespace {
 
@@ -86,6 +87,30 @@ void DrawTargetRows(const World& w, Canvas& canvas, int x, int& y, int L) {
     DrawRow(w, canvas, x, y, t.label + std::to_string(w.TargetDistanceYards) + unit, L);
   }
   DrawRow(w, canvas, x + 9, y + L, RelativeBearingText(RelativeBearing(w, t.x, t.y)), L);
+  y += 2 * L;
+}
+
+// The next mark of the user's route: the windward mark for waypoints 1..3, the side mark for
+// 4 and 5, the leeward mark for 6 and 7, the committee boat on the way to the line.
+int NextMarkOf(int legs) {
+  if (legs >= 1 && legs <= 3) return 1;
+  if (legs == 4 || legs == 5) return 2;
+  if (legs == 6 || legs == 7) return 3;
+  return 0;
+}
+
+// The mark rows of column 2.
+void DrawRaceMarkRows(const World& w, Canvas& canvas, int x, int& y, int L) {
+  int tx = 0, ty = 0;
+  const int target = w.SelectedTarget;
+  SelectedTargetPoint(w, target, tx, ty);
+  const int d = static_cast<int>(std::hypot(tx - w.BoatX[1], ty - w.BoatY[1]));
+  const std::string yards = std::to_string(d);
+
+  SetPanelColor(w, canvas, palette::kMaroon);
+  const char* unit = NarrowButtonScreen(w) ? " ﾔｰﾄﾞ " : " ﾔｰﾄﾞ  ";
+  DrawRow(w, canvas, x, y, (target == 0 ? "本部船: " : "ﾏｰｸ:  ") + yards + unit, L);
+  DrawRow(w, canvas, x + 9, y + L, RelativeBearingText(RelativeBearing(w, tx, ty)), L);
   y += 2 * L;
 }
 
@@ -179,6 +204,11 @@ void UpdatePanelReadings(World& w) {
     w.PickedBearing = WrapDegreesFull(compass - w.BoatHeadings[1]);
     w.BearingTarget = 0;
   }
+  if (IsRace(m)) {
+    const int next = NextMarkOf(w.BoatLegs[1]);
+    if (next != w.SelectedTarget) w.SelectedTargetSince = w.SimSeconds;
+    w.SelectedTarget = next;
+  }
   if (HasTargetRows(m)) {
     const int d = TargetDistance(w, TargetOf(w));
     w.TargetDistanceYards = m == Activity::kCollisionAvoidance ? d : m == Activity::kDocking ? (d - 15) / 2 : d / 2;
@@ -198,6 +228,7 @@ void DrawActivityRows(const World& w, Canvas& canvas, const PanelLayout& p) {
     y += L;
   }
   if (HasTargetRows(m)) DrawTargetRows(w, canvas, x, y, L);
+  if (IsRace(m)) DrawRaceMarkRows(w, canvas, x, y, L);
 
   DrawTimeRow(w, canvas, x, y, L);
   if (m == Activity::kUpwind || IsRace(m)) DrawShiftRow(w, canvas, x, y, L);

@@ -176,10 +176,14 @@ void BoatStep(World& w, int b) {
   ComputeTargetSpeed(w, v);
   if (v.user) ApplyUserCorrections(w, v);
 
-  // In a race the mark-touch and recall check of boat b runs here.
   SmoothSpeed(w, v);
 
-  // Before a race start the fleet's approach speed is scaled here.
+  // Before a race's signal a fleet boat sails at the share of its speed that brings it to the
+  // line about when the gun goes (the race works the share out), and gathers way gradually.
+  if (!v.user && IsRace(w.ActivityMode) && w.SimSeconds < 0) {
+    const int paced = static_cast<int>(w.BoatSpeeds[b] * w.StartApproachPercent[b] / 100);
+    w.BoatSpeedTenths[b] = std::min(paced, v.previousSpeed - w.HullClass + 20 + w.SimSpeed);
+  }
   // A boat serving a penalty moves at a third of its speed; its smoothed speed is kept, so
   // the slowdown does not compound from step to step.
   if (w.SimSeconds < w.PenaltyUntil[b] + 5 && w.SimSeconds >= 20) w.BoatSpeedTenths[b] /= 3;

@@ -74,7 +74,6 @@ void NeighbourScan(World& w, int b) {
     if (m < 20 && offBow > 90 && sameTack && offWind < 110) w.ClosePursuer[b] = 1;
     if (offWind < 25) w.WindShadowState[b] = 2;
     if (offBow < 35 && sameTack && w.TrueWindAngles[b] < 60) w.WindShadowState[b] = 3;
-    // The contact rules of a race are checked here when m < ContactDistance(w, b, j).
   }
 }
 

@@ -57,6 +57,15 @@ constexpr Color kDial = Rgb(170, 215, 215);
 constexpr Color kMarkOrange = Rgb(255, 120, 0);
 constexpr Color kMarkShade = Rgb(176, 72, 0);
 constexpr Color kPinFlag = Rgb(255, 230, 0);
+// Race overlays in the sailing view and the course on the chart.
+constexpr Color kStartLine = Rgb(255, 255, 255);
+constexpr Color kLayline = Rgb(255, 255, 160);
+constexpr Color kMarkPointer = Rgb(255, 80, 0);
+constexpr Color kWarningHighlight = Rgb(255, 255, 0);
+constexpr Color kChartMarkOdd = Rgb(255, 80, 0);      // marks 1 and 3
+constexpr Color kChartMarkEven = Rgb(255, 230, 0);    // the pin and mark 2
+constexpr Color kChartCommittee = Rgb(230, 230, 230);
+constexpr Color kChartLabel = Rgb(255, 255, 255);
 constexpr Color kBuoyRed = Rgb(214, 30, 30);
 constexpr Color kPierDeck = Rgb(168, 128, 80);
 constexpr Color kPierSide = Rgb(104, 76, 44);

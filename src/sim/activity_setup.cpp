@@ -5,6 +5,7 @@
 
 #include "boat/boat_family.h"
 #include "boat/boat_setup.h"
+#include "race/race_start.h"
 #include "state/activity.h"
 #include "state/angles.h"
 #include "state/hull_class.h"
@@ -276,8 +277,10 @@ void ApplyActivityRules(World& w) {
     w.HelmSign = -1;
   }
 
+  if (IsRace(m)) SetUpRace(w);
   if (m == Activity::kJustStartRace) {
     const int heading = NormalizeDegrees(w.MeanWindDirection - 50);
+    w.OwnHeading = heading;
     for (int b = 1; b <= w.BoatCount; ++b) {
       w.BoatTack[b] = 1;
       w.BoatHeadings[b] = heading;

@@ -6,6 +6,9 @@
 #include "boat/boat_step.h"
 #include "boat/helm.h"
 #include "boat/wave_crests.h"
+#include "race/fleet.h"
+#include "race/race_start.h"
+#include "race/rules.h"
 #include "sim/exercise_rules.h"
 #include "sim/steering.h"
 #include "sound/sound_events.h"
@@ -56,8 +59,14 @@ void NonRaceBoatUpdate(World& w, int b) {
 }
 
 void StepBoats(World& w) {
+  const bool race = IsRace(w.ActivityMode);
+  if (race) LatchRightOfWayWarning(w);
   for (int b = 1; b <= w.BoatCount; ++b) {
-    if (!IsRace(w.ActivityMode)) NonRaceBoatUpdate(w, b);
+    if (race) {
+      RaceBoatStep(w, b);
+    } else {
+      NonRaceBoatUpdate(w, b);
+    }
     if (b >= 2) {
       DetermineTack(w, b);
       if (w.ActivityMode == Activity::kJustStartRace && w.SimSeconds == 0) {
@@ -66,6 +75,11 @@ void StepBoats(World& w) {
       }
     }
     BoatStep(w, b);
+    // The rules judge each boat right after its step, before the next boat moves.
+    if (race) {
+      CheckContacts(w, b);
+      CheckMarkTouchAndRecall(w, b);
+    }
   }
 }
 
@@ -74,14 +88,14 @@ void AdvanceTime(World& w) {
   if (!w.LessonIntroPending) {
     if (w.InstructionPage > 0 || w.ChartShown == 1 || w.CoachShown == 1 || w.PolarShown == 1) w.TimeStep = 0;
     if (!w.Stopped) w.SimTime += w.TimeStep;
-    const int m = w.ActivityMode;
-    if ((IsCountdownRace(m) && w.SimTime >= 0 && w.SimTime < w.TimeStep) ||
-        (m == Activity::kJustStartRace && w.SimTime >= 0 && w.SimTime <= w.TimeStep)) {
-      PlaySoundEvent(w, SoundEvent::kStartSignal);
-    }
+    if (IsRace(w.ActivityMode)) RaceClockStep(w);
   }
   w.PreviousSimSeconds = w.SimSeconds;
   w.SimSeconds = static_cast<int>(w.SimTime);
+  // The just-start race's first two steps put the fleet on the line at starting speed.
+  if (w.ActivityMode == Activity::kJustStartRace && w.SimTime <= w.ActivityStartSeconds + 2 * w.TimeStep) {
+    PlaceJustStartFleet(w);
+  }
 }
 
 void AdvanceWorld(World& w) {

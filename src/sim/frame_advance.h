@@ -19,7 +19,8 @@ void UpdateOwnBoatHelm(World& w);
 // The motion the exercises give their other vessels.
 void NonRaceBoatUpdate(World& w, int b);
 
-// For every boat: its non-race update, its tack and the boat step.
+// For every boat: its race or non-race update, its tack and the boat step; in a race the rules
+// judge each boat right after its step.
 void StepBoats(World& w);
 
 // TimeStep from the boat's time scale and the simulator speed; advances SimTime unless a

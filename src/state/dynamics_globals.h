@@ -145,6 +145,6 @@ struct DynamicsGlobals {
   int32_t WaveCrestsPlaced = 0;
 
   // Shared with the race fleet and rules
-  int32_t PenaltyMessage = 0;     // 8 aground; the rule codes come with the race
+  int32_t PenaltyMessage = 0;     // the message line: 1..7 a race penalty, 8 aground
   int32_t CloseHauledAngle = 40;  // degrees off the wind sailed close-hauled, last computed
 };

@@ -18,5 +18,4 @@ struct FleetGlobals {
   PerBoat<int32_t> BoatHeadings{};
   PerBoat<int32_t> BoatTack{};
   PerBoat<int32_t> WindDirectionAtBoat{};
-  int32_t FinishCount = 0;  // boats that have crossed the finish line; the user's place once finished
 };

@@ -101,6 +101,7 @@ const NameRegistry& Names() {
     RegisterChartNames(r);
     RegisterPageLayoutNames(r);
     RegisterTableNames(r);
+    RegisterRaceNames(r);
     return r;
   }();
   return registry;

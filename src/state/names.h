@@ -121,3 +121,4 @@ void RegisterBoatViewNames(NameRegistry& r);
 void RegisterChartNames(NameRegistry& r);
 void RegisterPageLayoutNames(NameRegistry& r);
 void RegisterTableNames(NameRegistry& r);
+void RegisterRaceNames(NameRegistry& r);

@@ -116,7 +116,6 @@ void RegisterFleetNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, BoatHeadings);
   REGISTER_GLOBAL(S, BoatTack);
   REGISTER_GLOBAL(S, WindDirectionAtBoat);
-  REGISTER_GLOBAL(S, FinishCount);
 }
 
 void RegisterTableNames(NameRegistry& r) {

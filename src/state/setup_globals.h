@@ -101,7 +101,7 @@ struct SetupGlobals {
   std::array<double, kSceneObjects + 1> SceneObjectY{};
   std::array<int32_t, kSceneObjects + 1> SceneObjectKind{};
 
-  // --- Shared with the race fleet ---------------------------------------------------------
+  // --- Shared with the race fleet: the tack sign a boat is leaving while it tacks ---------
   PerBoat<int32_t> TackInProgress{};
 
   // --- Shared with scoring: the race-analysis counters ------------------------------------

@@ -16,6 +16,7 @@
 #include "state/option_globals.h"
 #include "state/page_layout_globals.h"
 #include "state/polar_data.h"
+#include "state/race_globals.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -32,7 +33,8 @@ struct SimulationState : TimeWindGlobals,
                          BoatClassGlobals,
                          SetupGlobals,
                          DynamicsGlobals,
-                         TableGlobals {};
+                         TableGlobals,
+                         RaceGlobals {};
 
 // What only the user interface holds: run state and screen, pointer and view choices, the
 // panel's and the 2D view's picks.

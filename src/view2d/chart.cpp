@@ -1,4 +1,5 @@
 #include "view2d/chart.h"
+#include "view2d/race_course_2d.h"
 
 #include <algorithm>
 #include <array>
@@ -133,6 +134,7 @@ void DrawChart(World& w, Canvas& c, const Rect& r, int mini) {
 
   DrawCoastline(w, c, f);
   DrawSceneryOutlines(w, c, [&f](double x, double y) { return f.ToScreen(x, y); });
+  DrawRaceCourse2D(w, c, [&f](double x, double y) { return f.ToScreen(x, y); }, mini == 0);
   DrawOwnBoatMark(w, c, f);
   DrawNorthMark(w, c, r, mini == 1);
 

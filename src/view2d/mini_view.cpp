@@ -10,6 +10,7 @@
 #include "state/angles.h"
 #include "state/world.h"
 #include "view2d/chart.h"
+#include "view2d/race_course_2d.h"
 
 namespace {
 
@@ -162,6 +163,7 @@ void DrawMiniView(World& w, Canvas& c, const Rect& r) {
   if (m == Activity::kDocking) DrawPier(w, c, f);
   if (m == Activity::kManOverboard) DrawSwimmer(w, c, f);
   if (m == Activity::kCollisionAvoidance) DrawVessels(w, c, f);
+  DrawRaceCourse2D(w, c, [&w, &f](double x, double y) { return Place(w, f, x, y); }, false);
   DrawOwnBoat(w, c, f);
 
   c.SetFont(FontRole::Normal);

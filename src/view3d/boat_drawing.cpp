@@ -8,6 +8,7 @@
 
 #include "boat/boat_family.h"
 #include "draw/palette.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/hull_class.h"
 #include "view3d/boat_figure.h"
@@ -141,6 +142,8 @@ void DrawRigAndCrew(BoatFigure& f, bool telltales) {
 }  // namespace
 
 Color BoatHullColor(const World& w, int boat) {
+  // The user's boat lights up while it is in a give-way encounter.
+  if (boat == 1 && w.RightOfWayWarning == 1 && IsRace(w.ActivityMode)) return palette::kWarningHighlight;
   if (w.Monochrome) return palette::kWhite;
   return palette::kHullColors[std::clamp(boat, 0, kMaxBoats)];
 }

@@ -6,6 +6,7 @@
 #include "view3d/camera.h"
 #include "view3d/indicators.h"
 #include "view3d/landscape.h"
+#include "view3d/race_overlays.h"
 #include "view3d/scene_objects.h"
 #include "view3d/water.h"
 
@@ -73,6 +74,7 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   DrawInlandHills(w, canvas);
   DrawShoreline(w, canvas);
 
+  DrawCourseOverlays(w, canvas, scene);
   DrawSceneObjects(w, canvas, scene);
 
   canvas.SetTextOpaque(false);
@@ -80,6 +82,8 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   DrawViewIndicators(w, canvas, w.PanelLeft + 62, scene.bottom);
   if (!w.LessonIntroPending) DrawWaveStateWord(w, canvas, scene);
   canvas.SetTextOpaque(true);
+  DrawMessageLine(w, canvas, 0);
+  DrawMarkLine(w, canvas);
 
   canvas.ClearClip();
 }

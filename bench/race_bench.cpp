@@ -1,0 +1,51 @@
+// A 10-boat race at 1280x720: one paint of a pre-start frame with the fleet in view, and the
+// world's advance alone.
+#include <benchmark/benchmark.h>
+
+#include "probe_runner.h"
+#include "sim/frame_advance.h"
+#include "state/activity.h"
+
+namespace {
+
+// The triangle race with the big fleet, the instruction box closed, looking back at the boats
+// behind the line.
+void StartBigFleetRace(ProbeSession& session) {
+  World& w = session.world();
+  w.ActivityMode = Activity::kTriangleRace;
+  w.JustStartCourseUpDown = 0;
+  w.BigFleet = 1;
+  w.BoatCount = 10;
+  w.SailingState = 1;
+  session.Paint();
+  w.InstructionPage = 0;
+  w.LookAngle = 180;
+  for (int i = 0; i < 20; ++i) session.Paint();
+}
+
+ProbeOptions Screen1280x720() {
+  ProbeOptions options;
+  options.screenWidth = 1280;
+  options.screenHeight = 768;  // leaves a 1280x720 frame
+  return options;
+}
+
+}  // namespace
+
+static void BM_PaintRaceFrame10Boats(benchmark::State& state) {
+  ProbeSession session(Screen1280x720());
+  StartBigFleetRace(session);
+  for (auto _ : state) session.Paint();
+  state.counters["boats"] = session.world().BoatCount;
+  state.counters["view_h"] = session.world().ViewHeight;
+}
+BENCHMARK(BM_PaintRaceFrame10Boats)->Unit(benchmark::kMillisecond);
+
+static void BM_AdvanceRace10Boats(benchmark::State& state) {
+  ProbeSession session(Screen1280x720());
+  StartBigFleetRace(session);
+  World& w = session.world();
+  for (auto _ : state) AdvanceWorld(w);
+  state.counters["sim_s"] = w.SimSeconds;
+}
+BENCHMARK(BM_AdvanceRace10Boats)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,272 @@
+// The race course, the waypoint and finish tests, the start sequence and the race clock.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "race/course.h"
+#include "race/race_start.h"
+#include "sim/frame_advance.h"
+#include "state/sound_event.h"
+#include "support/test_world.h"
+
+namespace {
+
+std::unique_ptr<World> Race(int mode, int boats, SoundSink* sink = nullptr, uint32_t seed = 3) {
+  auto w = TestWorld().Seed(seed).Activity(mode).Fleet(boats).Screen(1280, 720).Tables().Sound(sink).Start();
+  w->InstructionPage = 0;
+  return w;
+}
+
+int Count(const RecordingSoundSink& s, int event) {
+  int n = 0;
+  for (const SoundRequest& r : s.Requests()) n += r.event == event;
+  return n;
+}
+
+// --- Course and marks -----------------------------------------------------------------------
+
+TEST(RaceCourse, LineLengthFollowsTheFleet) {
+  for (auto [boats, length] : {std::pair{4, 210}, std::pair{10, 300}}) {
+    auto w = Race(Activity::kTriangleRace, boats);
+    EXPECT_EQ(w->StartLineLength, length);
+    EXPECT_EQ(w->PinX, 0);
+    EXPECT_NEAR(std::hypot(w->CommitteeBoatX, w->CommitteeBoatY), length, 1.5);
+    // The committee boat lies at the starboard end, at right angles to the wind.
+    EXPECT_EQ(w->CommitteeBoatX, PointAt(0, 0, length, w->MeanWindDirection + 90).x);
+  }
+}
+
+TEST(RaceCourse, LegLengthByWindAndBoat) {
+  auto w = TestWorld().Tables().Build();
+  w->BoatCount = 4;
+  w->MeanWindDirection = 0;
+  struct Case { int hull, wind, leg; } cases[] = {
+      {Hull::kTwoPerson, 9, 1800}, {Hull::kSingleHander, 12, 1800}, {Hull::kKeelboat, 9, 2000},
+      {Hull::kKeelboat, 8, 1700}, {Hull::kTwoPerson, 8, 1530}, {Hull::kSpinnakerDinghy, 9, 2000}};
+  for (const Case& c : cases) {
+    w->HullClass = c.hull;
+    w->BaseWindSpeed = c.wind;
+    LayRaceCourse(*w);
+    EXPECT_EQ(-w->WindwardMarkY, c.leg) << c.hull << " " << c.wind;
+    // With the program's degree factor cos 180 falls a hair short of -1: one yard less.
+    EXPECT_EQ(w->LeewardMarkY, c.leg - 1);
+  }
+}
+
+TEST(RaceCourse, WindwardLeewardSideMarkBesideTheWindwardMark) {
+  auto w = TestWorld().Tables().Build();
+  w->BoatCount = 10;
+  w->MeanWindDirection = 90;
+  w->BaseWindSpeed = 12;
+  w->JustStartCourseUpDown = 1;
+  LayRaceCourse(*w);
+  EXPECT_NEAR(std::hypot(w->SideMarkX, w->SideMarkY), 2000, 1.5);
+  EXPECT_EQ(BearingTo(w->SideMarkX, -w->SideMarkY), 85);
+  // The triangle's wing mark lies 60..120 degrees left of the wind, three quarters out.
+  w->JustStartCourseUpDown = 0;
+  LayRaceCourse(*w);
+  const int off = SignedDegrees(BearingTo(w->SideMarkX, -w->SideMarkY) - 90);
+  EXPECT_LE(off, -60);
+  EXPECT_GE(off, -121);
+  EXPECT_NEAR(std::hypot(w->SideMarkX, w->SideMarkY), 1500, 1.5);
+  EXPECT_EQ(w->WaypointX[9], w->WaypointX[1]);
+  EXPECT_EQ(w->RestartPointX, (7 * w->CommitteeBoatX + w->LeewardMarkX) / 8);
+  EXPECT_EQ(w->SceneObjectKind[7], kSceneKindCommitteeBoat);
+  EXPECT_EQ(w->SceneObjectX[10], w->LeewardMarkX);
+}
+
+TEST(RaceCourse, RoundingByBoxDistance) {
+  auto w = Race(Activity::kTriangleRace, 4);
+  w->SimSeconds = 40;
+  for (int b : {1, 2}) {
+    w->BoatLegs[b] = 1;
+    w->BoatTargetX[b] = w->WaypointX[1];
+    w->BoatTargetY[b] = w->WaypointY[1];
+  }
+  // The user's boat rounds within 300 yards (box), a fleet boat within 30.
+  w->BoatX[1] = w->WaypointX[1] + 150;
+  w->BoatY[1] = w->WaypointY[1] + 150;
+  UpdateLegProgress(*w, 1);
+  EXPECT_EQ(w->BoatLegs[1], 1);
+  w->BoatX[1] -= 1;
+  UpdateLegProgress(*w, 1);
+  EXPECT_EQ(w->BoatLegs[1], 2);
+  EXPECT_EQ(w->BoatTargetX[1], w->WaypointX[2]);
+  w->BoatX[2] = w->WaypointX[1] + 20;
+  w->BoatY[2] = w->WaypointY[1] + 10;
+  UpdateLegProgress(*w, 2);
+  EXPECT_EQ(w->BoatLegs[2], 1);
+  w->BoatX[2] -= 1;
+  UpdateLegProgress(*w, 2);
+  EXPECT_EQ(w->BoatLegs[2], 2);
+  EXPECT_EQ(w->LastTackTime[2], 40);
+  // Before 30 s nothing is rounded.
+  w->SimSeconds = 30;
+  w->BoatX[2] = w->WaypointX[2];
+  w->BoatY[2] = w->WaypointY[2];
+  UpdateLegProgress(*w, 2);
+  EXPECT_EQ(w->BoatLegs[2], 2);
+}
+
+TEST(RaceCourse, FinishNeedsTheLineAndCountsPlaces) {
+  RecordingSoundSink sink;
+  auto w = Race(Activity::kTriangleRace, 4, &sink);
+  w->SimSeconds = 2000;
+  const double midX = LineMiddleX(*w), midY = LineMiddleY(*w);
+  const double down = (w->MeanWindDirection + 180) * kDegToRad;
+  for (int b = 1; b <= 3; ++b) {
+    w->BoatLegs[b] = Leg::kFinishLine;
+    w->BoatTargetX[b] = w->WaypointX[8];
+    w->BoatTargetY[b] = w->WaypointY[8];
+  }
+  // 20 yards short of the line: not finished.
+  w->BoatX[2] = midX + 20 * std::sin(down);
+  w->BoatY[2] = midY - 20 * std::cos(down);
+  UpdateLegProgress(*w, 2);
+  EXPECT_EQ(w->BoatLegs[2], Leg::kFinishLine);
+  // On the line: the first finisher sounds 18, the next 19; the user's place is the count.
+  w->BoatX[2] = midX;
+  w->BoatY[2] = midY;
+  UpdateLegProgress(*w, 2);
+  EXPECT_EQ(w->BoatLegs[2], Leg::kFinished);
+  EXPECT_EQ(w->BoatFinishPlace[2], 1);
+  EXPECT_EQ(w->ResultsShown, 0);
+  w->BoatX[1] = midX + 5;
+  w->BoatY[1] = midY;
+  UpdateLegProgress(*w, 1);
+  EXPECT_EQ(w->FinishCount, 2);
+  EXPECT_EQ(w->ResultsShown, 1);
+  EXPECT_EQ(Count(sink, SoundEvent::kFirstFinish), 1);
+  EXPECT_EQ(Count(sink, SoundEvent::kLaterFinish), 1);
+  // Far along the line's extension the finish is not taken.
+  w->BoatX[3] = midX + 3 * w->StartLineLength * std::cos(down);
+  w->BoatY[3] = midY + 3 * w->StartLineLength * std::sin(down);
+  UpdateLegProgress(*w, 3);
+  EXPECT_EQ(w->BoatLegs[3], Leg::kFinishLine);
+}
+
+TEST(RaceCourse, TimeLimitFinishesEveryBoatStillRacing) {
+  auto w = Race(Activity::kWindwardLeewardRace, 4);
+  w->BoatLegs[3] = 5;
+  w->SimSeconds = 37500;
+  UpdateLegProgress(*w, 3);
+  EXPECT_EQ(w->BoatLegs[3], 5);
+  w->SimSeconds = 37501;
+  UpdateLegProgress(*w, 3);
+  EXPECT_EQ(w->BoatLegs[3], Leg::kFinished);
+  EXPECT_EQ(w->FinishCount, 1);
+}
+
+// --- Start sequence and race clock ------------------------------------------------------------
+
+TEST(RaceStart, CountdownReadsFourFiftyNineAtTheFirstStep) {
+  auto w = Race(Activity::kTriangleRace, 4);
+  AdvanceWorld(*w);
+  EXPECT_EQ(CountdownText(*w), " 4 分  59 秒  ");
+  w->SimTime = 0.2;
+  RaceClockStep(*w);
+  w->SimSeconds = 0;
+  EXPECT_EQ(CountdownText(*w), " 0 分  0 秒  ");
+  w->SimSeconds = 1;
+  EXPECT_EQ(CountdownText(*w), "");
+  w->ActivityMode = Activity::kJustStartRace;
+  w->SimSeconds = 0;
+  EXPECT_EQ(CountdownText(*w), "");
+}
+
+TEST(RaceStart, ClockRunsAtEightTenthsAfterTheSignalAndPastTheHour) {
+  auto w = Race(Activity::kTriangleRace, 4);
+  w->SimTime = 100;
+  RaceClockStep(*w);
+  EXPECT_DOUBLE_EQ(w->RaceClockMinutes, 100 * 0.8 * 0.029325513196480937);
+  w->SimTime = -100;
+  RaceClockStep(*w);
+  EXPECT_DOUBLE_EQ(w->RaceClockMinutes, -100 * 0.029325513196480937);
+  // 3000 units are 70.38 minutes: the minutes go on past the hour, the seconds stay below 60.
+  w->SimTime = 3000;
+  RaceClockStep(*w);
+  EXPECT_EQ(w->RaceClockWholeMinutes, 70);
+  EXPECT_EQ(w->RaceClockSecondsPart, 22);
+}
+
+TEST(RaceStart, SignalSoundsOnceAlsoInTheJustStartRace) {
+  for (int mode : {Activity::kTriangleRace, Activity::kJustStartRace}) {
+    RecordingSoundSink sink;
+    auto w = Race(mode, 4, &sink);
+    // A frozen first frame (an instruction box) does not sound it.
+    w->InstructionPage = 13;
+    for (int i = 0; i < 3; ++i) AdvanceWorld(*w);
+    w->InstructionPage = 0;
+    while (w->SimSeconds < 5) AdvanceWorld(*w);
+    EXPECT_EQ(Count(sink, SoundEvent::kStartSignal), 1) << mode;
+  }
+}
+
+TEST(RaceStart, SlotsAndRatings) {
+  auto js = Race(Activity::kJustStartRace, 10);
+  // Just-start: the user nearest the committee boat, the last boat nearest the pin.
+  EXPECT_EQ(js->BoatTargetX[1], js->CommitteeBoatX * 10 / 11);
+  EXPECT_EQ(js->BoatTargetX[10], js->CommitteeBoatX * 1 / 11);
+  EXPECT_EQ(js->BoatX[1], js->BoatTargetX[1]);
+
+  auto w = Race(Activity::kTriangleRace, 10);
+  EXPECT_EQ(w->BoatTargetX[1], LineMiddleX(*w));
+  EXPECT_EQ(w->BoatTargetY[1], LineMiddleY(*w));
+  EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
+  // From 29 s before the signal every slot is the middle of the line.
+  w->SimSeconds = -30;
+  AssignStartSlot(*w, 3);
+  EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
+  w->SimSeconds = -29;
+  AssignStartSlot(*w, 3);
+  EXPECT_EQ(w->BoatTargetX[3], LineMiddleX(*w));
+  // Fleet boats start behind the line, not on it.
+  for (int b = 2; b <= 10; ++b) EXPECT_GT(std::hypot(w->BoatX[b] - w->BoatTargetX[b], w->BoatY[b] - w->BoatTargetY[b]), 50) << b;
+
+  EXPECT_EQ(w->BoatRatingPercent[1], 101);
+  for (int b = 2; b <= 10; ++b) {
+    EXPECT_GE(w->BoatRatingPercent[b], 89 + w->Difficulty) << b;
+    EXPECT_LE(w->BoatRatingPercent[b], 94 + w->Difficulty) << b;
+    EXPECT_EQ(w->LastTackTime[b], -400);
+  }
+}
+
+TEST(RaceStart, ApproachShareSlowsAnEarlyBoatButNotALateOne) {
+  auto w = Race(Activity::kTriangleRace, 4);
+  w->BoatSpeeds[2] = 50;
+  w->SimTime = w->SimSeconds = -100;
+  w->BoatX[2] = w->BoatTargetX[2];
+  w->BoatY[2] = w->BoatTargetY[2] + 30;
+  EXPECT_LE(StartApproachPercentFor(*w, 2), 10);
+  w->BoatY[2] = w->BoatTargetY[2] + 2000;
+  EXPECT_EQ(StartApproachPercentFor(*w, 2), 100);
+  w->SimTime = w->SimSeconds = 1;
+  EXPECT_EQ(StartApproachPercentFor(*w, 2), 100);
+}
+
+// --- A short race run to its finish -----------------------------------------------------------
+
+TEST(RaceRun, SeededFleetSailsTheWholeCourse) {
+  RecordingSoundSink sink;
+  auto w = Race(Activity::kWindwardLeewardRace, 4, &sink, 11);
+  w->SimSpeed = 12;
+  w->SimSpeedDivisor = 37;
+  int steps = 0;
+  while (w->FinishCount < 3 && steps < 20000) {
+    AdvanceWorld(*w);
+    ++steps;
+  }
+  ASSERT_EQ(w->FinishCount, 3) << "at " << w->SimSeconds;
+  std::array<bool, 4> taken{};
+  for (int b = 2; b <= 4; ++b) {
+    EXPECT_EQ(w->BoatLegs[b], Leg::kFinished);
+    ASSERT_GE(w->BoatFinishPlace[b], 1);
+    taken[w->BoatFinishPlace[b]] = true;
+    EXPECT_LT(w->BoatFinishSeconds[b], 9000);
+  }
+  EXPECT_TRUE(taken[1] && taken[2] && taken[3]);
+  EXPECT_EQ(Count(sink, SoundEvent::kFirstFinish), 1);
+  EXPECT_EQ(w->ResultsShown, 0);
+}
+
+}  // namespace
