@@ -78,7 +78,7 @@ void DrawSpeedButtons(World& w, Canvas& canvas, const PanelLayout& p) {
     const SpeedButton& b = buttons[i];
     const int left = p.column1 + i * width;
     DrawButtonFrame(w, canvas, left, top, left + width, top + L);
-    canvas.SetTextColor(w.Monochrome ? palette::kWhite : b.color);
+    canvas.SetTextColor(palette::Ink(w, b.color, palette::kWhite));
     canvas.TextOut(left + 2, top + L / 8, b.label);
     // At either end of the range the speed stays put, but the press still clicks.
     if (ClickInside(w, left, top, left + width, top + L)) {

@@ -28,7 +28,7 @@ void DrawBar(const World& w, Canvas& c, int left, int right, const SheetBar& bar
     c.FillRect(Rect{left, bar.top + 1, right, bar.top + 2}, kBarEdge);
     c.FillRect(Rect{left, bar.bottom - 1, right, bar.bottom}, kBarEdge);
   }
-  const Color mark = mono ? palette::kBlack : kMarkColour;
+  const Color mark = palette::Pick(mono, kMarkColour, palette::kBlack);
   c.FillRect(Rect{left, markRow - 1, right, markRow + 2}, mark);
 }
 

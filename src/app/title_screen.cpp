@@ -78,7 +78,7 @@ const char* SailAreaLabel(int sailAreaClass) {
 }
 
 void Text(World& w, Canvas& c, int x, int y, Color color, const std::string& text) {
-  c.SetTextColor(w.Monochrome ? palette::kBlack : color);
+  c.SetTextColor(palette::Ink(w, color, palette::kBlack));
   c.TextOut(x, y, text);
 }
 
@@ -161,7 +161,7 @@ void DrawTitleScreen(World& w, Canvas& canvas) {
   const int wanted = bannerWidth - w.ViewHeight / 18 - 2;
   const int measured = std::max(1, canvas.TextWidth("  BRISAMAR  "));
   canvas.SetFontSizes(normalSize, std::clamp(40 * wanted / measured, 12, 36), smallSize);
-  canvas.SetBackColor(mono ? palette::kWhite : palette::kBlue);
+  canvas.SetBackColor(palette::Pick(mono, palette::kBlue, palette::kWhite));
   Text(w, canvas, 7, bannerY, palette::kYellow, "  BRISAMAR  ");
   canvas.SetBackColor(palette::kWhite);
 
@@ -169,13 +169,13 @@ void DrawTitleScreen(World& w, Canvas& canvas) {
   Text(w, canvas, 7 + bannerWidth - w.ViewHeight / 18 + 2, bannerY - w.ViewHeight / 100, palette::kBlack, "TM");
   canvas.SetFont(FontRole::Normal);
   Text(w, canvas, 7, bannerY + 40, palette::kBlue, "2009 Ed. Rel. 4J");
-  canvas.SetTextColor(mono ? palette::kBlack : palette::kNavy);
+  canvas.SetTextColor(palette::Pick(mono, palette::kNavy, palette::kBlack));
 
   const int cx = (static_cast<int>(w.ViewWidthF * 0.95) - static_cast<int>(w.ViewWidthF * -0.5)) / 2;
   const int cy = (w.ViewHeight / 6 + w.ViewHeight * 3 / 4) / 2;
   const int r = 5 * (w.ViewHeight * 3 / 4 - cy) / 4;
-  canvas.SetPen(mono ? palette::kBlack : palette::kTitleCircleEdge, 2);
-  canvas.SetBrush(mono ? palette::kWhite : palette::kTitleCircle);
+  canvas.SetPen(palette::Pick(mono, palette::kTitleCircleEdge, palette::kBlack), 2);
+  canvas.SetBrush(palette::Pick(mono, palette::kTitleCircle, palette::kWhite));
   canvas.Ellipse(cx - r, cy - r, cx + r, cy + r);
 
   w.TitleViewAngle += 0.2;

@@ -330,7 +330,7 @@ int DrawButtonColumn(World& w, Canvas& canvas, const ButtonGroupBox& box, int fi
 
     const char* label = b.labelFor ? b.labelFor(w) : b.label;
     const bool on = b.on && b.on(w);
-    canvas.SetTextColor(on ? palette::kBlack : w.Monochrome ? palette::kWhite : b.color);
+    canvas.SetTextColor(on ? palette::kBlack : palette::Ink(w, b.color, palette::kWhite));
     const int x = box.left + std::max(2, (box.right - box.left - canvas.TextWidth(label)) / 2);
     canvas.TextOut(x, top + (pitch - canvas.LineHeight()) / 2, label);
 
@@ -360,7 +360,7 @@ void DrawEyes(const World& w, Canvas& canvas, const Rect& area) {
     canvas.Ellipse(left, area.top, left + eyeWidth, area.bottom);
     const int cx = left + eyeWidth / 2 + shift;
     const int cy = (area.top + area.bottom) / 2;
-    canvas.SetBrush(w.Monochrome ? palette::kGrey : palette::kEyeIris);
+    canvas.SetBrush(palette::Ink(w, palette::kEyeIris, palette::kGrey));
     canvas.Ellipse(cx - iris / 2, cy - iris / 2, cx + iris - iris / 2, cy + iris - iris / 2);
     canvas.SetBrush(palette::kBlack);
     canvas.Ellipse(cx - pupil / 2, cy - pupil / 2, cx + pupil - pupil / 2, cy + pupil - pupil / 2);
@@ -435,7 +435,7 @@ bool NarrowButtonScreen(const World& w) {
 void DrawButtonFrame(const World& w, Canvas& canvas, int left, int top, int right, int bottom) {
   const int radius = w.ViewWidth >= 750 ? 15 : 10;
   canvas.SetPen(palette::kButtonEdge);
-  canvas.SetBrush(w.Monochrome ? palette::kButtonFaceMono : palette::kButtonFace);
+  canvas.SetBrush(palette::Ink(w, palette::kButtonFace, palette::kButtonFaceMono));
   canvas.RoundRect(left, top, right, bottom, radius, radius);
 }
 
@@ -491,6 +491,6 @@ void DrawButtonHelpLine(World& w, Canvas& canvas, int sheetBottom) {
   canvas.SetFont(FontRole::Normal);
   canvas.SetTextOpaque(true);
   canvas.SetBackColor(palette::kWhite);
-  canvas.SetTextColor(w.Monochrome ? palette::kBlack : palette::kGrey);
+  canvas.SetTextColor(palette::Ink(w, palette::kGrey, palette::kBlack));
   canvas.TextOut(x, y, ButtonHelpText(w.ButtonHelpLine));
 }

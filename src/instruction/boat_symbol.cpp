@@ -68,11 +68,11 @@ void DrawMotorVesselSymbol(World& w, Canvas& c, int x, int y, int heading, int b
   const std::vector<Point> hull = {turn(0, 0.55), turn(0.14, 0.2), turn(0.14, -0.45), turn(-0.14, -0.45),
                                    turn(-0.14, 0.2)};
   c.SetPen(palette::kBlack);
-  c.SetBrush(w.Monochrome ? palette::kWhite : palette::kLightGrey);
+  c.SetBrush(palette::Ink(w, palette::kLightGrey, palette::kWhite));
   c.Polygon(hull);
   const int top = static_cast<int>(len * 0.12);
   std::vector<Point> house = {turn(0.08, 0.05), turn(0.08, -0.2), turn(-0.08, -0.2), turn(-0.08, 0.05)};
   for (Point& p : house) p.y -= top;
-  c.SetBrush(w.Monochrome ? palette::kWhite : palette::kCabinSide);
+  c.SetBrush(palette::Ink(w, palette::kCabinSide, palette::kWhite));
   c.Polygon(house);
 }

@@ -12,7 +12,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Color Ink(const World& w, Color colour) { return w.Monochrome ? palette::kBlack : colour; }
+Color Ink(const World& w, Color colour) { return palette::Ink(w, colour, palette::kBlack); }
 
 const std::map<int, Lines>& HelpTexts() {
   static const std::map<int, Lines> texts = {
@@ -255,7 +255,7 @@ void DrawPageButtons(World& w, Canvas& c, bool help) {
   const int width = W / 9, y = w.PageButtonsY, indent = LabelIndent(w);
   auto button = [&](int x, const char* label) {
     c.SetPen(Ink(w, palette::kNavy));
-    c.SetBrush(w.Monochrome ? palette::kWhite : palette::kLightGrey);
+    c.SetBrush(palette::Ink(w, palette::kLightGrey, palette::kWhite));
     c.RoundRect(x, y, x + width, y + 20, 10, 10);
     c.SetTextColor(Ink(w, palette::kNavy));
     c.TextOut(x + indent, y + 2, label);

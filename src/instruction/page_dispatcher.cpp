@@ -12,7 +12,7 @@ namespace {
 
 void DrawContinueLine(World& w, Canvas& c, const Rect& box, int lineHeight, bool opaque = false) {
   c.SetTextOpaque(opaque);
-  c.SetTextColor(w.Monochrome ? palette::kBlack : palette::kRed);
+  c.SetTextColor(palette::Ink(w, palette::kRed, palette::kBlack));
   c.TextOut(box.left + 10, box.bottom - 4 * lineHeight / 3,
             w.LessonIntroPending ? "スペースバーを押して継続" : "動作停止中  スペースバーを押して継続");
 }
@@ -26,14 +26,14 @@ void DrawInstructionBox(World& w, Canvas& c) {
   const Rect box = InstructionBoxRect(w);
   c.SetClip(Rect{0, 0, w.ViewWidth, w.ViewHeight});
   c.SetFont(FontRole::Normal);
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kNavy);
+  c.SetPen(palette::Ink(w, palette::kNavy, palette::kBlack));
   c.SetBrush(palette::kWhite);
   c.RoundRect(box.left, box.top, box.right, box.bottom, 50, 50);
 
   // The text stops above the continue line rather than run over it on a small screen.
   c.SetClip(Rect{box.left, box.top, box.right, box.bottom - 4 * lineHeight / 3});
   c.SetTextOpaque(false);
-  c.SetTextColor(w.Monochrome ? palette::kBlack : palette::kNavy);
+  c.SetTextColor(palette::Ink(w, palette::kNavy, palette::kBlack));
   DrawActivityInstructions(w, c, box.left + 10, box.top + 12, lineHeight);
 
   c.SetClip(Rect{0, 0, w.ViewWidth, w.ViewHeight});

@@ -20,7 +20,7 @@ constexpr Color kZoneRing = Rgb(255, 255, 160);
 constexpr Color kStream = Rgb(120, 230, 230);
 constexpr Color kCyan = Rgb(0, 255, 255);
 
-Color Ink(const World& w, Color colour) { return w.Monochrome ? palette::kBlack : colour; }
+Color Ink(const World& w, Color colour) { return palette::Ink(w, colour, palette::kBlack); }
 
 bool Inside(int x, int y, const Rect& r) { return r.left < x && x < r.right && r.top < y && y < r.bottom; }
 
@@ -45,7 +45,7 @@ void DrawText(const World& w, Canvas& c, const std::vector<std::string>& lines) 
 void DrawAdvanceButton(World& w, Canvas& c, int h) {
   const int y = w.AdvanceButtonY;
   c.SetPen(palette::kGrey);
-  c.SetBrush(w.Monochrome ? palette::kWhite : kButtonFace);
+  c.SetBrush(palette::Ink(w, kButtonFace, palette::kWhite));
   c.Rectangle(0, y, w.ViewWidth / 3 + 4, y + h + 3);
   const bool last = w.TutorialStep >= w.TutorialStepCount;
   c.SetTextOpaque(false);
@@ -68,7 +68,7 @@ void DrawPageFrame(World& w, Canvas& c, const TutorialPage& page, int frameY, in
   const int bottom = frameY + h;
   auto button = [&](const Rect& r, const char* label) {
     c.SetPen(Ink(w, palette::kNavy));
-    c.SetBrush(w.Monochrome ? palette::kWhite : palette::kLightGrey);
+    c.SetBrush(palette::Ink(w, palette::kLightGrey, palette::kWhite));
     c.RoundRect(r.left, r.top, r.right, r.bottom, 10, 10);
     c.SetTextColor(Ink(w, palette::kNavy));
     c.TextOut(r.left + std::max(4, (r.Width() - c.TextWidth(label)) / 2), r.top + 1, label);
@@ -109,7 +109,7 @@ void DrawFigure(World& w, Canvas& c, const Figure& f, int wind) {
   switch (f.kind) {
     case FigureKind::Mark:
       c.SetPen(palette::kBlack);
-      c.SetBrush(w.Monochrome ? palette::kWhite : palette::kMarkOrange);
+      c.SetBrush(palette::Ink(w, palette::kMarkOrange, palette::kWhite));
       c.Ellipse(p.x - r, p.y - r, p.x + r, p.y + r);
       break;
     case FigureKind::Zone: {
@@ -133,8 +133,8 @@ void DrawFigure(World& w, Canvas& c, const Figure& f, int wind) {
     }
     case FigureKind::Obstruction: {
       const Point q = At(w, f.x2, f.y2);
-      c.SetPen(w.Monochrome ? palette::kBlack : palette::kShoreEdge, 2);
-      c.SetBrush(w.Monochrome ? palette::kLightGrey : palette::kLandGreen);
+      c.SetPen(palette::Ink(w, palette::kShoreEdge, palette::kBlack), 2);
+      c.SetBrush(palette::Ink(w, palette::kLandGreen, palette::kLightGrey));
       c.Rectangle(p.x, p.y, q.x, q.y);
       break;
     }
@@ -167,7 +167,7 @@ void DrawSea(World& w, Canvas& c, const TutorialPage& page, int h) {
   const int W = w.ViewWidth, H = w.ViewHeight;
   const TutorialStep& step = page.steps[std::clamp(w.TutorialStep, 0, w.TutorialStepCount)];
   c.SetNullPen();
-  c.SetBrush(w.Monochrome ? palette::kWaterMono : palette::kWater);
+  c.SetBrush(palette::Ink(w, palette::kWater, palette::kWaterMono));
   c.Rectangle(0, w.AdvanceButtonY, W, H);
   for (const Figure& f : page.figures) DrawFigure(w, c, f, step.wind);
 

@@ -43,8 +43,8 @@ std::vector<ShoreChain> ShoreChains(const World& w) {
 
 void DrawCoastline(const World& w, Canvas& c, const ChartFrame& f) {
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
+  c.SetPen(palette::Pick(mono, palette::kChartCoast, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kChartLand, palette::kWhite));
   for (const ShoreChain& chain : ShoreChains(w)) {
     const int x1 = w.ShoreX[chain.first], x2 = w.ShoreX[chain.last];
     const int out1 = x1 <= x2 ? -kFarLand : kFarLand;
@@ -63,7 +63,7 @@ void DrawCoastline(const World& w, Canvas& c, const ChartFrame& f) {
 // A cross at the boat and a line from its centre along the heading.
 void DrawOwnBoatMark(const World& w, Canvas& c, const ChartFrame& f) {
   const Point p = f.ToScreen(w.BoatX[1], w.BoatY[1]);
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kChartOwnBoat, 2);
+  c.SetPen(palette::Ink(w, palette::kChartOwnBoat, palette::kBlack), 2);
   c.MoveTo(p.x - 6, p.y);
   c.LineTo(p.x + 6, p.y);
   c.MoveTo(p.x, p.y - 6);
@@ -78,7 +78,7 @@ void DrawNorthMark(const World& w, Canvas& c, const Rect& r, bool mini) {
   if (w.LargeMenuFont == 1) inset = w.ViewWidth < 900 ? w.ViewWidth / 19 : w.ViewWidth / 22;
   const int x = r.right - inset;
   const int y = r.top + 3;
-  const Color color = w.Monochrome ? palette::kBlack : palette::kChartNorth;
+  const Color color = palette::Ink(w, palette::kChartNorth, palette::kBlack);
   c.SetTextOpaque(false);
   c.SetTextColor(color);
   c.TextOut(x, y, "北");
@@ -110,17 +110,17 @@ double ChartScale(const World& w) { return w.ScaleY * (IsFreeSailing(w.ActivityM
 void DrawChartButton(World& w, Canvas& c, const Rect& r, std::string_view label) {
   const bool mono = w.Monochrome == 1;
   c.SetPen(palette::kWhite);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartButton);
+  c.SetBrush(palette::Pick(mono, palette::kChartButton, palette::kBlack));
   c.Rectangle(r.left, r.top, r.right, r.bottom);
   c.SetTextOpaque(false);
-  c.SetTextColor(mono ? palette::kWhite : palette::kChartButtonText);
+  c.SetTextColor(palette::Pick(mono, palette::kChartButtonText, palette::kWhite));
   c.TextOut(r.left + 4, r.top + (r.Height() - c.LineHeight()) / 2, label);
   c.SetTextOpaque(true);
 }
 
 void DrawChart(World& w, Canvas& c, const Rect& r, int mini) {
   c.SetClip(r);
-  c.FillRect(r, w.Monochrome ? palette::kWhite : palette::kChartSea);
+  c.FillRect(r, palette::Ink(w, palette::kChartSea, palette::kWhite));
   c.SetFont(FontRole::Normal);
 
   ChartFrame f;
@@ -154,8 +154,8 @@ void DrawChart(World& w, Canvas& c, const Rect& r, int mini) {
 
 void DrawSceneryOutlines(const World& w, Canvas& c, const std::function<Point(double, double)>& toScreen) {
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kChartCoast);
-  c.SetBrush(mono ? palette::kWhite : palette::kChartLand);
+  c.SetPen(palette::Pick(mono, palette::kChartCoast, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kChartLand, palette::kWhite));
   const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
   std::array<Point, kOutlinePoints - 1> outline;
   for (int i = 1; i <= count; ++i) {

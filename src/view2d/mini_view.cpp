@@ -57,18 +57,18 @@ void DrawGate(World& w, Canvas& c, const MiniFrame& f) {
   const bool mono = w.Monochrome == 1;
   const Point buoy = Place(w, f, w.TargetX[1], w.TargetY[1]);
   const Point boat = Place(w, f, w.TargetX[2], w.TargetY[2]);
-  c.SetPen(mono ? palette::kBlack : palette::kChartGate);
+  c.SetPen(palette::Pick(mono, palette::kChartGate, palette::kBlack));
   c.MoveTo(buoy.x, buoy.y);
   c.LineTo(boat.x, boat.y);
   if (w.MiniViewZoom < 9) {
     c.SetHollowBrush();
     DrawHull(c, boat, ScreenAngle(w, w.WindDirection), std::max(10 * f.k, 8.0));
   } else {
-    c.SetBrush(mono ? palette::kBlack : palette::kChartGate);
+    c.SetBrush(palette::Pick(mono, palette::kChartGate, palette::kBlack));
     Dot(c, boat, 3);
   }
-  c.SetPen(mono ? palette::kBlack : palette::kChartBuoy);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartBuoy);
+  c.SetPen(palette::Pick(mono, palette::kChartBuoy, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kChartBuoy, palette::kBlack));
   Dot(c, buoy, 3);
 }
 
@@ -76,7 +76,7 @@ void DrawPier(World& w, Canvas& c, const MiniFrame& f) {
   Point pier[4];
   for (int k = 0; k < 4; ++k) pier[k] = Place(w, f, w.TargetX[k + 1], w.TargetY[k + 1]);
   c.SetPen(palette::kBlack);
-  c.SetBrush(w.Monochrome ? palette::kWhite : palette::kChartPier);
+  c.SetBrush(palette::Ink(w, palette::kChartPier, palette::kWhite));
   c.Polygon(pier, 4);
 }
 
@@ -84,17 +84,17 @@ void DrawSwimmer(World& w, Canvas& c, const MiniFrame& f) {
   if (!SwimmerInSight(w)) return;
   const Point p = Place(w, f, w.TargetX[1], w.TargetY[1]);
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kWhite);
+  c.SetPen(palette::Pick(mono, palette::kWhite, palette::kBlack));
   c.SetHollowBrush();
   Dot(c, p, 6);
-  c.SetBrush(mono ? palette::kBlack : palette::kChartSwimmer);
+  c.SetBrush(palette::Pick(mono, palette::kChartSwimmer, palette::kBlack));
   Dot(c, p, 3);
 }
 
 // The three motor vessels: to scale when zoomed in, as arrowheads along their heading otherwise.
 void DrawVessels(World& w, Canvas& c, const MiniFrame& f) {
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kChartVessel);
+  c.SetPen(palette::Pick(mono, palette::kChartVessel, palette::kBlack));
   for (int k = 2; k <= std::min(4, w.BoatCount); ++k) {
     const Point p = Place(w, f, w.BoatX[k], w.BoatY[k]);
     const double a = ScreenAngle(w, w.BoatHeadings[k]);
@@ -105,7 +105,7 @@ void DrawVessels(World& w, Canvas& c, const MiniFrame& f) {
                              Offset(p, a, -35 * f.k, -5 * f.k), Offset(p, a, 0, -5 * f.k)};
       c.Polygon(hull, 5);
     } else {
-      c.SetBrush(mono ? palette::kBlack : palette::kChartVessel);
+      c.SetBrush(palette::Pick(mono, palette::kChartVessel, palette::kBlack));
       const Point arrow[3] = {Offset(p, a, 8, 0), Offset(p, a, -5, 4), Offset(p, a, -5, -4)};
       c.Polygon(arrow, 3);
     }
@@ -114,8 +114,8 @@ void DrawVessels(World& w, Canvas& c, const MiniFrame& f) {
 
 void DrawOwnBoat(World& w, Canvas& c, const MiniFrame& f) {
   const double length = std::max(w.ScaleLength / 3.0 * f.k, 12.0);
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kWhite);
-  c.SetBrush(w.Monochrome ? palette::kWhite : palette::kHullColors[1]);
+  c.SetPen(palette::Ink(w, palette::kWhite, palette::kBlack));
+  c.SetBrush(palette::Ink(w, palette::kHullColors[1], palette::kWhite));
   DrawHull(c, Point{f.ox, f.oy}, 0, length);
 }
 
@@ -149,7 +149,7 @@ Rect ZoomButtonRect(const World& w, const Rect& view, int index) {
 
 void DrawMiniView(World& w, Canvas& c, const Rect& r) {
   c.SetClip(r);
-  c.FillRect(r, w.Monochrome ? palette::kWhite : palette::kChartSea);
+  c.FillRect(r, palette::Ink(w, palette::kChartSea, palette::kWhite));
   const MiniFrame f = FrameFor(w, r);
 
   DrawSceneryOutlines(w, c, [&w, &f](double x, double y) { return Place(w, f, x, y); });
@@ -157,7 +157,7 @@ void DrawMiniView(World& w, Canvas& c, const Rect& r) {
   if (m == Activity::kSteering || m == Activity::kUpwind || m == Activity::kCollisionAvoidance) DrawGate(w, c, f);
   if (m == Activity::kMooring) {
     c.SetPen(palette::kBlack);
-    c.SetBrush(w.Monochrome ? palette::kBlack : palette::kChartBuoy);
+    c.SetBrush(palette::Ink(w, palette::kChartBuoy, palette::kBlack));
     Dot(c, Place(w, f, w.TargetX[1], w.TargetY[1]), 4);
   }
   if (m == Activity::kDocking) DrawPier(w, c, f);

@@ -13,12 +13,12 @@ void Dot(Canvas& c, Point p, int r) { c.Ellipse(p.x - r, p.y - r, p.x + r + 1, p
 
 void CoursePoint(World& w, Canvas& c, Point p, Color color) {
   c.SetPen(palette::kBlack);
-  c.SetBrush(w.Monochrome ? palette::kBlack : color);
+  c.SetBrush(palette::Ink(w, color, palette::kBlack));
   Dot(c, p, 3);
 }
 
 void Label(World& w, Canvas& c, int x, int y, const char* text) {
-  c.SetTextColor(w.Monochrome ? palette::kBlack : palette::kChartLabel);
+  c.SetTextColor(palette::Ink(w, palette::kChartLabel, palette::kBlack));
   c.TextOut(x, y, text);
 }
 
@@ -32,7 +32,7 @@ void Layline(World& w, Canvas& c, const std::function<Point(double, double)>& to
 
 void DrawLaylines2D(World& w, Canvas& c, const std::function<Point(double, double)>& toScreen) {
   if (w.LaylinesShown != 1 || w.SimSeconds < 0) return;
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kLayline);
+  c.SetPen(palette::Ink(w, palette::kLayline, palette::kBlack));
   if (w.SelectedTarget == 1) {
     Layline(w, c, toScreen, w.WindwardMarkX, w.WindwardMarkY, 1);
     Layline(w, c, toScreen, w.WindwardMarkX, w.WindwardMarkY, -1);
@@ -59,7 +59,7 @@ void DrawRaceCourse2D(World& w, Canvas& c, const std::function<Point(double, dou
 
   for (int b = 2; b <= w.BoatCount; ++b) {
     c.SetPen(palette::kBlack);
-    c.SetBrush(w.Monochrome ? palette::kWhite : palette::kHullColors[b]);
+    c.SetBrush(palette::Ink(w, palette::kHullColors[b], palette::kWhite));
     Dot(c, toScreen(w.BoatX[b], w.BoatY[b]), 2);
   }
 

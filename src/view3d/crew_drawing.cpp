@@ -119,7 +119,7 @@ void DrawCrewMember(BoatFigure& f, int member) {
   Stroke(f, {b.hip, b.shoulder}, jacket, std::max(1, static_cast<int>(0.42 * size)));
   const Point head = f.Turn(b.head);
   const int r = std::max(1, static_cast<int>(0.21 * size));
-  f.c.SetBrush(f.mono ? palette::kBlack : palette::kCrewSkin);
+  f.c.SetBrush(palette::Pick(f.mono, palette::kCrewSkin, palette::kBlack));
   f.Pen(palette::kHullOutline);
   f.c.Ellipse(head.x - r, head.y - r, head.x + r + 1, head.y + r + 1);
   f.Record(static_cast<BoatPart>(static_cast<int>(BoatPart::Crew1) + member - 1));

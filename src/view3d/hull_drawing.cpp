@@ -189,7 +189,7 @@ void DrawBowWaves(BoatFigure& f) {
                                      f.Turn({side * 0.55 * spread, stem.aft + 0.45 * f.g, lift}),
                                      f.Turn({side * 1.15 * spread, stem.aft + 2.0 * f.g, 0}),
                                      f.Turn({side * 0.75 * spread, stem.aft + 1.3 * f.g, -0.05 * f.g})};
-    f.FillPolygon(wave, palette::kFoam, f.mono ? palette::kBlack : palette::kFoam);
+    f.FillPolygon(wave, palette::kFoam, palette::Pick(f.mono, palette::kFoam, palette::kBlack));
     f.Record(side < 0 ? BoatPart::BowWavePort : BoatPart::BowWaveStarboard);
   }
 }
@@ -289,7 +289,7 @@ void DrawCommitteeFlag(BoatFigure& f) {
   f.Pen(palette::kMast, f.PenWidth(0.06));
   Line(f, {0, staffAft, foot}, {0, staffAft, top});
   // Head to wind, the flag streams aft.
-  const Color flag = f.mono ? palette::kBlack : palette::kCommitteeFlag;
+  const Color flag = palette::Pick(f.mono, palette::kCommitteeFlag, palette::kBlack);
   f.FillPolygon({f.Turn({0, staffAft, top}), f.Turn({0, staffAft + 0.9 * g, top - 0.05 * g}),
                  f.Turn({0, staffAft + 0.85 * g, top - 0.55 * g}), f.Turn({0, staffAft, top - 0.5 * g})},
                 flag, palette::kHullOutline);

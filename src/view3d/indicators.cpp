@@ -37,24 +37,24 @@ void DrawCompass(World& w, Canvas& c, int boat, int x, int y) {
   const std::string text = std::to_string(h);
   const int tx = h > 99 ? x - 48 : x - 43;
   const int ty = y - 36;
-  const Color back = w.Monochrome ? palette::kBlack : palette::kTeal;
-  c.SetTextColor(w.Monochrome ? palette::kWhite : palette::kYellow);
+  const Color back = palette::Ink(w, palette::kTeal, palette::kBlack);
+  c.SetTextColor(palette::Ink(w, palette::kYellow, palette::kWhite));
   c.SetBackColor(back);
   c.FillRect(Rect{tx - 1, ty, tx + c.TextWidth(text) + 1, ty + c.LineHeight()}, back);
   c.TextOut(tx, ty, text);
 
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kDial);
-  c.SetBrush(w.Monochrome ? palette::kWhite : palette::kTeal);
+  c.SetPen(palette::Ink(w, palette::kDial, palette::kBlack));
+  c.SetBrush(palette::Ink(w, palette::kTeal, palette::kWhite));
   c.Ellipse(cx - 26, cy - 8, cx + 26, cy + 8);
   // The card is fixed to the boat, bow up, so north swings against the heading.
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kWhite);
+  c.SetPen(palette::Ink(w, palette::kWhite, palette::kBlack));
   c.MoveTo(cx, cy);
   c.LineTo(cx + 13 * k / 100, cy - 13 * s / 300);
   c.MoveTo(cx, cy);
   c.LineTo(cx - 13 * k / 100, cy + 13 * s / 300);
   c.MoveTo(cx, cy);
   c.LineTo(cx + 13 * s / 100, cy + 13 * k / 300);
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kRed, 2);
+  c.SetPen(palette::Ink(w, palette::kRed, palette::kBlack), 2);
   c.MoveTo(cx, cy);
   c.LineTo(cx - 26 * s / 100, cy - 26 * k / 300);
 }
@@ -119,14 +119,14 @@ void DrawWindIndicator(World& w, Canvas& c, int kind, int boat, int x, int y) {
   c.LineTo(cx - barb * w.SinTable[right] / 100, cy - barb * w.CosTable[right] / (100 * q));
 
   if (kind != kSmallTrueWindDial) {
-    c.SetPen(w.Monochrome ? palette::kBlack : palette::kDial);
+    c.SetPen(palette::Ink(w, palette::kDial, palette::kBlack));
     c.SetHollowBrush();
     c.Ellipse(cx - r, cy - r / q, cx + r, cy + r / q);
   }
 
   int row = circular ? cy - 2 * r : cy - r;
   if (w.ViewWidth > 900) row -= 1;
-  c.SetTextColor(w.Monochrome ? palette::kBlack : palette::kYellow);
+  c.SetTextColor(palette::Ink(w, palette::kYellow, palette::kBlack));
   switch (kind) {
     case kTrueWindDial:
       if (!lesson) c.TextOut(cx - 35, row, "真の風  " + std::to_string(w.WindSpeedAtBoat[boat]));

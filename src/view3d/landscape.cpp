@@ -43,7 +43,7 @@ bool FacesCamera(const World& w, int index, int x1, int x2) {
 
 }  // namespace
 
-Color LandColor(const World& w) { return w.Monochrome ? palette::kBlack : palette::kLandGreen; }
+Color LandColor(const World& w) { return palette::Ink(w, palette::kLandGreen, palette::kBlack); }
 
 std::vector<ShoreRange> ShoreRangesInOrder(const World& w) {
   if (w.SailingArea == 2) return {};
@@ -98,7 +98,7 @@ void DrawTreeMarks(World& w, Canvas& c, int x1, int y1, int x2, int y2, int top1
   const int n = std::min(((top1 + top2) / 2 - topRow) / 2 + 1, 30);
   const int caretRow = w.ViewHeight / 30 + topRow;
   const int dotRow = w.ViewHeight / 100 + topRow;
-  c.SetPen(w.Monochrome ? palette::kWhite : palette::kLandDark);
+  c.SetPen(palette::Ink(w, palette::kLandDark, palette::kWhite));
   for (int j = 1; j < n; ++j) {
     const int fx = kScatter[j].x;
     const int fy = kScatter[j].y;
@@ -129,7 +129,7 @@ void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow) 
     c.SetBrush(w.ScreenBitsPerPixel > 8 ? palette::kBeach : palette::kBeachBasic);
   }
   c.Polygon(beach.data(), 4);
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kShoreEdge);
+  c.SetPen(palette::Ink(w, palette::kShoreEdge, palette::kBlack));
   c.MoveTo(x1, y1 + 1);
   c.LineTo(x2, y2 + 1);
 }
@@ -204,7 +204,7 @@ void DrawDistantHills(World& w, Canvas& c) {
     hill[i] = Point{(w.HorizonHillAzimuth[i] - v) * s + w.SceneCentreX, w.SceneTop - w.HorizonHillHeight[i] - 1};
   }
   c.SetNullPen();
-  c.SetBrush(w.Monochrome ? palette::kGrey : palette::kDistantHills);
+  c.SetBrush(palette::Ink(w, palette::kDistantHills, palette::kGrey));
   c.Polygon(hill.data(), static_cast<int>(hill.size()));
 }
 
@@ -212,7 +212,7 @@ void DrawInlandHills(World& w, Canvas& c) {
   if (w.CameraDistance >= 4 || w.SailingArea == 2) return;
   const int horizon = w.SceneTop;
   c.SetNullPen();
-  c.SetBrush(w.Monochrome ? palette::kGrey : palette::kDistantHills);
+  c.SetBrush(palette::Ink(w, palette::kDistantHills, palette::kGrey));
   for (std::size_t k = 1; k < w.HillX.size(); ++k) {
     Project(w, 0, w.HillX[k], w.HillY[k]);
     if (std::abs(w.ProjectedBearing) > 80) continue;

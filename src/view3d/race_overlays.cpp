@@ -50,7 +50,7 @@ void DrawLayline(World& w, Canvas& c, int x, int y, int side, int length) {
 }
 
 void DrawStartLine(World& w, Canvas& c) {
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kStartLine, 2);
+  c.SetPen(palette::Ink(w, palette::kStartLine, palette::kBlack), 2);
   DrawWorldLine(w, c, w.CommitteeBoatX, w.CommitteeBoatY, w.PinX, w.PinY, 10);
 }
 
@@ -58,7 +58,7 @@ void DrawLaylines(World& w, Canvas& c) {
   int tx = 0, ty = 0;
   SelectedTargetPoint(w, w.SelectedTarget, tx, ty);
   const int length = static_cast<int>(0.95 * std::hypot(tx - w.BoatX[1], ty - w.BoatY[1])) / 10 * 10;
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kLayline);
+  c.SetPen(palette::Ink(w, palette::kLayline, palette::kBlack));
   if (w.SelectedTarget == 1) {
     DrawLayline(w, c, w.WindwardMarkX, w.WindwardMarkY, 1, length);
     DrawLayline(w, c, w.WindwardMarkX, w.WindwardMarkY, -1, length);
@@ -75,7 +75,7 @@ void DrawMarkPointer(World& w, Canvas& c, const Rect& scene) {
   SelectedTargetPoint(w, w.SelectedTarget, tx, ty);
   Point p;
   if (!ProjectInView(w, tx, ty, p)) return;
-  c.SetPen(w.Monochrome ? palette::kBlack : palette::kMarkPointer);
+  c.SetPen(palette::Ink(w, palette::kMarkPointer, palette::kBlack));
   c.MoveTo(p.x, p.y);
   c.LineTo(p.x, std::max(p.y - scene.Height() / 12, scene.top));
 }
@@ -137,7 +137,7 @@ void DrawMarkLine(World& w, Canvas& c) {
   const bool fresh = w.SimSeconds > 50 && w.SimSeconds < w.SelectedTargetSince + 40;
   c.SetTextOpaque(true);
   c.SetBackColor(fresh && !w.Monochrome ? palette::kYellow : palette::kWhite);
-  c.SetTextColor(w.Monochrome ? palette::kBlack : ink);
+  c.SetTextColor(palette::Ink(w, ink, palette::kBlack));
   // Below the message lines when they reach down to it.
   const int y = std::max(static_cast<int>(17 * w.ScaleY), static_cast<int>(MessageLines(w).size()) * (w.ViewHeight / 31));
   c.TextOut(2, y, target == 0 ? "RC 艇      " + yards + " ﾔｰﾄﾞ" : "ﾏｰｸ     " + yards + " ﾔｰﾄﾞ");

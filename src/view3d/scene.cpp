@@ -44,7 +44,7 @@ const char* WaveStateWord(int waveClass) {
 void DrawWaveStateWord(World& w, Canvas& canvas, const Rect& scene) {
   const bool tall = w.LargeMenuFont == 1 || w.ViewWidth <= 700;
   const int y = scene.bottom - w.ViewHeight / (tall ? 30 : 40);
-  canvas.SetTextColor(w.Monochrome ? palette::kBlack : palette::kWhite);
+  canvas.SetTextColor(palette::Ink(w, palette::kWhite, palette::kBlack));
   canvas.TextOut(w.ViewWidth / 4, y, WaveStateWord(w.WaveClass));
 }
 
@@ -55,7 +55,7 @@ void ComposeScene(World& w, Canvas& canvas, const Rect& scene) {
   SetSceneGeometry(w, scene);
   w.SkyHeight = w.CameraDistance < 4 ? w.ViewHeight / 10 : 0;
 
-  canvas.FillRect(scene, w.Monochrome ? palette::kWaterMono : palette::kWater);
+  canvas.FillRect(scene, palette::Ink(w, palette::kWater, palette::kWaterMono));
   DrawPuffs(w, canvas, scene);
 
   if (w.LessonIntroPending) {

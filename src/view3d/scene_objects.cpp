@@ -41,16 +41,16 @@ int Pixels(double yards, double perYard, int least) { return std::max(least, sta
 
 void DrawBuoyShape(World& w, Canvas& c, SceneItemKind kind, int x, int y, double perYard) {
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kMarkShade);
+  c.SetPen(palette::Pick(mono, palette::kMarkShade, palette::kBlack));
   switch (kind) {
     case SceneItemKind::Mark: {
       // An inflatable cylinder, a little narrower at the top.
       const int r = Pixels(1.2, perYard, 2);
       const int h = Pixels(2.5, perYard, 4);
       const Point body[4] = {{x - r, y}, {x - r * 4 / 5, y - h}, {x + r * 4 / 5, y - h}, {x + r, y}};
-      c.SetBrush(mono ? palette::kWhite : palette::kMarkOrange);
+      c.SetBrush(palette::Pick(mono, palette::kMarkOrange, palette::kWhite));
       c.Polygon(body, 4);
-      c.SetBrush(mono ? palette::kWhite : palette::kMarkShade);
+      c.SetBrush(palette::Pick(mono, palette::kMarkShade, palette::kWhite));
       c.Ellipse(x - r, y - std::max(1, r / 3), x + r + 1, y + std::max(1, r / 3) + 1);
       break;
     }
@@ -58,13 +58,13 @@ void DrawBuoyShape(World& w, Canvas& c, SceneItemKind kind, int x, int y, double
       // A small ball with a staff and a flag.
       const int r = Pixels(0.6, perYard, 2);
       const int staff = Pixels(2.5, perYard, 5);
-      c.SetBrush(mono ? palette::kWhite : palette::kPinFlag);
+      c.SetBrush(palette::Pick(mono, palette::kPinFlag, palette::kWhite));
       c.Ellipse(x - r, y - 2 * r, x + r + 1, y + 1);
       c.SetPen(palette::kBlack);
       c.MoveTo(x, y - r);
       c.LineTo(x, y - staff);
       const Point flag[3] = {{x, y - staff}, {x + staff / 2, y - staff + staff / 6}, {x, y - staff + staff / 3}};
-      c.SetBrush(mono ? palette::kBlack : palette::kRed);
+      c.SetBrush(palette::Pick(mono, palette::kRed, palette::kBlack));
       c.Polygon(flag, 3);
       break;
     }
@@ -73,9 +73,9 @@ void DrawBuoyShape(World& w, Canvas& c, SceneItemKind kind, int x, int y, double
       const int r = Pixels(0.8, perYard, 2);
       const int h = Pixels(2.0, perYard, 4);
       const Point cone[3] = {{x - r, y}, {x, y - h}, {x + r, y}};
-      c.SetBrush(mono ? palette::kWhite : palette::kBuoyRed);
+      c.SetBrush(palette::Pick(mono, palette::kBuoyRed, palette::kWhite));
       c.Polygon(cone, 3);
-      c.SetPen(mono ? palette::kBlack : palette::kWhite);
+      c.SetPen(palette::Pick(mono, palette::kWhite, palette::kBlack));
       c.MoveTo(x - r / 2, y - h / 2);
       c.LineTo(x + r / 2 + 1, y - h / 2);
       break;
@@ -83,10 +83,10 @@ void DrawBuoyShape(World& w, Canvas& c, SceneItemKind kind, int x, int y, double
     default: {
       // The mooring buoy: a white ball with a red ring to pick up.
       const int r = Pixels(0.7, perYard, 2);
-      c.SetPen(mono ? palette::kBlack : palette::kGrey);
+      c.SetPen(palette::Pick(mono, palette::kGrey, palette::kBlack));
       c.SetBrush(palette::kWhite);
       c.Ellipse(x - r, y - 2 * r, x + r + 1, y + 1);
-      c.SetPen(mono ? palette::kBlack : palette::kBuoyRed, std::max(1, r / 3));
+      c.SetPen(palette::Pick(mono, palette::kBuoyRed, palette::kBlack), std::max(1, r / 3));
       c.MoveTo(x, y - 2 * r);
       c.LineTo(x, y - 3 * r);
       break;
@@ -98,15 +98,15 @@ void DrawSwimmer(World& w, Canvas& c, int x, int y, double perYard) {
   const int head = Pixels(0.25, perYard, 2);
   const int jacket = head * 2;
   const bool mono = w.Monochrome == 1;
-  c.SetPen(mono ? palette::kBlack : palette::kMarkShade);
-  c.SetBrush(mono ? palette::kWhite : palette::kLifeJacket);
+  c.SetPen(palette::Pick(mono, palette::kMarkShade, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kLifeJacket, palette::kWhite));
   c.Ellipse(x - jacket, y - head, x + jacket + 1, y + head);
-  c.SetPen(mono ? palette::kBlack : palette::kSkin, std::max(1, head / 2));
+  c.SetPen(palette::Pick(mono, palette::kSkin, palette::kBlack), std::max(1, head / 2));
   // One arm waves for help.
   c.MoveTo(x + jacket - head / 2, y - head / 2);
   c.LineTo(x + jacket + head, y - 4 * head);
-  c.SetPen(mono ? palette::kBlack : palette::kMarkShade);
-  c.SetBrush(mono ? palette::kWhite : palette::kSkin);
+  c.SetPen(palette::Pick(mono, palette::kMarkShade, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kSkin, palette::kWhite));
   c.Ellipse(x - head, y - 3 * head, x + head + 1, y - head + 1);
 }
 
@@ -125,8 +125,8 @@ void DrawPier(World& w, Canvas& c, int bottomRow) {
   int order[4] = {0, 1, 2, 3};
   auto sideRow = [&foot](int k) { return std::max(foot[k].y, foot[(k + 1) % 4].y); };
   std::sort(order, order + 4, [&](int a, int b) { return sideRow(a) < sideRow(b); });
-  c.SetPen(mono ? palette::kBlack : palette::kPierSide);
-  c.SetBrush(mono ? palette::kBlack : palette::kPierSide);
+  c.SetPen(palette::Pick(mono, palette::kPierSide, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kPierSide, palette::kBlack));
   for (int k : order) {
     const Point a = foot[k], b = foot[(k + 1) % 4];
     const Point side[4] = {a, {a.x, a.y - deck}, {b.x, b.y - deck}, b};
@@ -134,8 +134,8 @@ void DrawPier(World& w, Canvas& c, int bottomRow) {
   }
   Point top[4];
   for (int k = 0; k < 4; ++k) top[k] = Point{foot[k].x, foot[k].y - deck};
-  c.SetPen(mono ? palette::kBlack : palette::kPierSide);
-  c.SetBrush(mono ? palette::kWhite : palette::kPierDeck);
+  c.SetPen(palette::Pick(mono, palette::kPierSide, palette::kBlack));
+  c.SetBrush(palette::Pick(mono, palette::kPierDeck, palette::kWhite));
   c.Polygon(top, 4);
 }
 

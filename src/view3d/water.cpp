@@ -22,7 +22,7 @@ void Ripple(World& w, Canvas& c, int x, int y) {
   c.LineTo(x + length, y - length / 6);
 }
 
-void RipplePen(const World& w, Canvas& c) { c.SetPen(w.Monochrome ? palette::kBlack : palette::kRipple); }
+void RipplePen(const World& w, Canvas& c) { c.SetPen(palette::Ink(w, palette::kRipple, palette::kBlack)); }
 
 // A crest seen from above: five points along its upwind edge, four back along its lee edge.
 // Along the crest in units of its half length, across it in units of its width.
