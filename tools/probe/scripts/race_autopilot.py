@@ -201,6 +201,9 @@ def sail(args):
                    *[f"BoatPenaltyCount[{b}]" for b in range(1, n + 1)],
                    *[f"BoatRatingPercent[{b}]" for b in range(1, n + 1)])
     events = pr.sounds()
+    if args.png_dir:
+        pr.send("frames 1")
+        pr.send(f"png {args.png_dir}/results.png")
     pr.close()
     print(f"course={args.course} seed={args.seed} boats={n} ResultsShown={int(final['ResultsShown'])} "
           f"user place={int(final['FinishCount'])} clock={int(final['RaceClockWholeMinutes'])}:"
