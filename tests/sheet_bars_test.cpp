@@ -2,6 +2,8 @@
 // the large-menu-font reading.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/paint.h"
 #include "canvas_helpers.h"
 #include "draw/palette.h"
@@ -37,18 +39,28 @@ std::vector<int> MarkRows(Canvas& c, int x, const SheetBar& bar, Color mark) {
   return rows;
 }
 
+// The part of a bar that is drawn: down to the scene's bottom at most.
+SheetBar Drawn(SheetBar bar, const World& w) {
+  bar.bottom = std::min(bar.bottom, w.SceneBottom);
+  return bar;
+}
+
 TEST(SheetBars, EachBarIsDrawnOverItsPressRangeWithAMarkAtItsSetting) {
   for (auto [width, height] : {std::pair{1280, 768}, {800, 600}}) {
     Sailing s(width, height);
     World& w = s.w();
     const SheetBarLayout l = SheetBars(w);
     const int right = w.ViewWidth - 1;
-    for (auto [x, bar] : {std::pair{0, l.mainSheet}, {14, l.traveller}, {right, l.headSail}}) {
+    for (auto [x, bar] : {std::pair{0, Drawn(l.mainSheet, w)}, {14, Drawn(l.traveller, w)}, {right, Drawn(l.headSail, w)}}) {
       const int rows = bar.bottom - bar.top - 1;
       const int red = static_cast<int>(MarkRows(s.c(), x, bar, palette::kRed).size());
       const int grey = CountPixels(s.c(), palette::kLightGrey, Rect{x, bar.top + 1, x + 1, bar.bottom});
       EXPECT_EQ(red, 3) << width << " x " << x;
       EXPECT_GT(grey, rows / 2) << width << " x " << x;
+    }
+    // Below the scene the 2D view keeps its buttons whole: the bar stops at the scene's bottom.
+    if (l.traveller.bottom > w.SceneBottom) {
+      EXPECT_EQ(CountPixels(s.c(), palette::kLightGrey, Rect{0, w.SceneBottom, 15, l.traveller.bottom}), 0) << width;
     }
     // Nothing of the bars lies a column further in.
     EXPECT_EQ(CountPixels(s.c(), palette::kLightGrey, Rect{15, l.mainSheet.top + 1, 16, l.mainSheet.bottom}), 0);
@@ -71,7 +83,7 @@ TEST(SheetBars, MonochromeBarsArePlainGreyWithABlackMark) {
   const SheetBarLayout l = SheetBars(s.w());
   EXPECT_EQ(CountPixels(s.c(), palette::kRed, Rect{0, 0, 15, s.w().ViewHeight}), 0);
   EXPECT_EQ(CountPixels(s.c(), palette::kGrey, Rect{0, l.mainSheet.top + 1, 15, l.mainSheet.bottom}), 0);
-  EXPECT_EQ(MarkRows(s.c(), 0, l.traveller, palette::kBlack).size(), 3u);
+  EXPECT_EQ(MarkRows(s.c(), 0, Drawn(l.traveller, s.w()), palette::kBlack).size(), 3u);
 }
 
 TEST(ButtonHelpLine, TheSailShapeLessonShowsItInThePanel) {

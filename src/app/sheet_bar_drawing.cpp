@@ -20,8 +20,12 @@ int MarkRow(const SheetBar& bar, double value, double range, bool cells) {
   return std::clamp(row, bar.top + 1, bar.bottom - 2);
 }
 
-void DrawBar(const World& w, Canvas& c, int left, int right, const SheetBar& bar, int markRow) {
+// A bar is drawn down to the bottom of the scene at most: below it the 2D view's buttons and
+// the panel keep their labels whole (the press range itself is unchanged).
+void DrawBar(const World& w, Canvas& c, int left, int right, SheetBar bar, int markRow) {
+  bar.bottom = std::min(bar.bottom, w.SceneBottom);
   if (bar.bottom - bar.top < 3) return;
+  markRow = std::min(markRow, bar.bottom - 2);
   const bool mono = w.Monochrome == 1;
   c.FillRect(Rect{left, bar.top + 1, right, bar.bottom}, kBarColour);
   if (!mono) {
