@@ -69,6 +69,10 @@ TEST(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
   EXPECT_EQ(CoachBoxFor(w).bottom, 448 - 18);
   w.ActivityMode = Activity::kSailShapeLesson;
   EXPECT_EQ(CoachBoxFor(w).bottom, 350);
+  w.LessonIntroPending = 1;
+  EXPECT_EQ(CoachBoxFor(w).bottom, 350);
+  EXPECT_EQ(CoachBoxFor(w).right, 1188);
+  w.LessonIntroPending = 0;
   w.ActivityMode = Activity::kUpwind;
   EXPECT_EQ(CoachTextTop(w), 16);
   w.ActivityMode = Activity::kDocking;

@@ -131,9 +131,10 @@ CoachBox CoachBoxFor(const World& w) {
     box = {6, 1, W - 3, H / 3 + 16, !FramelessLesson(m)};
   } else if (IsRace(m)) {
     box.bottom = w.SceneBottom - CoachLineHeight(w);
-  } else if (m == Activity::kSailShapeLesson) {
-    box.bottom = H / 2;
   }
+  // The sail-shape lesson sails its whole course on its introduction; its optimum lines need
+  // the taller box.
+  if (m == Activity::kSailShapeLesson) box.bottom = H / 2;
   return box;
 }
 
@@ -148,7 +149,7 @@ CoachButtons CoachButtonsFor(const World& w) {
   const CoachBox box = CoachBoxFor(w);
   const int L = CoachLineHeight(w);
   const int bottom = box.bottom - L * 3 / 2, top = bottom - L - 4;
-  const int width = w.ViewWidth >= 750 ? 110 : 80;
+  const int width = std::min(w.ViewWidth >= 750 ? 110 : 80, (box.right - box.left - 60) / 3 - 8);
   const int centre = (box.left + box.right) / 2;
   CoachButtons b;
   b.next = Rect{box.left + 30, top, box.left + 30 + width, bottom};
