@@ -6,6 +6,8 @@
 #include "app/sheet_bar_drawing.h"
 #include "app/steering_strip.h"
 #include "input/control_buttons.h"
+#include "instruction/coach.h"
+#include "app/title_screen.h"
 #include "sim/frame_advance.h"
 #include "sim/frame_counts.h"
 #include "sim/steering.h"
@@ -65,5 +67,10 @@ void StepFrame(World& w, Canvas& canvas) {
   if (!w.LessonIntroPending) CountSwimmerSightFrames(w);
   DrawBottomLeftView(w, canvas);
   DrawSheetBars(w, canvas);
+  if (w.CoachShown > 0) {
+    TakeCoachButtonClick(w);
+    DrawCoach(w, canvas);
+    if (CoachShowsOptions(w)) OptionsSummary(w, canvas, CoachOptionRowY(w));
+  }
   w.MinFrameMs = MinimumFrameMs(w);
 }

@@ -1,4 +1,5 @@
 #include "sim/activity_setup.h"
+#include "sim/sail_lesson_scenes.h"
 
 #include <array>
 #include <cmath>
@@ -290,6 +291,7 @@ void ApplyActivityRules(World& w) {
   }
   if (IsRace(m)) w.HoldCloseHauled = w.AutopilotOff == 1 ? 0 : 1;
 
+  if (IsSailLesson(m)) SetUpSailLessonScene(w);
   // A lesson that changed the boat heels to the limit of the boat it now sails.
   SetMaxHeel(w);
   PlaceExerciseObjects(w);

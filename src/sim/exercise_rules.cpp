@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "sim/sail_lesson_scenes.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
 #include "state/sound_event.h"
@@ -89,6 +90,10 @@ void ApplyExerciseRules(World& w) {
       break;
     case Activity::kManOverboard:
       ManOverboard(w);
+      break;
+    case Activity::kSailTrimLesson:
+    case Activity::kSailShapeLesson:
+      HoldSailLessonScene(w);
       break;
     case Activity::kTrafficRulesLesson:
       w.CameraDistance = 3;

@@ -1,0 +1,83 @@
+#include "sim/sail_lesson_scenes.h"
+
+#include "state/activity.h"
+#include "state/world.h"
+
+namespace {
+
+constexpr int k_ = -1;  // kept as set up
+
+// heading, wind, main auto, jib auto, spinnaker,
+// main sheet, jib sheet, vang, traveller, cunningham, outhaul, mast bend, jib luff, forestay, barber, pole, guy
+constexpr SailLessonScene kTrimScenes[8] = {
+    {90, 10, false, true, false, 5, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // main over-trimmed, loose vang
+    {90, 20, false, true, false, 8, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // over-heeled and stalled
+    {170, 10, false, true, false, 25, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // main not eased enough
+    {170, 22, false, true, false, 47, k_, 2, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // eased too far, vang loose
+    {90, 12, true, false, false, k_, 0, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_},   // jib sheeted flat: stalled
+    {45, 10, false, false, false, 0, 0, 2, 3, k_, k_, k_, k_, k_, k_, k_, k_},     // traveller low, both sails hard in
+    {45, 20, false, false, false, 0, 0, 2, 0, k_, k_, k_, k_, k_, k_, k_, k_},     // over-powered, traveller high
+    {150, 12, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 20},   // pole too far forward
+};
+
+constexpr SailLessonScene kShapeScenes[9] = {
+    {45, 10, true, true, false, k_, k_, k_, k_, 3, 1, 3, k_, k_, k_, k_, k_},
+    {45, 20, true, true, false, k_, k_, k_, k_, 1, 1, 1, k_, k_, k_, k_, k_},
+    {160, 12, true, true, false, k_, k_, 1, k_, 3, 3, k_, k_, k_, k_, k_, k_},
+    {45, 10, true, true, false, k_, k_, k_, k_, k_, k_, k_, 3, 0, 3, k_, k_},
+    {45, 20, true, true, false, k_, k_, k_, k_, k_, k_, k_, 1, 2, 1, k_, k_},
+    {90, 12, true, true, false, k_, k_, k_, k_, k_, k_, k_, 1, 0, 1, k_, k_},
+    {170, 9, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, k_},
+    {170, 20, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 1, k_},
+    {110, 12, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, 40},
+};
+
+template <typename T>
+void Put(T& field, int value) {
+  if (value != k_) field = value;
+}
+
+}  // namespace
+
+const SailLessonScene* SailLessonSceneFor(int mode, int scene) {
+  if (mode == Activity::kSailTrimLesson && scene >= 1 && scene <= 8) return &kTrimScenes[scene - 1];
+  if (mode == Activity::kSailShapeLesson && scene >= 1 && scene <= 9) return &kShapeScenes[scene - 1];
+  return nullptr;
+}
+
+void SetUpSailLessonScene(World& w) {
+  const SailLessonScene* s = SailLessonSceneFor(w.ActivityMode, w.LessonChoice);
+  if (!s) return;
+  Put(w.MainSheet, s->mainSheet);
+  Put(w.JibSheet, s->jibSheet);
+  Put(w.Vang, s->vang);
+  Put(w.Traveller, s->traveller);
+  Put(w.Cunningham, s->cunningham);
+  Put(w.Outhaul, s->outhaul);
+  Put(w.MastBend, s->mastBend);
+  Put(w.JibLuff, s->jibLuff);
+  Put(w.Forestay, s->forestay);
+  Put(w.BarberHauler, s->barber);
+  Put(w.PoleHeight, s->pole);
+  Put(w.GuyAngle, s->guy);
+  if (s->guy != k_) w.GuyAutoTrimActive = 0;
+  if (s->pole != k_ || s->guy != k_) w.SpinnakerAutoTrimActive = s->guy != k_ ? 0 : 1;
+}
+
+void HoldSailLessonScene(World& w) {
+  if (!IsSailLesson(w.ActivityMode)) return;
+  if (w.LessonChoice > (w.ActivityMode == Activity::kSailShapeLesson ? 9 : 8)) {
+    w.ResultsShown = 1;
+    w.CoachShown = 0;
+    return;
+  }
+  const SailLessonScene* s = SailLessonSceneFor(w.ActivityMode, w.LessonChoice);
+  if (!s) return;
+  w.CoachShown = 1;
+  w.BoatHeadings[1] = s->heading;
+  w.OwnHeading = s->heading;
+  w.WindSpeed = w.BaseWindSpeed = s->windSpeed;
+  w.MainAutoTrimActive = s->mainAuto ? 1 : 0;
+  w.JibAutoTrimActive = s->jibAuto ? 1 : 0;
+  w.SpinnakerFlying[1] = s->spinnaker ? 1 : 0;
+}

@@ -1,0 +1,544 @@
+// The coach: the box and its placements, the advice chosen from the boat's state, the sail
+// lessons' buttons, and the race commentary.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "canvas_helpers.h"
+#include "draw/palette.h"
+#include "instruction/coach.h"
+#include "state/activity.h"
+#include "state/hull_class.h"
+#include "state/world.h"
+#include "test_world.h"
+
+namespace {
+
+bool Has(const std::vector<CoachLine>& lines, const std::string& text) {
+  return std::any_of(lines.begin(), lines.end(), [&](const CoachLine& l) { return l.text == text; });
+}
+
+struct Coach {
+  std::unique_ptr<World> world = TestWorld().Sailing().View(800, 600).Build();
+  World& w = *world;
+  Coach() {
+    w.CoachShown = 1;
+    w.SceneBottom = w.SceneHeight = 384;
+  }
+  std::vector<CoachLine> Advice() const { return CoachAdvice(w); }
+};
+
+// --- The box ---------------------------------------------------------------------------------
+
+TEST(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
+  Coach c;
+  World& w = c.w;
+  w.ViewWidth = 1200;
+  w.ViewHeight = 700;
+  w.SceneBottom = 448;
+  CoachBox b = CoachBoxFor(w);
+  EXPECT_EQ(b.left, 10);
+  EXPECT_EQ(b.top, 10);
+  EXPECT_EQ(b.right, 1100);
+  EXPECT_EQ(b.bottom, 362);
+  EXPECT_TRUE(b.framed);
+
+  w.LessonIntroPending = 1;
+  b = CoachBoxFor(w);
+  EXPECT_EQ(b.left, 1200 * 11 / 21 - 17);
+  EXPECT_EQ(b.right, 1188);
+  EXPECT_EQ(b.bottom, 218);
+  w.LessonIntroPending = 0;
+
+  w.ActivityMode = Activity::kTrafficRulesLesson;
+  b = CoachBoxFor(w);
+  EXPECT_EQ(b.left, 6);
+  EXPECT_EQ(b.top, 1);
+  EXPECT_EQ(b.right, 1197);
+  EXPECT_EQ(b.bottom, 700 / 3 + 16);
+  EXPECT_TRUE(b.framed);
+  EXPECT_EQ(CoachTextTop(w), 4);
+  w.ActivityMode = Activity::kRacingRulesLesson;
+  EXPECT_FALSE(CoachBoxFor(w).framed);
+  w.ActivityMode = Activity::kTacticsLesson;
+  EXPECT_FALSE(CoachBoxFor(w).framed);
+
+  w.ActivityMode = Activity::kTriangleRace;
+  EXPECT_EQ(CoachBoxFor(w).bottom, 448 - 18);
+  w.ActivityMode = Activity::kSailShapeLesson;
+  EXPECT_EQ(CoachBoxFor(w).bottom, 350);
+  w.LessonIntroPending = 1;
+  EXPECT_EQ(CoachBoxFor(w).bottom, 350);
+  EXPECT_EQ(CoachBoxFor(w).right, 1188);
+  w.LessonIntroPending = 0;
+  w.ActivityMode = Activity::kUpwind;
+  EXPECT_EQ(CoachTextTop(w), 16);
+  w.ActivityMode = Activity::kDocking;
+  EXPECT_EQ(CoachTextTop(w), 25);
+  // Narrow views write 15-pixel lines.
+  EXPECT_EQ(CoachLineHeight(w), 18);
+  w.ViewWidth = 699;
+  EXPECT_EQ(CoachLineHeight(w), 15);
+}
+
+TEST(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kFreeSailing;
+  Canvas canvas(800, 600);
+  DrawCoach(w, canvas);
+  const TextLogEntry* line = FindText(canvas, "セーリングではコーチはない  幸運を祈る！");
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->y, 25);
+  EXPECT_EQ(line->textColor, palette::kNavy);
+  const TextLogEntry* stopped = FindText(canvas, "動作停止中  スペースバーを押して継続");
+  ASSERT_NE(stopped, nullptr);
+  EXPECT_EQ(stopped->textColor, palette::kRed);
+  EXPECT_GT(stopped->y, CoachBoxFor(w).bottom - 2 * CoachLineHeight(w));
+  EXPECT_TRUE(CoachShowsOptions(w));
+  EXPECT_EQ(CoachOptionRowY(w), CoachBoxFor(w).bottom - 6 * 18);
+
+  // No stopped line while an introduction waits; the box's dark blue stays in monochrome, the
+  // red goes black.
+  w.Monochrome = 1;
+  Canvas mono(800, 600);
+  DrawCoach(w, mono);
+  EXPECT_EQ(FindText(mono, "セーリングではコーチはない  幸運を祈る！")->textColor, palette::kNavy);
+  EXPECT_EQ(FindText(mono, "動作停止中  スペースバーを押して継続")->textColor, palette::kBlack);
+  w.LessonIntroPending = 1;
+  Canvas intro(800, 600);
+  DrawCoach(w, intro);
+  EXPECT_EQ(FindText(intro, "動作停止中  スペースバーを押して継続"), nullptr);
+}
+
+// Every line of every activity and scene stays inside the box on an 800x600 frame.
+TEST(CoachBoxTest, EveryLineFitsAt800x600) {
+  Coach c;
+  World& w = c.w;
+  w.ViewHeight = 562;
+  const int modes[] = {Activity::kFreeSailing, Activity::kSteering, Activity::kSailTrimLesson, Activity::kUpwind,
+                       Activity::kMooring, Activity::kDocking, Activity::kManOverboard, Activity::kTrafficRulesLesson,
+                       Activity::kCollisionAvoidance, Activity::kSailShapeLesson, Activity::kTriangleRace};
+  // A state that raises many findings at once.
+  w.BoatX[1] = w.BoatY[1] = 50;
+  w.BoatSpeedTenths[1] = 30;
+  w.Difficulty = 3;
+  w.SimSeconds = 5;
+  w.JibTopBackwinded = 1;
+  w.ResultsShown = 0;
+  Canvas canvas(800, 562);
+  canvas.SetFontSizes(562 / 45 + 1, 562 / 15, 562 / 60);
+  int checked = 0;
+  for (int m : modes) {
+    for (int scene = 1; scene <= 9; ++scene) {
+      w.ActivityMode = m;
+      w.LessonChoice = scene;
+      canvas.BeginFrame();
+      DrawCoach(w, canvas);
+      const CoachBox box = CoachBoxFor(w);
+      canvas.SetFont(FontRole::Normal);
+      for (const TextLogEntry& e : canvas.TextLog()) {
+        EXPECT_LE(e.x + canvas.TextWidth(e.text), box.right) << m << "/" << scene << ": " << e.text;
+        EXPECT_LE(e.y + canvas.LineHeight(), box.bottom) << m << "/" << scene << ": " << e.text;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 300);
+}
+
+// --- Advice conditions ----------------------------------------------------------------------
+
+TEST(CoachAdviceTest, SteeringHeadingAdviceOnlyOnceStartedAndFarFromTheTarget) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kSteering;
+  w.Difficulty = 1;
+  const std::string left = "目標から大きく左にそれている。右に向け。";
+  const std::string right = "目標から大きく右にそれている。左に向け。";
+  w.BoatHeadings[1] = 120;
+  w.TargetDistanceYards = 500;
+  EXPECT_FALSE(Has(c.Advice(), left));  // still at the origin
+  w.BoatX[1] = 10;
+  EXPECT_FALSE(Has(c.Advice(), left));  // one coordinate is not enough
+  w.BoatY[1] = 10;
+  EXPECT_TRUE(Has(c.Advice(), left));
+  EXPECT_EQ(c.Advice().size(), 3u);
+  w.TargetDistanceYards = 400;
+  EXPECT_FALSE(Has(c.Advice(), left));
+  w.TargetDistanceYards = 401;
+  for (auto [heading, l, r] : {std::tuple{90, false, false}, {91, true, false}, {249, true, false},
+                               {250, false, false}, {290, false, false}, {291, false, true}, {359, false, true}}) {
+    w.BoatHeadings[1] = heading;
+    EXPECT_EQ(Has(c.Advice(), left), l) << heading;
+    EXPECT_EQ(Has(c.Advice(), right), r) << heading;
+  }
+  EXPECT_EQ(c.Advice()[2].ink, CoachInk::Maroon);
+}
+
+TEST(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kSteering;
+  w.BoatX[1] = w.BoatY[1] = 10;
+  w.MaxHeel = 23;
+  const std::string wind = "風が強い時には特に、メインシートの調節が操舵に強い影響を与える";
+  const std::string heel = "ヒールが大きいために艇が風上に向こうとしている";
+  const std::string reverse = "逆ヒールしているために艇が風下に向こうとしている";
+  const std::string mainBack = "裏風がジブよりメインが多いために艇が風下に向こうとしている";
+  const std::string jibBack = "裏風がメインよりジブが多いために艇が風上に向こうとしている";
+  w.Difficulty = 1;
+  w.HeelAngles[1] = 18;
+  w.WeatherHelm = -3;
+  EXPECT_FALSE(Has(c.Advice(), wind));
+  EXPECT_FALSE(Has(c.Advice(), heel));
+  w.Difficulty = 2;
+  EXPECT_TRUE(Has(c.Advice(), wind));
+  EXPECT_FALSE(Has(c.Advice(), heel));  // 18 is not above 23 - 5
+  w.HeelAngles[1] = 19;
+  EXPECT_TRUE(Has(c.Advice(), heel));
+  w.WeatherHelm = -2;
+  EXPECT_FALSE(Has(c.Advice(), heel));
+
+  w.HeelAngles[1] = -6;
+  w.WeatherHelm = 3;
+  EXPECT_TRUE(Has(c.Advice(), reverse));
+  w.HeelAngles[1] = -5;
+  EXPECT_FALSE(Has(c.Advice(), reverse));
+  w.WeatherHelm = 2;
+  w.HeelAngles[1] = -6;
+  EXPECT_FALSE(Has(c.Advice(), reverse));
+
+  w.HeelAngles[1] = 0;
+  w.WeatherHelm = 3;
+  w.JibState = 0;
+  w.MainBackwindCopy = 31;
+  EXPECT_TRUE(Has(c.Advice(), mainBack));
+  w.MainBackwindCopy = 30;
+  EXPECT_FALSE(Has(c.Advice(), mainBack));
+  w.WeatherHelm = -3;
+  w.MainBackwindCopy = 0;
+  w.JibState = 31;
+  EXPECT_TRUE(Has(c.Advice(), jibBack));
+  w.JibState = 30;
+  EXPECT_FALSE(Has(c.Advice(), jibBack));
+}
+
+TEST(CoachAdviceTest, UpwindTechniqueAndFindings) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kUpwind;
+  w.BoatSpeedTenths[1] = 0;
+  w.TrueWindAngles[1] = 40;
+  EXPECT_TRUE(c.Advice().empty());  // not moving, not started
+  w.BoatSpeedTenths[1] = 1;
+  w.HelmSign = -1;
+  w.AutopilotOff = 0;
+  auto a = c.Advice();
+  EXPECT_EQ(a[0].text, "風上風下両側の風見が後に流れるように操舵する。");
+  EXPECT_TRUE(Has(a, "ティラーを風下いっぱいまで動かしタックする。"));
+  EXPECT_TRUE(Has(a, "自動操舵なしを選んでいない場合はタックボタンでタックする。"));
+  EXPECT_EQ(a.size(), 8u);  // seven lines of technique and the tack-button line
+  w.HelmSign = 1;
+  w.AutopilotOff = 1;
+  a = c.Advice();
+  EXPECT_TRUE(Has(a, "舵輪を風上いっぱいまで回しタックする。"));
+  EXPECT_EQ(a.size(), 7u);
+
+  // The findings wait for the start and for 2 seconds of activity time.
+  w.BoatX[1] = w.BoatY[1] = 20;
+  w.HeelAngles[1] = w.MaxHeel + 2;
+  w.SimSeconds = 1;
+  EXPECT_FALSE(Has(c.Advice(), "オーバーヒール"));
+  w.SimSeconds = 2;
+  EXPECT_TRUE(Has(c.Advice(), "オーバーヒール"));
+  w.HeelAngles[1] = w.MaxHeel + 1;
+  EXPECT_FALSE(Has(c.Advice(), "オーバーヒール"));
+  w.JibState = 6;
+  EXPECT_TRUE(Has(c.Advice(), "ジブの風上側の風糸が大きく上にあがっている。風下に向ける。"));
+  w.JibState = -1;
+  w.HullClass = Hull::kSingleHander;
+  EXPECT_FALSE(Has(c.Advice(), "ジブの風下側の風糸が上にあがっている。風上に向ける。"));
+  w.HullClass = Hull::kTwoPerson;
+  EXPECT_TRUE(Has(c.Advice(), "ジブの風下側の風糸が上にあがっている。風上に向ける。"));
+
+  // In irons: the recovery advice, with the jib lines on boats with a crew.
+  w.BoatSpeedTenths[1] = 0;
+  w.TrueWindAngles[1] = 29;
+  a = c.Advice();
+  EXPECT_TRUE(Has(a, "風位に立ってバックしている。"));
+  const size_t withJib = a.size();
+  w.HullClass = Hull::kSingleHander;
+  EXPECT_EQ(c.Advice().size(), withJib - 2);
+  w.TrueWindAngles[1] = 30;
+  EXPECT_FALSE(Has(c.Advice(), "風位に立ってバックしている。"));
+}
+
+TEST(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kSailTrimLesson;
+  w.MaxHeel = 15;
+  w.LessonChoice = 2;
+  w.Vang = 2;
+  w.MainStalled = 0;
+  w.MainBackwindCopy = 0;
+  const std::string good = "ﾄﾘﾑ良し。";
+  for (auto [heel, ok, over] : {std::tuple{7, false, false}, {8, true, false}, {15, true, false}, {16, false, true}}) {
+    w.HeelAngles[1] = heel;
+    EXPECT_EQ(Has(c.Advice(), good), ok) << heel;
+    EXPECT_EQ(Has(c.Advice(), "オーバーヒール。シートを出す( > ｷｰ)。"), over) << heel;
+  }
+  EXPECT_EQ(c.Advice()[0].text, "ｼｰﾝ 2: 強風のﾘｰﾁﾝｸﾞ");
+  EXPECT_EQ(c.Advice()[0].ink, CoachInk::Maroon);
+  w.HeelAngles[1] = 7;
+  w.MainBackwindCopy = 1;
+  EXPECT_TRUE(Has(c.Advice(), "裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
+  w.HeelAngles[1] = 8;
+  EXPECT_FALSE(Has(c.Advice(), "裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
+
+  w.LessonChoice = 4;
+  w.Vang = 3;
+  for (auto [sheet, ease, trim, ok] : {std::tuple{35, true, false, false}, {36, false, false, false}, {37, false, false, true},
+                                       {40, false, false, true}, {41, false, true, false}}) {
+    w.MainSheet = sheet;
+    const auto a = c.Advice();
+    EXPECT_EQ(Has(a, "ﾒｲﾝを出してﾋｰﾙを減らしﾌﾞﾛｰﾁﾝｸﾞの"), ease) << sheet;
+    EXPECT_EQ(Has(a, "ﾒﾝｲﾝｼｰﾄを引いて( < ｷｰ)ﾛｰﾘﾝｸﾞを減らす。"), trim) << sheet;
+    EXPECT_EQ(Has(a, "安全で良いﾄﾘﾑ。"), ok) << sheet;
+  }
+  w.Vang = 2;
+  EXPECT_TRUE(Has(c.Advice(), "ﾊﾞﾝｸﾞを締めてﾛｰﾘﾝｸﾞを減らす。"));
+  EXPECT_FALSE(Has(c.Advice(), "安全で良いﾄﾘﾑ。"));
+
+  w.LessonChoice = 8;
+  w.PreviousApparentWindAngle = 150;
+  w.SpinnakerCollapse = 0;
+  w.SpinnakerMistrim = 0;
+  for (auto [guy, text] : {std::pair{69, "より風を受けるようにﾎﾟｰﾙを後ろに(ｶﾞｲを引く)"}, {70, "スピントリム良し。"},
+                           {84, "スピントリム良し。"}}) {
+    w.GuyAngle = guy;
+    EXPECT_TRUE(Has(c.Advice(), text)) << guy;
+  }
+  // Exactly at a - 65 the pole is neither good nor too far aft: only the title shows.
+  w.GuyAngle = 85;
+  EXPECT_EQ(c.Advice().size(), 1u);
+  w.GuyAngle = 86;
+  EXPECT_TRUE(Has(c.Advice(), "ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
+  w.SpinnakerCollapse = 30;
+  EXPECT_TRUE(Has(c.Advice(), "スピンがつぶれる、シートを少し引く。"));
+  EXPECT_FALSE(Has(c.Advice(), "ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
+  w.SpinnakerCollapse = 31;
+  EXPECT_TRUE(Has(c.Advice(), "スピンがつぶれる、シートを大きく引く。"));
+}
+
+TEST(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kSailShapeLesson;
+  w.LessonChoice = 1;
+  w.Cunningham = w.Outhaul = 2;
+  w.MastBend = 3;
+  w.HullClass = Hull::kSpinnakerDinghy;
+  auto a = c.Advice();
+  EXPECT_EQ(a[0].text, "ｼｰﾝ 1: ﾒｲﾝｾｰﾙ、順風のｸﾛｰｽﾎｰﾙﾄﾞ");
+  EXPECT_TRUE(Has(a, "ﾒｲﾝが浅い。ﾊﾞﾝｸﾞを緩めてﾍﾞﾝﾄﾞを減らす。"));
+  w.HullClass = Hull::kUnusedFour;  // the first of the big boats
+  EXPECT_TRUE(Has(c.Advice(), "ﾒｲﾝが浅い。ﾏｽﾄﾍﾞﾝﾄﾞを減らす。"));
+  w.MastBend = 2;
+  EXPECT_EQ(c.Advice().size(), 3u);  // title and two optimum lines: the shape is right
+
+  // The pole target follows the wind: 1 + knots / 9.
+  w.LessonChoice = 7;
+  w.WindSpeedAtBoat[1] = 9;
+  w.PoleHeight = 2;
+  EXPECT_FALSE(Has(c.Advice(), "スピンポールが高い。"));
+  EXPECT_FALSE(Has(c.Advice(), "スピンポールが低い。"));
+  w.WindSpeedAtBoat[1] = 8;
+  EXPECT_TRUE(Has(c.Advice(), "スピンポールが高い。"));
+  w.WindSpeedAtBoat[1] = 18;
+  EXPECT_TRUE(Has(c.Advice(), "スピンポールが低い。"));
+
+  w.LessonChoice = 5;
+  w.JibLuff = 3;
+  w.Forestay = 0;
+  w.BarberHauler = 2;
+  w.JibTopBackwinded = 1;
+  w.ViewWidth = 701;
+  EXPECT_TRUE(Has(c.Advice(), "最上の風上の風糸が上がっている。ｵｰﾊﾞｰﾊﾟﾜｰでなければﾘｰﾀﾞｰを前に。"));
+  w.ViewWidth = 700;
+  EXPECT_TRUE(Has(c.Advice(), "最上の風上の風糸が上がっている。ﾘｰﾀﾞｰを前に。"));
+}
+
+TEST(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kTrafficRulesLesson;
+  w.LessonChoice = 0;
+  EXPECT_TRUE(c.Advice().empty());
+  w.LessonChoice = 3;
+  EXPECT_EQ(c.Advice()[0].text, "ｼｰﾝ 3. 追い越し:追い越し艇は避けなければならない。");
+  EXPECT_EQ(c.Advice().size(), 4u);
+  w.ActivityMode = Activity::kManOverboard;
+  EXPECT_EQ(c.Advice().size(), 10u);
+  EXPECT_EQ(c.Advice()[0].text, "落水者を見失わないように、近くにとどまる事が非常に重要である。");
+  w.ActivityMode = Activity::kDocking;
+  EXPECT_EQ(c.Advice().size(), 4u);
+  w.ActivityMode = Activity::kCollisionAvoidance;
+  EXPECT_EQ(c.Advice()[0].text, "艇が直前、直後でない場合は、その艇の後を通過するように舵を切るとよい。");
+  w.ActivityMode = Activity::kMooring;
+  EXPECT_TRUE(Has(c.Advice(), "30点のボーナスポイントは適用されなくなる。"));
+  EXPECT_TRUE(Has(c.Advice(), "クロースリーチでブイに近づく。"));
+}
+
+// --- The sail lessons' buttons -----------------------------------------------------------------
+
+struct Lesson : Coach {
+  Lesson() {
+    w.ActivityMode = Activity::kSailTrimLesson;
+    w.SailingState = 2;
+  }
+  void Click(const Rect& r) {
+    w.ClickX = (r.left + r.right) / 2;
+    w.ClickY = (r.top + r.bottom) / 2;
+    TakeCoachButtonClick(w);
+  }
+};
+
+TEST(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
+  Lesson l;
+  World& w = l.w;
+  w.LessonChoice = 4;
+  w.BoatType = 2;
+  l.Click(CoachButtonsFor(w).next);
+  EXPECT_EQ(w.LessonChoice, 5);
+  EXPECT_EQ(w.BoatType, 12);  // the set-up ran again: scene 5 sails the keelboat
+  EXPECT_EQ(w.ClickY, 0);    // the click is consumed
+
+  w.CoachShown = 1;
+  l.Click(CoachButtonsFor(w).back);
+  EXPECT_EQ(w.LessonChoice, 4);
+  EXPECT_EQ(w.BoatType, 2);
+  w.CoachShown = 1;
+  w.LessonChoice = 1;
+  l.Click(CoachButtonsFor(w).back);
+  EXPECT_EQ(w.LessonChoice, 0);
+  w.CoachShown = 1;
+  l.Click(CoachButtonsFor(w).back);
+  EXPECT_EQ(w.LessonChoice, 0);
+
+  // At the last scene the next button is gone, and a click where it stood does nothing.
+  w.CoachShown = 1;
+  w.LessonChoice = 8;
+  EXPECT_FALSE(CoachButtonsFor(w).nextShown);
+  l.Click(CoachButtonsFor(w).next);
+  EXPECT_EQ(w.LessonChoice, 8);
+  w.ActivityMode = Activity::kSailShapeLesson;
+  EXPECT_TRUE(CoachButtonsFor(w).nextShown);
+  w.LessonChoice = 9;
+  EXPECT_FALSE(CoachButtonsFor(w).nextShown);
+  Canvas canvas(800, 600);
+  DrawCoach(w, canvas);
+  EXPECT_NE(FindText(canvas, "前のﾄﾋﾟｯｸ"), nullptr);
+  EXPECT_EQ(FindText(canvas, "次のﾄﾋﾟｯｸ"), nullptr);
+}
+
+TEST(CoachButtonsTest, EndShowsTheResultsAndButtonsActOnlyInTheSailLessons) {
+  Lesson l;
+  World& w = l.w;
+  w.LessonChoice = 3;
+  w.InstructionPage = 1;
+  l.Click(CoachButtonsFor(w).end);
+  EXPECT_EQ(w.ResultsShown, 1);
+  EXPECT_EQ(w.InstructionPage, 0);
+
+  w.ResultsShown = 0;
+  w.ActivityMode = Activity::kUpwind;
+  w.LessonChoice = 3;
+  l.Click(CoachButtonsFor(w).next);
+  EXPECT_EQ(w.LessonChoice, 3);
+  w.ActivityMode = Activity::kSailTrimLesson;
+  w.CoachShown = 0;
+  l.Click(CoachButtonsFor(w).next);
+  EXPECT_EQ(w.LessonChoice, 3);
+  // A click just outside a button's edge is not on it.
+  w.CoachShown = 1;
+  const Rect next = CoachButtonsFor(w).next;
+  w.ClickX = next.left;
+  w.ClickY = next.top + 2;
+  TakeCoachButtonClick(w);
+  EXPECT_EQ(w.LessonChoice, 3);
+}
+
+// --- The race commentary -------------------------------------------------------------------------
+
+TEST(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
+  Coach c;
+  World& w = c.w;
+  w.TotalFrames = w.CloseHauledFrames = w.LiftedFrames = w.BadAirFrames = 0;
+  auto a = RaceAnalysis(w);
+  ASSERT_EQ(a.size(), 2u);
+  EXPECT_EQ(a[0].text, "  ｸﾛｰｽﾎｰﾙﾄﾞでのﾘﾌﾄの風の時間の割合 : 0");
+  EXPECT_EQ(a[1].text, "    悪い風の時間の割合 : 0");
+  EXPECT_EQ(SharePercent(5, 0), 0);
+  EXPECT_EQ(SharePercent(2, 3), 66);
+
+  w.CloseHauledFrames = 100;
+  w.TotalFrames = 200;
+  w.BadAirFrames = 50;
+  for (auto [lifted, good, veryGood] : {std::tuple{60, false, false}, {61, true, false}, {75, true, false}, {76, false, true}}) {
+    w.LiftedFrames = lifted;
+    a = RaceAnalysis(w);
+    EXPECT_EQ(Has(a, "風のシフトの使い方が良い。     "), good) << lifted;
+    EXPECT_EQ(Has(a, "風のｼﾌﾄの使い方が非常に良い。"), veryGood) << lifted;
+    EXPECT_EQ(a.back().text, "    悪い風の時間の割合 : 25");
+  }
+}
+
+TEST(RaceCommentaryTest, ForecastBeforeTheSignalAdviceDuringAnalysisAfter) {
+  Coach c;
+  World& w = c.w;
+  w.ActivityMode = Activity::kTriangleRace;
+  w.SimSeconds = 0;
+  w.OscillatingShiftsExpected = 0;
+  w.PersistentShiftRate = 6;
+  auto t = TacticsCommentary(w);
+  ASSERT_EQ(t.size(), 3u);
+  EXPECT_EQ(t[2].text, "低気圧が北側を通過中。振れ戻りのない時計回りのシフトが予想される。");
+  EXPECT_EQ(t[2].ink, CoachInk::Teal);
+  w.PersistentShiftRate = 5;
+  EXPECT_EQ(TacticsCommentary(w)[2].text, "振れ戻りのないシフトはないと思われる。");
+  w.PersistentShiftRate = -6;
+  EXPECT_EQ(TacticsCommentary(w)[2].text, "低気圧が南側を通過中。振れ戻りのない反時計回りのシフトが予想される。");
+
+  w.SimSeconds = 30;
+  w.WindShadowState[1] = 2;
+  t = TacticsCommentary(w);
+  EXPECT_EQ(t[0].text, "帆走良し。よりよくできる可能性有り ");
+  EXPECT_EQ(t[0].ink, CoachInk::Blue);
+  EXPECT_TRUE(Has(t, "悪い風の中にいる。"));
+  w.WindShadowState[1] = 0;
+  EXPECT_FALSE(Has(TacticsCommentary(w), "悪い風の中にいる。"));
+
+  // Hiking rows skip the cruiser and the offshore racer.
+  w.HullClass = Hull::kKeelboat;
+  w.MaxHeel = 23;
+  w.HeelAngles[1] = 22;
+  w.SkipperHike = w.Crew1Hike = w.Crew2Hike = 1;
+  EXPECT_TRUE(Has(TacticsCommentary(w), "風上に移動。"));
+  w.HeelAngles[1] = 21;
+  EXPECT_FALSE(Has(TacticsCommentary(w), "風上に移動。"));
+
+  w.ResultsShown = 1;
+  w.CloseHauledFrames = 0;
+  Canvas canvas(800, 600);
+  DrawCoach(w, canvas);
+  const TextLogEntry* p = FindText(canvas, "  ｸﾛｰｽﾎｰﾙﾄﾞでのﾘﾌﾄの風の時間の割合 : 0");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->x, 30);
+  EXPECT_EQ(FindText(canvas, "帆走良し。よりよくできる可能性有り "), nullptr);
+}
+
+}  // namespace
