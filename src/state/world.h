@@ -17,6 +17,7 @@
 #include "state/page_layout_globals.h"
 #include "state/polar_data.h"
 #include "state/race_globals.h"
+#include "state/replay_data.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -54,6 +55,7 @@ struct World : OptionGlobals, SimulationState, InterfaceState, PaintScratch {
   Services services;
   Random15 rng;
   PolarCache polars;  // worked out by the boat model on demand, not a setting
+  ReplayRecording replay;  // the last sailing, frame by frame; a copy of the world starts empty
 };
 
 // r / (32000 / max(|n|, 2)) with r from the 15-bit generator: 0 .. slightly above n - 1
