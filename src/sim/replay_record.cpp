@@ -7,6 +7,8 @@
 void ResetRecording(World& w) {
   w.replay = ReplayRecording();
   w.replay.activityMode = w.ActivityMode;
+  w.ReplayShown = 0;
+  w.ReplayPlaying = 0;
 }
 
 ReplayFrame SnapshotFrame(const World& w) {

@@ -18,6 +18,7 @@
 #include "state/polar_data.h"
 #include "state/race_globals.h"
 #include "state/replay_data.h"
+#include "state/replay_globals.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -39,7 +40,7 @@ struct SimulationState : TimeWindGlobals,
 
 // What only the user interface holds: run state and screen, pointer and view choices, the
 // panel's and the 2D view's picks.
-struct InterfaceState : ShellGlobals, InputGlobals, AppGlobals, ChartGlobals {};
+struct InterfaceState : ShellGlobals, InputGlobals, AppGlobals, ChartGlobals, ReplayGlobals {};
 
 // What one paint works out for the next: projections, outlines, where things were drawn.
 struct PaintScratch : ViewGlobals, BoatViewGlobals, PageLayoutGlobals {};
