@@ -45,14 +45,15 @@ BoatDebrief DebriefBoat(const std::vector<ReplayFrame>& frames, int b) {
   double legMeanWind = 0;
   for (std::size_t i = 0; i < frames.size(); ++i) {
     const ReplayBoat& now = frames[i].boats[k];
-    if (i == 0 || now.leg != frames[i - 1].boats[k].leg) {
+    const int legNow = CourseLegOf(now.leg);
+    if (i == 0 || legNow != CourseLegOf(frames[i - 1].boats[k].leg)) {
       if (i > 0) Finish(d.legs.back(), frames[legStart].boats[k], now);
       legStart = i;
       std::size_t end = i;
-      while (end + 1 < frames.size() && frames[end + 1].boats[k].leg == now.leg) ++end;
+      while (end + 1 < frames.size() && CourseLegOf(frames[end + 1].boats[k].leg) == legNow) ++end;
       legMeanWind = MeanWind(frames, i, end);
       LegDebrief leg;
-      leg.leg = now.leg;
+      leg.leg = legNow;
       d.legs.push_back(leg);
     }
     LegDebrief& leg = d.legs.back();
@@ -79,7 +80,9 @@ BoatDebrief DebriefBoat(const std::vector<ReplayFrame>& frames, int b) {
     }
   }
   Finish(d.legs.back(), frames[legStart].boats[k], frames.back().boats[k]);
-  for (const LegDebrief& leg : d.legs) AddTo(d.total, leg);
+  for (const LegDebrief& leg : d.legs) {
+    if (leg.leg != kPreStartLeg && leg.leg != kAfterFinishLeg) AddTo(d.total, leg);
+  }
   d.total.vmgKnots = d.total.seconds > 0 ? d.total.straightYards / d.total.seconds * 3600 / kYardsPerNauticalMile : 0;
   return d;
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "state/race_globals.h"
 #include "state/replay_data.h"
 
 // Yards in a nautical mile: the recording's positions are in yards, its times in seconds.
@@ -12,8 +13,24 @@ constexpr double kYardsPerNauticalMile = 2025.37;
 // A true wind angle below this is beating: tacks are counted there, gybes beyond it.
 constexpr int kBeatingAngle = 90;
 
+// The course's legs by the waypoint a boat sails to (BoatLegs): the windward mark is rounded by
+// waypoints 1..3, the side mark by 4..5, the leeward mark by 6..7, then the finish line.
+constexpr int kLastWindwardWaypoint = 3;
+constexpr int kLastSideWaypoint = 5;
+constexpr int kLastLeewardWaypoint = 7;
+constexpr int kPreStartLeg = 0;
+constexpr int kAfterFinishLeg = Leg::kFinished;
+constexpr int CourseLegOf(int waypoint) {
+  if (waypoint <= Leg::kStartSlot) return kPreStartLeg;
+  if (waypoint <= kLastWindwardWaypoint) return 1;
+  if (waypoint <= kLastSideWaypoint) return 2;
+  if (waypoint <= kLastLeewardWaypoint) return 3;
+  if (waypoint <= Leg::kFinishLine) return 4;
+  return kAfterFinishLeg;
+}
+
 struct LegDebrief {
-  int leg = 0;                // the BoatLegs value the boat sailed it under
+  int leg = 0;                // CourseLegOf the waypoints sailed to: 0 before the start
   double seconds = 0;
   double sailedYards = 0;     // along the track
   double straightYards = 0;   // from where the leg began to where it ended
@@ -27,7 +44,7 @@ struct LegDebrief {
 struct BoatDebrief {
   int boat = 0;
   std::vector<LegDebrief> legs;  // in the order sailed
-  LegDebrief total;              // the sums, its straight line the sum of the legs'
+  LegDebrief total;              // the race's legs summed (not before the start or after the finish)
 };
 
 // Boat b (1-based) over the frames. Each stretch between two frames counts to the leg of its

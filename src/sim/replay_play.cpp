@@ -8,6 +8,10 @@
 
 namespace {
 
+// The clock is read this much late, so that a clock moved by whole frames' worth of seconds
+// lands on the frame and not a rounding short of it.
+constexpr double kReplayTimeSlack = 1e-6;
+
 double StartTime(const ReplayRecording& r) { return r.frames.empty() ? 0 : r.frames.front().simTime; }
 
 void SwapBoats(World& s, int a, int b) {
@@ -43,7 +47,7 @@ double ReplaySecondsPerFrame(const ReplayRecording& r) {
 int ReplayFrameIndex(const World& w) {
   const auto& frames = w.replay.frames;
   if (frames.empty()) return 0;
-  const double t = StartTime(w.replay) + w.ReplayTime;
+  const double t = StartTime(w.replay) + w.ReplayTime + kReplayTimeSlack;
   const auto after = std::upper_bound(frames.begin(), frames.end(), t,
                                       [](double time, const ReplayFrame& f) { return time < f.simTime; });
   return static_cast<int>(std::max<std::ptrdiff_t>(after - frames.begin() - 1, 0));

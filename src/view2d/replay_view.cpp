@@ -47,8 +47,8 @@ std::string Fixed(double v, int decimals) {
 }
 
 std::string LegName(int leg) {
-  if (leg == 0) return "ｽﾀｰﾄ前";
-  if (leg >= Leg::kFinished) return "ﾌｨﾆｯｼｭ後";
+  if (leg == kPreStartLeg) return "ｽﾀｰﾄ前";
+  if (leg == kAfterFinishLeg) return "ﾌｨﾆｯｼｭ後";
   return "第" + std::to_string(leg) + "ﾚｸﾞ";
 }
 
