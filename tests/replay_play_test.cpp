@@ -129,6 +129,24 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
   PaintReplayScreen(*w, c);
   EXPECT_NEAR(w->ReplayTime, ReplayDuration(w->replay) / 4, ReplayDuration(w->replay) / l.bar.Width() + 1e-9);
 
+  // A click on a boat of the chart follows it.
+  const ReplayChartFrame f = ReplayChartFrameFor(*w, l.chart);
+  const ReplayFrame& now = w->replay.frames[ReplayFrameIndex(*w)];
+  auto at = [&](int b) { return f.ToScreen(now.boats[b - 1].x, now.boats[b - 1].y); };
+  int alone = 0;
+  for (int b = 2; b <= now.boatCount && alone == 0; ++b) {
+    bool clear = true;
+    for (int o = 1; o <= now.boatCount; ++o) {
+      if (o != b && std::abs(at(o).x - at(b).x) + std::abs(at(o).y - at(b).y) < 4) clear = false;
+    }
+    if (clear) alone = b;
+  }
+  ASSERT_GT(alone, 1);
+  w->ClickX = at(alone).x + 1;
+  w->ClickY = at(alone).y;
+  PaintReplayScreen(*w, c);
+  EXPECT_EQ(w->ReplayFollow, alone);
+
   const Rect& leave = l.controls[static_cast<int>(ReplayControl::kLeave)];
   w->ClickX = (leave.left + leave.right) / 2;
   w->ClickY = (leave.top + leave.bottom) / 2;
