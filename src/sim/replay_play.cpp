@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "boat/wave_crests.h"
 #include "sim/replay_record.h"
 #include "state/world.h"
 
@@ -113,6 +114,8 @@ std::unique_ptr<World> ReplayWorld(const World& live) {
     s->WakeX[b].fill(s->BoatX[b]);
     s->WakeY[b].fill(s->BoatY[b]);
   }
+  // The crests lay where the live boat finished: they are scattered afresh ahead of this one.
+  for (int k = 0; k < WaveCrestCount(*s); ++k) PlaceCrest(*s, k, true);
   s->SailingState = 2;
   s->ResultsShown = 0;
   s->ReplayShown = 0;
