@@ -5,6 +5,7 @@
 #include "app/frame_step.h"
 #include "app/results_screen.h"
 #include "app/polar_screen.h"
+#include "app/replay_screen.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
 #include "instruction/page_dispatcher.h"
@@ -63,6 +64,8 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
     RecordResult(w);
     DrawResults(w, canvas);
   }
+  if (w.ResultsShown > 0 && w.ReplayShown == 0 && w.PolarShown == 0) DrawReplayButton(w, canvas);
+  if (w.ResultsShown > 0 && w.ReplayShown == 1 && w.PolarShown == 0) PaintReplayScreen(w, canvas);
   if (w.ResultsShown == 0 && w.SailingState == 2 && w.PolarShown == 0) {
     if (w.ChartShown == 0) {
       TakeLessonWind(w);

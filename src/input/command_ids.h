@@ -116,6 +116,7 @@ constexpr int kZoomOut2d = 32931;  // ズームアウト(2D図)  &X
 // The window's own display option, numbered after the last command.
 constexpr int kFitToWindow = 32974;  // ウィンドウに合わせる
 constexpr int kPolar = 32980;  // ポーラー図  &V
+constexpr int kReplay = 32981;  // リプレイ  &P
 
 // メイン
 constexpr int kMainSheetIn = 32854;  // シートを引く  <

@@ -154,6 +154,7 @@ constexpr Prompt kPrompts[] = {
     {Cmd::kZoomOut2d, "2D表示の視点を上げる"},
     {Cmd::kFitToWindow, "画面をウィンドウいっぱいに拡大する。オフで等倍表示"},
     {Cmd::kPolar, "艇の風向別の速度が図で表示される　動作は停止する"},
+    {Cmd::kReplay, "最後のセーリングが再生され、レグごとの分析が表示される　結果の画面から選ぶ"},
     {Cmd::kNoAutopilot, "クロースホールドコマンド、タックコマンドなし　レースでは20点のボーナスが付く"},
     {Cmd::kNoMainAutoTrim, "自動メインシートなし　レースでは20点のボーナスが付く"},
     {Cmd::kSpritTight, "OPディンギーでセールを浅くするためにスプリットを締める"},

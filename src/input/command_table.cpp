@@ -6,6 +6,7 @@
 #include "boat/boat_family.h"
 #include "boat/boat_setup.h"
 #include "input/command_actions.h"
+#include "sim/replay_play.h"
 #include "state/activity.h"
 #include "state/hull_class.h"
 #include "state/pages.h"
@@ -91,6 +92,8 @@ bool AllTransparentOn(const W& w, int) { return w.MainTransparent == 1 && w.AllS
 bool ChordLinesOn(const W& w, int) { return w.ChordLinesShown == 1; }
 bool LaylinesOn(const W& w, int) { return w.LaylinesShown == 1; }
 bool PolarOn(const W& w, int) { return w.PolarShown == 1; }
+bool ReplayOn(const W& w, int) { return w.ReplayShown == 1; }
+bool ReplayAllowed(const W& w, int) { return w.ReplayShown == 1 || (w.ResultsShown > 0 && ReplayAvailable(w)); }
 bool SailingNoChart(const W& w, int) { return w.SailingState >= 1 && w.ChartShown == 0; }
 
 // Main and rig.
@@ -286,6 +289,13 @@ void ToggleLaylines(W& w, int) { Toggle(w.LaylinesShown); }
 void ZoomIn2d(W& w, int) { w.MiniViewZoom = std::max(w.MiniViewZoom / 2, 2); }
 void ZoomOut2d(W& w, int) { w.MiniViewZoom = std::min(w.MiniViewZoom * 2, 128); }
 void TogglePolar(W& w, int) { Toggle(w.PolarShown); }
+void ToggleReplay(W& w, int) {
+  if (w.ReplayShown == 1) {
+    CloseReplay(w);
+  } else {
+    OpenReplay(w);
+  }
+}
 
 void MainSheetStep(W& w, int a) { StepMainSheet(w, a); }
 void ToggleMainAuto(W& w, int) { Toggle(w.MainAutoTrimActive); }
@@ -496,6 +506,7 @@ const std::vector<Command>& Table() {
       {Cmd::kZoomOut2d, "ズームアウト(2D図)  &X", ZoomOut2d, 0, SailingNoChart},
       {Cmd::kFitToWindow, "ウィンドウに合わせる", ToggleFitToWindow, 0, Always, FitToWindowOn},
       {Cmd::kPolar, "ポーラー図  &V", TogglePolar, 0, Always, PolarOn},
+      {Cmd::kReplay, "リプレイ  &P", ToggleReplay, 0, ReplayAllowed, ReplayOn},
 
       // メイン
       {Cmd::kMainSheetIn, "シートを引く  <", MainSheetStep, -2, Always},

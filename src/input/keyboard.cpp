@@ -8,6 +8,7 @@
 #include "input/redraw.h"
 #include "platform/key_codes.h"
 #include "sim/activity_setup.h"
+#include "sim/replay_play.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
 #include "state/pages.h"
@@ -42,6 +43,21 @@ void PolarKey(World& w, KeyState& s) {
   } else {
     return;
   }
+  Redraw(w);
+  s.k = vk::kNone;
+}
+
+// The replay takes the space bar (play and pause), the left and right arrows (a frame back and
+// on) and the up and down arrows (faster and slower); the other keys pass, so that N still
+// starts the next sailing.
+void ReplayKey(World& w, KeyState& s) {
+  if (w.ReplayShown != 1) return;
+  if (s.k == vk::kSpace) w.ReplayPlaying = 1 - w.ReplayPlaying;
+  if (s.k == vk::kLeft) StepReplay(w, -1);
+  if (s.k == vk::kRight) StepReplay(w, 1);
+  if (s.k == vk::kUp) SetReplaySpeed(w, w.ReplaySpeed * 2);
+  if (s.k == vk::kDown) SetReplaySpeed(w, w.ReplaySpeed / 2);
+  if (s.k != vk::kSpace && s.k != vk::kLeft && s.k != vk::kRight && s.k != vk::kUp && s.k != vk::kDown) return;
   Redraw(w);
   s.k = vk::kNone;
 }
@@ -370,7 +386,7 @@ using KeyTest = void (*)(World&, KeyState&);
 
 // The tests in the order they run.
 constexpr KeyTest kKeyTests[] = {
-    PolarKey,
+    PolarKey,        ReplayKey,
     LessonOption,    ReopenPage,     StepAnimation,   NextPage,        PreviousPage,     SimSpeedKeys,
     SpaceBar,        Coach,          TackKey,         CloseHauledKey,  DownwindKeys,     StopKey,
     NextSailingKey,  Zoom2dKeys,     ChartKey,        LookKeys,        TransparencyKeys, Zoom3dKeys,
@@ -378,7 +394,7 @@ constexpr KeyTest kKeyTests[] = {
     WingOnWingKey,   GuyKeys,        HeadsailInKey,   HeadsailOutKey,  SailPowerKeys,    CrewKeys,
     CrewForeAftKeys,
 };
-static_assert(std::size(kKeyTests) == 32);
+static_assert(std::size(kKeyTests) == 33);
 
 }  // namespace
 

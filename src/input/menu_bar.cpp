@@ -61,7 +61,7 @@ std::vector<MenuNode> BuildBar() {
                         Item(Cmd::kMainAndJibTransparent), Separator(), Item(Cmd::kChordLines),
                         Item(Cmd::kLaylines), Separator(), Item(Cmd::kZoomIn2d), Item(Cmd::kZoomOut2d),
                         Separator(), Item(Cmd::kFitToWindow),
-                        Separator(), Item(Cmd::kPolar)}),
+                        Separator(), Item(Cmd::kPolar), Item(Cmd::kReplay)}),
       Menu("メイン(&M)", Join({Run(Cmd::kMainSheetIn, Cmd::kMainAutoTrim),
                                {Separator()},
                                Run(Cmd::kCunninghamTight, Cmd::kCunninghamLoose),

@@ -2,6 +2,7 @@
 
 #include "boat/boat_setup.h"
 #include "sim/activity_setup.h"
+#include "sim/replay_record.h"
 #include "state/activity.h"
 #include "state/world.h"
 #include "world/scenery.h"
@@ -19,5 +20,6 @@ void StartActivity(World& w) {
   } else {
     for (int i = 1; i <= w.SceneryObjectCount; ++i) SetUpScenery(w, i);
   }
+  ResetRecording(w);
   w.SailingState = 2;
 }

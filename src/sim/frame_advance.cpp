@@ -10,6 +10,7 @@
 #include "race/race_start.h"
 #include "race/rules.h"
 #include "sim/exercise_rules.h"
+#include "sim/replay_record.h"
 #include "sim/steering.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
@@ -111,4 +112,5 @@ void AdvanceWorld(World& w) {
   UpdateBoatPositions(w);
   ApplyExerciseRules(w);
   UpdateWaveCrests(w);
+  RecordFrame(w);
 }

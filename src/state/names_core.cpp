@@ -14,6 +14,12 @@ void RegisterShellNames(NameRegistry& r) {
   REGISTER_GLOBAL(S, LessonIntroPending);
   REGISTER_GLOBAL(S, CoachShown);
   REGISTER_GLOBAL(S, PolarShown);
+  using R = ReplayGlobals;
+  REGISTER_GLOBAL(R, ReplayShown);
+  REGISTER_GLOBAL(R, ReplayPlaying);
+  REGISTER_GLOBAL(R, ReplaySpeed);
+  REGISTER_GLOBAL(R, ReplayFollow);
+  REGISTER_GLOBAL(R, ReplayTime);
   REGISTER_GLOBAL(S, ScreenBitsPerPixel);
   REGISTER_GLOBAL(S, ScreenWidth);
   REGISTER_GLOBAL(S, ScreenHeight);

@@ -17,6 +17,8 @@
 #include "state/page_layout_globals.h"
 #include "state/polar_data.h"
 #include "state/race_globals.h"
+#include "state/replay_data.h"
+#include "state/replay_globals.h"
 #include "state/setup_globals.h"
 #include "state/shell_globals.h"
 #include "state/table_globals.h"
@@ -38,7 +40,7 @@ struct SimulationState : TimeWindGlobals,
 
 // What only the user interface holds: run state and screen, pointer and view choices, the
 // panel's and the 2D view's picks.
-struct InterfaceState : ShellGlobals, InputGlobals, AppGlobals, ChartGlobals {};
+struct InterfaceState : ShellGlobals, InputGlobals, AppGlobals, ChartGlobals, ReplayGlobals {};
 
 // What one paint works out for the next: projections, outlines, where things were drawn.
 struct PaintScratch : ViewGlobals, BoatViewGlobals, PageLayoutGlobals {};
@@ -54,6 +56,7 @@ struct World : OptionGlobals, SimulationState, InterfaceState, PaintScratch {
   Services services;
   Random15 rng;
   PolarCache polars;  // worked out by the boat model on demand, not a setting
+  ReplayRecording replay;  // the last sailing, frame by frame; a copy of the world starts empty
 };
 
 // r / (32000 / max(|n|, 2)) with r from the 15-bit generator: 0 .. slightly above n - 1

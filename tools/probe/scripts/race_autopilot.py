@@ -204,6 +204,15 @@ def sail(args):
     if args.png_dir:
         pr.send("frames 1")
         pr.send(f"png {args.png_dir}/results.png")
+    if args.then:
+        # Probe commands to run on the results screen, one a line (a replay's PNGs, say).
+        with open(args.then) as then:
+            for line in then:
+                if line.strip() and not line.startswith("#"):
+                    pr.send(line.rstrip("\n"))
+        pr.send("paints")
+        while not pr.read().startswith("paints="):
+            pass
     pr.close()
     print(f"course={args.course} seed={args.seed} boats={n} ResultsShown={int(final['ResultsShown'])} "
           f"user place={int(final['FinishCount'])} clock={int(final['RaceClockWholeMinutes'])}:"
@@ -225,4 +234,5 @@ if __name__ == "__main__":
     ap.add_argument("--big-fleet", action="store_true")
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--png-dir")
+    ap.add_argument("--then", help="a file of probe commands run after the finish")
     sys.exit(sail(ap.parse_args()))

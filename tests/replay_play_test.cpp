@@ -1,0 +1,250 @@
+// Playing the recording back: seek, speed and step, the scratch world a frame is drawn from,
+// the replay screen's controls, and the debrief's sums against a track built by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "app/replay_screen.h"
+#include "canvas_helpers.h"
+#include "input/command_ids.h"
+#include "input/command_table.h"
+#include "sim/frame_advance.h"
+#include "sim/replay_debrief.h"
+#include "sim/replay_play.h"
+#include "sim/replay_record.h"
+#include "state/activity.h"
+#include "test_world.h"
+#include "view2d/replay_view.h"
+
+namespace {
+
+// A ten-boat race sailed for `frames` frames, then over and on its results screen.
+std::unique_ptr<World> RaceSailed(int frames) {
+  auto w = TestWorld().Sailing().Activity(Activity::kTriangleRace).Fleet(10).Seed(5).Screen(1280, 768).Start();
+  w->InstructionPage = 0;
+  for (int n = 0; n < frames; ++n) AdvanceWorld(*w);
+  w->ResultsShown = 1;
+  return w;
+}
+
+TEST(ReplayPlay, SeekAndSpeedMoveTheClock) {
+  auto w = RaceSailed(200);
+  OpenReplay(*w);
+  ASSERT_EQ(w->ReplayShown, 1);
+  const double length = ReplayDuration(w->replay);
+  ASSERT_GT(length, 0);
+  SeekReplay(*w, 0.5);
+  EXPECT_DOUBLE_EQ(w->ReplayTime, length / 2);
+  const auto& frames = w->replay.frames;
+  const int i = ReplayFrameIndex(*w);
+  EXPECT_LE(frames[i].simTime - frames[0].simTime, length / 2);
+  EXPECT_GT(frames[i + 1].simTime - frames[0].simTime, length / 2);
+  SeekReplay(*w, 2);
+  EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 1);
+
+  // At 1x one replay frame is one frame of the sailing; at 8x eight.
+  const double perFrame = ReplaySecondsPerFrame(w->replay);
+  EXPECT_NEAR(perFrame, frames[1].simTime - frames[0].simTime, 1e-9);
+  w->ReplayTime = 0;
+  w->ReplayPlaying = 1;
+  AdvanceReplay(*w);
+  EXPECT_EQ(ReplayFrameIndex(*w), 1);
+  SetReplaySpeed(*w, 8);
+  AdvanceReplay(*w);
+  EXPECT_EQ(ReplayFrameIndex(*w), 9);
+  for (int n = 0; n < 100 && w->ReplayPlaying; ++n) AdvanceReplay(*w);
+  EXPECT_EQ(w->ReplayPlaying, 0);  // stopped at the end
+  EXPECT_DOUBLE_EQ(w->ReplayTime, length);
+  AdvanceReplay(*w);
+  EXPECT_DOUBLE_EQ(w->ReplayTime, length);
+}
+
+TEST(ReplayPlay, SpeedsArePowersOfTwoFromOneToSixteen) {
+  auto w = TestWorld().Build();
+  const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 2}, {4, 4}, {7, 8}, {16, 16}, {17, 16}, {100, 16}};
+  for (const auto& [asked, got] : cases) {
+    SetReplaySpeed(*w, asked);
+    EXPECT_EQ(w->ReplaySpeed, got) << asked;
+  }
+}
+
+// Stepping a frame at a time through the whole recording, the scratch world shows each
+// recorded frame's boats exactly; following boat 3 puts it in the user's place.
+TEST(ReplayPlay, SteppingShowsEveryRecordedFrameExactly) {
+  auto w = RaceSailed(150);
+  OpenReplay(*w);
+  const auto& frames = w->replay.frames;
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    if (i > 0) StepReplay(*w, 1);
+    ASSERT_EQ(ReplayFrameIndex(*w), static_cast<int>(i));
+    auto s = ReplayWorld(*w);
+    for (int b = 1; b <= frames[i].boatCount; ++b) {
+      ASSERT_EQ(s->BoatX[b], frames[i].boats[b - 1].x);
+      ASSERT_EQ(s->BoatY[b], frames[i].boats[b - 1].y);
+      ASSERT_EQ(s->BoatHeadings[b], frames[i].boats[b - 1].heading);
+    }
+  }
+  EXPECT_EQ(w->ReplayPlaying, 0);
+  StepReplay(*w, 1);  // past the end stays on the last frame
+  EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 1);
+  StepReplay(*w, -3);
+  EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 4);
+
+  FollowBoat(*w, 3);
+  auto s = ReplayWorld(*w);
+  const ReplayFrame& f = frames[ReplayFrameIndex(*w)];
+  EXPECT_EQ(s->BoatX[1], f.boats[2].x);
+  EXPECT_EQ(s->BoatX[3], f.boats[0].x);
+  FollowBoat(*w, 11);  // not in the fleet
+  EXPECT_EQ(w->ReplayFollow, 3);
+}
+
+// The replay screen, clicked: the speed and the bar, then leaving; the live sailing, its
+// results and its recording stay as they were.
+TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
+  auto w = RaceSailed(120);
+  const double x = w->BoatX[4], time = w->SimTime;
+  const std::size_t recorded = w->replay.frames.size();
+  Canvas c(w->ViewWidth, w->ViewHeight);
+  c.BeginFrame();
+  DrawReplayButton(*w, c);
+  const Rect button = ReplayButtonRect(*w);
+  w->ClickX = (button.left + button.right) / 2;
+  w->ClickY = (button.top + button.bottom) / 2;
+  DrawReplayButton(*w, c);
+  ASSERT_EQ(w->ReplayShown, 1);
+
+  const ReplayLayout l = ReplayLayoutFor(*w);
+  const Rect& fastest = l.controls[static_cast<int>(ReplayControl::kSpeed16)];
+  w->ClickX = (fastest.left + fastest.right) / 2;
+  w->ClickY = (fastest.top + fastest.bottom) / 2;
+  PaintReplayScreen(*w, c);
+  EXPECT_EQ(w->ReplaySpeed, kReplayMaxSpeed);
+  EXPECT_NE(FindText(c, "*** リプレイ ***", true), nullptr);
+
+  w->ClickX = l.bar.left + l.bar.Width() / 4;
+  w->ClickY = (l.bar.top + l.bar.bottom) / 2;
+  w->ReplayPlaying = 0;
+  PaintReplayScreen(*w, c);
+  EXPECT_NEAR(w->ReplayTime, ReplayDuration(w->replay) / 4, ReplayDuration(w->replay) / l.bar.Width() + 1e-9);
+
+  // A click on a boat of the chart follows it.
+  const ReplayChartFrame f = ReplayChartFrameFor(*w, l.chart);
+  const ReplayFrame& now = w->replay.frames[ReplayFrameIndex(*w)];
+  auto at = [&](int b) { return f.ToScreen(now.boats[b - 1].x, now.boats[b - 1].y); };
+  int alone = 0;
+  for (int b = 2; b <= now.boatCount && alone == 0; ++b) {
+    bool clear = true;
+    for (int o = 1; o <= now.boatCount; ++o) {
+      if (o != b && std::abs(at(o).x - at(b).x) + std::abs(at(o).y - at(b).y) < 4) clear = false;
+    }
+    if (clear) alone = b;
+  }
+  ASSERT_GT(alone, 1);
+  w->ClickX = at(alone).x + 1;
+  w->ClickY = at(alone).y;
+  PaintReplayScreen(*w, c);
+  EXPECT_EQ(w->ReplayFollow, alone);
+
+  const Rect& leave = l.controls[static_cast<int>(ReplayControl::kLeave)];
+  w->ClickX = (leave.left + leave.right) / 2;
+  w->ClickY = (leave.top + leave.bottom) / 2;
+  PaintReplayScreen(*w, c);
+  EXPECT_EQ(w->ReplayShown, 0);
+  EXPECT_EQ(w->ResultsShown, 1);
+  EXPECT_EQ(w->BoatX[4], x);
+  EXPECT_EQ(w->SimTime, time);
+  EXPECT_EQ(w->replay.frames.size(), recorded);
+}
+
+TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {
+  auto w = RaceSailed(10);
+  const Command* replay = FindCommand(Cmd::kReplay);
+  ASSERT_NE(replay, nullptr);
+  EXPECT_TRUE(replay->enabled(*w, replay->arg));
+  w->ResultsShown = 0;
+  EXPECT_FALSE(replay->enabled(*w, replay->arg));
+  w->ResultsShown = 1;
+  w->replay.frames.clear();
+  EXPECT_FALSE(replay->enabled(*w, replay->arg));
+}
+
+// A boat's track laid by hand: a stretch before the start, a beat of three stretches with a
+// tack past waypoints 1..3, then a run to waypoints 4 and 5 with a gybe and two penalties.
+std::vector<ReplayFrame> HandTrack() {
+  struct P {
+    double t, x, y;
+    int leg, tack, twa, wind, penalty;
+  };
+  const P points[] = {{-10, 0, -50, 0, 1, 45, 0, 0}, {0, 0, 0, 1, 1, 45, 0, 0},    {10, 30, 40, 2, 1, 45, 10, 0},
+                      {20, 0, 80, 3, -1, 45, 0, 0},   {30, 0, 100, 4, -1, 150, 0, 1}, {40, 0, 160, 5, 1, 150, 0, 0},
+                      {50, 0, 220, 5, 1, 150, 0, 1}};
+  std::vector<ReplayFrame> frames;
+  for (const P& p : points) {
+    ReplayFrame f;
+    f.simTime = p.t;
+    f.windDirection = static_cast<int16_t>(p.wind);
+    f.boatCount = 1;
+    ReplayBoat& b = f.boats[0];
+    b.x = p.x, b.y = p.y;
+    b.leg = static_cast<int8_t>(p.leg);
+    b.tack = static_cast<int8_t>(p.tack);
+    b.trueWindAngle = static_cast<int16_t>(p.twa);
+    b.penalty = static_cast<int8_t>(p.penalty);
+    frames.push_back(f);
+  }
+  return frames;
+}
+
+TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
+  const BoatDebrief d = DebriefBoat(HandTrack(), 1);
+  ASSERT_EQ(d.legs.size(), 3u);
+  EXPECT_EQ(d.legs[0].leg, kPreStartLeg);
+  EXPECT_DOUBLE_EQ(d.legs[0].seconds, 10);
+  EXPECT_DOUBLE_EQ(d.legs[0].sailedYards, 50);
+  const LegDebrief& beat = d.legs[1];
+  EXPECT_EQ(beat.leg, 1);  // waypoints 1 to 3 are one leg
+  EXPECT_DOUBLE_EQ(beat.seconds, 30);
+  EXPECT_DOUBLE_EQ(beat.sailedYards, 120);   // 50 + 50 + 20 to where the run begins
+  EXPECT_DOUBLE_EQ(beat.straightYards, 100);
+  EXPECT_NEAR(beat.vmgKnots, 100.0 / 30 * 3600 / kYardsPerNauticalMile, 1e-9);
+  // The leg's mean wind is 3.3: starboard in the veer and port in the backs are lifted.
+  EXPECT_DOUBLE_EQ(beat.liftedSeconds, 20);
+  EXPECT_EQ(beat.tacks, 1);
+  EXPECT_EQ(beat.gybes, 0);
+  EXPECT_EQ(beat.penalties, 0);
+
+  const LegDebrief& run = d.legs[2];
+  EXPECT_EQ(run.leg, 2);
+  EXPECT_DOUBLE_EQ(run.seconds, 20);
+  EXPECT_DOUBLE_EQ(run.sailedYards, 120);
+  EXPECT_DOUBLE_EQ(run.straightYards, 120);
+  EXPECT_DOUBLE_EQ(run.liftedSeconds, 0);  // not beating
+  EXPECT_EQ(run.tacks, 0);
+  EXPECT_EQ(run.gybes, 1);
+  EXPECT_EQ(run.penalties, 2);
+
+  EXPECT_DOUBLE_EQ(d.total.seconds, 50);  // the start's stretch left out
+  EXPECT_DOUBLE_EQ(d.total.sailedYards, 240);
+  EXPECT_DOUBLE_EQ(d.total.straightYards, 220);
+  EXPECT_EQ(d.total.tacks + d.total.gybes + d.total.penalties, 4);
+  EXPECT_TRUE(DebriefBoat(HandTrack(), 2).legs.empty());
+}
+
+TEST(ReplayDebrief, WindShiftsAreMarkedWhereTheWindTurnedEnough) {
+  std::vector<ReplayFrame> frames = HandTrack();
+  const auto shifts = WindShifts(frames, kShownShiftDegrees);
+  ASSERT_EQ(shifts.size(), 2u);
+  EXPECT_EQ(shifts[0].simTime, 10);
+  EXPECT_EQ(shifts[0].change, 10);
+  EXPECT_EQ(shifts[1].change, -10);
+  frames[2].windDirection = 4;  // under the threshold
+  EXPECT_TRUE(WindShifts(frames, kShownShiftDegrees).empty());
+  frames[2].windDirection = 358;  // across north: a back of 2
+  frames[3].windDirection = 353;
+  ASSERT_EQ(WindShifts(frames, kShownShiftDegrees).size(), 2u);
+  EXPECT_EQ(WindShifts(frames, kShownShiftDegrees)[0].change, -7);
+}
+
+}  // namespace
