@@ -1,5 +1,6 @@
 // brisamar-probe [--seed N] [--screen WxH] [--large-menu-font 0|1] [--settings FILE|none]
 #include <QGuiApplication>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     }
   }
   QGuiApplication app(argc, argv);
+  // Qt takes the C library's locale from the environment; numbers the program formats itself
+  // (the debrief, the polar, the probe's answers) must keep the decimal point everywhere.
+  std::setlocale(LC_NUMERIC, "C");
   int code = 0;
   {
     ProbeSession session(options);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <string>
 
@@ -10,6 +11,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt takes the C library's locale from the environment; numbers the program formats itself
+  // (the debrief, the polar, the probe's answers) must keep the decimal point everywhere.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Brisamar"));
 
   const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1280, 768);
