@@ -21,9 +21,9 @@ TestWorld Fresh(uint32_t seed = 1) { return TestWorld().Seed(seed).View(1280, 72
 std::unique_ptr<World> FreshWorld(uint32_t seed = 1) { return Fresh(seed).Build(); }
 
 std::unique_ptr<World> Started(int mode, uint32_t seed = 1, int boatType = 12) {
-  TestWorld spec = Fresh(seed).Activity(mode).Type(boatType);
-  if (IsRace(mode)) spec.Fleet(4);
-  return spec.Start();
+  TestWorld world = Fresh(seed).Activity(mode).Type(boatType);
+  if (IsRace(mode)) world.Fleet(4);
+  return world.Start();
 }
 
 TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
