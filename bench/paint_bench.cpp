@@ -2,13 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include "app/paint.h"
+#include "bench_screen.h"
 #include "probe_runner.h"
 
 static void BM_PaintRunningFrame(benchmark::State& state) {
-  ProbeOptions options;
-  options.screenWidth = 1280;
-  options.screenHeight = 768;  // leaves a 1280x720 frame
-  ProbeSession session(options);
+  ProbeSession session(Screen1280x720());
   session.world().SailingState = 1;
   session.Paint();
   for (auto _ : state) {

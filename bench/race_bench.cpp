@@ -2,6 +2,7 @@
 // world's advance alone.
 #include <benchmark/benchmark.h>
 
+#include "bench_screen.h"
 #include "probe_runner.h"
 #include "sim/frame_advance.h"
 #include "state/activity.h"
@@ -21,13 +22,6 @@ void StartBigFleetRace(ProbeSession& session) {
   w.InstructionPage = 0;
   w.LookAngle = 180;
   for (int i = 0; i < 20; ++i) session.Paint();
-}
-
-ProbeOptions Screen1280x720() {
-  ProbeOptions options;
-  options.screenWidth = 1280;
-  options.screenHeight = 768;  // leaves a 1280x720 frame
-  return options;
 }
 
 }  // namespace

@@ -2,16 +2,14 @@
 // scratch world, the 3D view, the chart with every track and the fleet's debrief.
 #include <benchmark/benchmark.h>
 
+#include "bench_screen.h"
 #include "probe_runner.h"
 #include "sim/replay_play.h"
 #include "sim/replay_record.h"
 #include "state/activity.h"
 
 static void BM_PaintReplayFullRecording(benchmark::State& state) {
-  ProbeOptions options;
-  options.screenWidth = 1280;
-  options.screenHeight = 768;
-  ProbeSession session(options);
+  ProbeSession session(Screen1280x720());
   World& w = session.world();
   w.ActivityMode = Activity::kTriangleRace;
   w.SailingState = 1;

@@ -2,6 +2,7 @@
 // scene alone within it.
 #include <benchmark/benchmark.h>
 
+#include "bench_screen.h"
 #include "probe_runner.h"
 #include "view3d/scene.h"
 
@@ -19,13 +20,6 @@ void StartCoast(ProbeSession& session) {
   w.OwnHeading = w.ShoreQuadrant == 1 ? 20 : 200;
   w.BoatHeadings[1] = static_cast<int>(w.OwnHeading);
   for (int i = 0; i < 20; ++i) session.Paint();
-}
-
-ProbeOptions Screen1280x720() {
-  ProbeOptions options;
-  options.screenWidth = 1280;
-  options.screenHeight = 768;  // leaves a 1280x720 frame
-  return options;
 }
 
 }  // namespace

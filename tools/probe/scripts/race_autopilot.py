@@ -11,58 +11,14 @@ interest.
 """
 import argparse
 import math
-import subprocess
+import os
 import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from sailor import Probe, signed  # noqa: E402
 
 CLOSE_HAULED, TACK, TRIANGLE, WINDWARD_LEEWARD, BIG_FLEET, LAYLINES, CHART = (
     32771, 32772, 32822, 32823, 32824, 32853, 32849)
-
-
-class Probe:
-    def __init__(self, exe, seed):
-        self.p = subprocess.Popen([exe, "--seed", str(seed), "--screen", "1280x720"], stdin=subprocess.PIPE,
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, bufsize=1)
-
-    def send(self, line):
-        self.p.stdin.write(line + "\n")
-        self.p.stdin.flush()
-
-    def read(self):
-        line = self.p.stdout.readline()
-        if not line:
-            raise RuntimeError("probe ended")
-        return line.rstrip("\n")
-
-    def get(self, *names):
-        self.send("get " + " ".join(names))
-        out = {}
-        for _ in names:
-            k, v = self.read().split("=", 1)
-            out[k] = float(v)
-        return out
-
-    def until(self, cond, limit):
-        self.send(f"until {cond} {limit}")
-        return self.read()
-
-    def sounds(self):
-        self.send("sounds")
-        self.send("paints")
-        events = []
-        while True:
-            line = self.read()
-            if line.startswith("paints="):
-                return events
-            events.append(line)
-
-    def close(self):
-        self.p.stdin.close()
-        self.p.wait()
-
-
-def signed(a):
-    a %= 360
-    return a - 360 if a > 180 else a
 
 
 def bearing(dx, dy_north):
@@ -70,7 +26,7 @@ def bearing(dx, dy_north):
 
 
 def sail(args):
-    pr = Probe(args.probe, args.seed)
+    pr = Probe("--seed", str(args.seed), "--screen", "1280x720", exe=args.probe)
     pr.send(f"command {WINDWARD_LEEWARD if args.course == 'wl' else TRIANGLE}")
     if args.big_fleet:
         pr.send(f"command {BIG_FLEET}")

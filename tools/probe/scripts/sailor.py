@@ -11,8 +11,8 @@ PROBE = "build-rel/brisamar-probe"
 
 
 class Probe:
-    def __init__(self, *args):
-        self.p = subprocess.Popen([PROBE, *args], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+    def __init__(self, *args, exe=PROBE):
+        self.p = subprocess.Popen([exe, *args], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                   stderr=subprocess.DEVNULL, text=True, bufsize=1)
         self.frames = 0
 
