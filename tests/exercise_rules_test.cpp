@@ -24,10 +24,10 @@ struct Exercise {
     w->InstructionPage = 0;
     sounds.Clear();
   }
-  void At(double x, double y) {
-    w->BoatX[1] = x;
-    w->BoatY[1] = y;
-  }
+  void At(double x, double y) { w->BoatX[1] = x, w->BoatY[1] = y; }
+  // One frame of the rules; what the results flag reads after it.
+  int Run() { return ApplyExerciseRules(*w), w->ResultsShown; }
+  int RunAt(double x, double y) { return At(x, y), Run(); }
   int Count(int event) const {
     return static_cast<int>(std::count_if(sounds.Requests().begin(), sounds.Requests().end(),
                                           [event](const SoundRequest& r) { return r.event == event; }));
@@ -36,15 +36,9 @@ struct Exercise {
 
 TEST(SteeringPracticeRules, EndsOnlyInsideTheGate) {
   Exercise e(Activity::kSteering);
-  e.At(-1499, 0);
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
-  e.At(-1501, 35);  // just outside the gate
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
-  e.At(-1501, -34);
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 1);
+  EXPECT_EQ(e.RunAt(-1499, 0), 0);
+  EXPECT_EQ(e.RunAt(-1501, 35), 0);  // just outside the gate
+  EXPECT_EQ(e.RunAt(-1501, -34), 1);
 }
 
 TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
@@ -54,13 +48,13 @@ TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
   ApplyExerciseRules(*e.w);
   EXPECT_EQ(e.w->MaxHeadingError, 0);
   e.w->SimSeconds = 21;
-  ApplyExerciseRules(*e.w);
+  e.Run();
   e.w->BoatHeadings[1] = 280;
-  ApplyExerciseRules(*e.w);
+  e.Run();
   EXPECT_EQ(e.w->MaxHeadingError, 70);
   EXPECT_EQ(e.w->HelmUsed, 0);
   e.w->HelmInput = -1;
-  ApplyExerciseRules(*e.w);
+  e.Run();
   EXPECT_EQ(e.w->HelmUsed, 1);
 }
 
@@ -70,68 +64,51 @@ TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
   e.w->WindSpeed = 11;
   e.w->AutoManoeuvre = 1;
   e.w->WindDirectionAtBoat[1] = 263;
-  e.At(-1501, 99);
-  ApplyExerciseRules(*e.w);
+  EXPECT_EQ(e.RunAt(-1501, 99), 1);
   EXPECT_EQ(e.w->JibAutoTrimActive, 0);
   EXPECT_EQ(e.w->HoldCloseHauled, 0);
   EXPECT_EQ(e.w->JibSheet, 1);
   EXPECT_EQ(e.w->CommandedTackUsed, 1);
   EXPECT_EQ(e.w->BoatHeadings[0], 263);
-  EXPECT_EQ(e.w->ResultsShown, 1);
-
   Exercise easy(Activity::kUpwind, 1);
   easy.w->HoldCloseHauled = 1;
   easy.w->WindSpeed = 10;
-  easy.At(-1501, 100);
-  ApplyExerciseRules(*easy.w);
+  EXPECT_EQ(easy.RunAt(-1501, 100), 0);
   EXPECT_EQ(easy.w->HoldCloseHauled, 1);
   EXPECT_EQ(easy.w->JibSheet, 0);
-  EXPECT_EQ(easy.w->ResultsShown, 0);
 }
 
 TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFly) {
   Exercise e(Activity::kMooring);
-  e.At(e.w->TargetX[1] + 7, e.w->TargetY[1] - 7);
+  const double bx = e.w->TargetX[1], by = e.w->TargetY[1];
   e.w->SpeedOverGround = 29;
   e.w->MainBackwindCopy = 80;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0) << "the main must be let fly, not just luffing";
+  EXPECT_EQ(e.RunAt(bx + 7, by - 7), 0) << "the main must be let fly, not just luffing";
   e.w->MainBackwindCopy = 81;
   e.w->SpeedOverGround = 30;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
+  EXPECT_EQ(e.Run(), 0);
   e.w->SpeedOverGround = 29;
-  e.At(e.w->TargetX[1] + 8, e.w->TargetY[1]);
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
-  e.At(e.w->TargetX[1] + 7, e.w->TargetY[1]);
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 1);
+  EXPECT_EQ(e.RunAt(bx + 8, by), 0);
+  EXPECT_EQ(e.RunAt(bx + 7, by), 1);
 }
 
 TEST(MooringRules, TheWheelSkipperHikesWhileTheMainDraws) {
   Exercise e(Activity::kMooring);
   e.w->HelmSign = 1;
-  e.w->MainBackwindCopy = 49;
-  e.w->SkipperHike = 0;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->SkipperHike, 2);
-  e.w->SkipperHike = 0;
-  e.w->MainBackwindCopy = 50;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->SkipperHike, 0);
+  for (const auto& [backwind, hike] : {std::pair{49, 2}, std::pair{50, 0}}) {
+    e.w->MainBackwindCopy = backwind;
+    e.w->SkipperHike = 0;
+    e.Run();
+    EXPECT_EQ(e.w->SkipperHike, hike) << backwind;
+  }
 }
 
 TEST(DockingRules, SoftAndHardLandingsBothEnd) {
   for (const auto& [tenths, event] : {std::pair{39, SoundEvent::kGybeBoom}, std::pair{40, SoundEvent::kFirstFinish}}) {
     Exercise e(Activity::kDocking);
     e.w->BoatSpeedTenths[1] = tenths;
-    e.At(-289, 0);
-    ApplyExerciseRules(*e.w);
-    EXPECT_EQ(e.w->ResultsShown, 0);
-    e.At(-291, 39);
-    ApplyExerciseRules(*e.w);
-    EXPECT_EQ(e.w->ResultsShown, 1);
+    EXPECT_EQ(e.RunAt(-289, 0), 0);
+    EXPECT_EQ(e.RunAt(-291, 39), 1);
     EXPECT_EQ(e.w->DockingSpeedTenths, tenths);
     EXPECT_EQ(e.Count(event), 1) << tenths;
     EXPECT_EQ(e.Count(SoundEvent::kGybeBoom) + e.Count(SoundEvent::kFirstFinish), 1);
@@ -145,25 +122,22 @@ TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
   e.At(120.7, -40.2);
   e.w->PreviousSimSeconds = fall - 1;
   e.w->SimSeconds = fall;
-  ApplyExerciseRules(*e.w);
+  e.Run();
   EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
   EXPECT_EQ(e.w->TargetX[1], 120);
   EXPECT_EQ(e.w->TargetY[1], -40);
   EXPECT_EQ(e.w->Crew1Hike, 0);
   // The clock standing still on that second does not throw him in again.
-  e.At(300, 300);
   e.w->PreviousSimSeconds = fall;
-  ApplyExerciseRules(*e.w);
+  e.RunAt(300, 300);
   EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
   EXPECT_EQ(e.w->TargetX[1], 120);
-}
-
-TEST(ManOverboardRules, AFastStepOverTheSecondStillThrowsHimIn) {
-  Exercise e(Activity::kManOverboard);
-  e.w->PreviousSimSeconds = e.w->OverboardSeconds - 1;
-  e.w->SimSeconds = e.w->OverboardSeconds + 1;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
+  // A fast step over the second still throws him in.
+  Exercise fast(Activity::kManOverboard);
+  fast.w->PreviousSimSeconds = fast.w->OverboardSeconds - 1;
+  fast.w->SimSeconds = fast.w->OverboardSeconds + 1;
+  fast.Run();
+  EXPECT_EQ(fast.Count(SoundEvent::kGoal), 1);
 }
 
 TEST(ManOverboardRules, NoPickUpWithinSixSecondsOfTheFall) {
@@ -173,57 +147,43 @@ TEST(ManOverboardRules, NoPickUpWithinSixSecondsOfTheFall) {
   e.w->TargetDistanceYards = 0;
   e.w->BoatSpeedTenths[1] = 0;
   e.w->MainBackwindCopy = 99;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
+  EXPECT_EQ(e.Run(), 0);
   e.w->PreviousSimSeconds = e.w->SimSeconds = fall + 7;
   e.w->TargetDistanceYards = 5;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
+  EXPECT_EQ(e.Run(), 0);
   e.w->TargetDistanceYards = 4;
   e.w->BoatSpeedTenths[1] = 30;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
+  EXPECT_EQ(e.Run(), 0);
   e.w->BoatSpeedTenths[1] = 29;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 1);
+  EXPECT_EQ(e.Run(), 1);
 }
 
 TEST(TrafficRulesLessonRules, KeepsTheCameraBack) {
   Exercise e(Activity::kTrafficRulesLesson);
   e.w->CameraDistance = 1;
-  ApplyExerciseRules(*e.w);
+  e.Run();
   EXPECT_EQ(e.w->CameraDistance, 3);
 }
 
 TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80) {
   Exercise e(Activity::kCollisionAvoidance);
-  for (int k = 2; k <= 4; ++k) {
-    e.w->BoatX[k] = 1000 * k;
-    e.w->BoatY[k] = 0;
-  }
+  for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = 1000 * k, e.w->BoatY[k] = 0;
   e.w->BoatX[3] = 299;
-  ApplyExerciseRules(*e.w);
-  ApplyExerciseRules(*e.w);
+  e.Run();
+  EXPECT_EQ(e.Run(), 0);
   EXPECT_EQ(e.Count(SoundEvent::kApproach), 2) << "the horn sounds every frame";
-  EXPECT_EQ(e.w->ResultsShown, 0);
   e.w->BoatX[3] = 80;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
+  EXPECT_EQ(e.Run(), 0);
   e.w->BoatX[3] = 79.5;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 2);
+  EXPECT_EQ(e.Run(), 2);
 }
 
 TEST(CollisionAvoidanceRules, CompletedBeyondTheFarGate) {
   Exercise e(Activity::kCollisionAvoidance);
-  e.At(-3500, 0);
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3500 + 1000, e.w->BoatY[k] = 0;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 0);
-  e.At(-3501, 49);
+  EXPECT_EQ(e.RunAt(-3500, 0), 0);
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3501 + 1000;
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->ResultsShown, 1);
+  EXPECT_EQ(e.RunAt(-3501, 49), 1);
 }
 
 // Vessel placement and steaming.
@@ -259,15 +219,11 @@ TEST(MotorVessels, VesselThreeHeadsForTheUser) {
 
 TEST(MotorVessels, AVesselOutOfRangeIsPlacedAnew) {
   Exercise e(Activity::kCollisionAvoidance, 10);
-  e.w->BoatX[4] = e.w->BoatX[1] + (200 - 10) * 10 + 1;
-  e.w->BoatY[4] = e.w->BoatY[1];
-  VesselStep(*e.w);
-  const double d = std::hypot(e.w->BoatX[4] - e.w->BoatX[1], e.w->BoatY[4] - e.w->BoatY[1]);
-  EXPECT_NEAR(d, (190 - 10) * 10, 1.0);
+  e.w->BoatX[4] = e.w->BoatX[1] + (200 - 10) * 10 + 1, e.w->BoatY[4] = e.w->BoatY[1];
   // Just inside the limit it steams on.
-  e.w->BoatX[2] = e.w->BoatX[1] + 1899;
-  e.w->BoatY[2] = e.w->BoatY[1];
+  e.w->BoatX[2] = e.w->BoatX[1] + 1899, e.w->BoatY[2] = e.w->BoatY[1];
   VesselStep(*e.w);
+  EXPECT_NEAR(std::hypot(e.w->BoatX[4] - e.w->BoatX[1], e.w->BoatY[4] - e.w->BoatY[1]), (190 - 10) * 10, 1.0);
   EXPECT_DOUBLE_EQ(e.w->BoatX[2], e.w->BoatX[1] + 1899);
 }
 

@@ -1,6 +1,7 @@
 // The race course, the waypoint and finish tests, the start sequence and the race clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "race/course.h"
@@ -18,9 +19,14 @@ std::unique_ptr<World> Race(int mode, int boats, SoundSink* sink = nullptr, uint
 }
 
 int Count(const RecordingSoundSink& s, int event) {
-  int n = 0;
-  for (const SoundRequest& r : s.Requests()) n += r.event == event;
-  return n;
+  return std::count_if(s.Requests().begin(), s.Requests().end(), [event](const SoundRequest& r) { return r.event == event; });
+}
+
+// Puts boat b at (x, y), runs its leg check and returns the leg it is on after it.
+int LegAt(World& w, int b, double x, double y) {
+  w.BoatX[b] = x, w.BoatY[b] = y;
+  UpdateLegProgress(w, b);
+  return w.BoatLegs[b];
 }
 
 // --- Course and marks -----------------------------------------------------------------------
@@ -38,14 +44,12 @@ TEST(RaceCourse, LineLengthFollowsTheFleet) {
 
 TEST(RaceCourse, LegLengthByWindAndBoat) {
   auto w = TestWorld().Tables().Build();
-  w->BoatCount = 4;
-  w->MeanWindDirection = 0;
+  w->BoatCount = 4, w->MeanWindDirection = 0;
   struct Case { int hull, wind, leg; } cases[] = {
       {Hull::kTwoPerson, 9, 1800}, {Hull::kSingleHander, 12, 1800}, {Hull::kKeelboat, 9, 2000},
       {Hull::kKeelboat, 8, 1700}, {Hull::kTwoPerson, 8, 1530}, {Hull::kSpinnakerDinghy, 9, 2000}};
   for (const Case& c : cases) {
-    w->HullClass = c.hull;
-    w->BaseWindSpeed = c.wind;
+    w->HullClass = c.hull, w->BaseWindSpeed = c.wind;
     LayRaceCourse(*w);
     EXPECT_EQ(-w->WindwardMarkY, c.leg) << c.hull << " " << c.wind;
     // With the program's degree factor cos 180 falls a hair short of -1: one yard less.
@@ -55,9 +59,7 @@ TEST(RaceCourse, LegLengthByWindAndBoat) {
 
 TEST(RaceCourse, WindwardLeewardSideMarkBesideTheWindwardMark) {
   auto w = TestWorld().Tables().Build();
-  w->BoatCount = 10;
-  w->MeanWindDirection = 90;
-  w->BaseWindSpeed = 12;
+  w->BoatCount = 10, w->MeanWindDirection = 90, w->BaseWindSpeed = 12;
   w->JustStartCourseUpDown = 1;
   LayRaceCourse(*w);
   EXPECT_NEAR(std::hypot(w->SideMarkX, w->SideMarkY), 2000, 1.5);
@@ -78,34 +80,18 @@ TEST(RaceCourse, WindwardLeewardSideMarkBesideTheWindwardMark) {
 TEST(RaceCourse, RoundingByBoxDistance) {
   auto w = Race(Activity::kTriangleRace, 4);
   w->SimSeconds = 40;
-  for (int b : {1, 2}) {
-    w->BoatLegs[b] = 1;
-    w->BoatTargetX[b] = w->WaypointX[1];
-    w->BoatTargetY[b] = w->WaypointY[1];
-  }
+  const double mx = w->WaypointX[1], my = w->WaypointY[1];
+  for (int b : {1, 2}) w->BoatLegs[b] = 1, w->BoatTargetX[b] = mx, w->BoatTargetY[b] = my;
   // The user's boat rounds within 300 yards (box), a fleet boat within 30.
-  w->BoatX[1] = w->WaypointX[1] + 150;
-  w->BoatY[1] = w->WaypointY[1] + 150;
-  UpdateLegProgress(*w, 1);
-  EXPECT_EQ(w->BoatLegs[1], 1);
-  w->BoatX[1] -= 1;
-  UpdateLegProgress(*w, 1);
-  EXPECT_EQ(w->BoatLegs[1], 2);
+  EXPECT_EQ(LegAt(*w, 1, mx + 150, my + 150), 1);
+  EXPECT_EQ(LegAt(*w, 1, mx + 149, my + 150), 2);
   EXPECT_EQ(w->BoatTargetX[1], w->WaypointX[2]);
-  w->BoatX[2] = w->WaypointX[1] + 20;
-  w->BoatY[2] = w->WaypointY[1] + 10;
-  UpdateLegProgress(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], 1);
-  w->BoatX[2] -= 1;
-  UpdateLegProgress(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], 2);
+  EXPECT_EQ(LegAt(*w, 2, mx + 20, my + 10), 1);
+  EXPECT_EQ(LegAt(*w, 2, mx + 19, my + 10), 2);
   EXPECT_EQ(w->LastTackTime[2], 40);
   // Before 30 s nothing is rounded.
   w->SimSeconds = 30;
-  w->BoatX[2] = w->WaypointX[2];
-  w->BoatY[2] = w->WaypointY[2];
-  UpdateLegProgress(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], 2);
+  EXPECT_EQ(LegAt(*w, 2, w->WaypointX[2], w->WaypointY[2]), 2);
 }
 
 TEST(RaceCourse, FinishNeedsTheLineAndCountsPlaces) {
@@ -114,46 +100,30 @@ TEST(RaceCourse, FinishNeedsTheLineAndCountsPlaces) {
   w->SimSeconds = 2000;
   const double midX = LineMiddleX(*w), midY = LineMiddleY(*w);
   const double down = (w->MeanWindDirection + 180) * kDegToRad;
-  for (int b = 1; b <= 3; ++b) {
-    w->BoatLegs[b] = Leg::kFinishLine;
-    w->BoatTargetX[b] = w->WaypointX[8];
-    w->BoatTargetY[b] = w->WaypointY[8];
-  }
+  for (int b = 1; b <= 3; ++b) w->BoatLegs[b] = Leg::kFinishLine, w->BoatTargetX[b] = w->WaypointX[8], w->BoatTargetY[b] = w->WaypointY[8];
   // 20 yards short of the line: not finished.
-  w->BoatX[2] = midX + 20 * std::sin(down);
-  w->BoatY[2] = midY - 20 * std::cos(down);
-  UpdateLegProgress(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], Leg::kFinishLine);
+  EXPECT_EQ(LegAt(*w, 2, midX + 20 * std::sin(down), midY - 20 * std::cos(down)), Leg::kFinishLine);
   // On the line: the first finisher sounds 18, the next 19; the user's place is the count.
-  w->BoatX[2] = midX;
-  w->BoatY[2] = midY;
-  UpdateLegProgress(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], Leg::kFinished);
+  EXPECT_EQ(LegAt(*w, 2, midX, midY), Leg::kFinished);
   EXPECT_EQ(w->BoatFinishPlace[2], 1);
   EXPECT_EQ(w->ResultsShown, 0);
-  w->BoatX[1] = midX + 5;
-  w->BoatY[1] = midY;
-  UpdateLegProgress(*w, 1);
+  LegAt(*w, 1, midX + 5, midY);
   EXPECT_EQ(w->FinishCount, 2);
   EXPECT_EQ(w->ResultsShown, 1);
   EXPECT_EQ(Count(sink, SoundEvent::kFirstFinish), 1);
   EXPECT_EQ(Count(sink, SoundEvent::kLaterFinish), 1);
   // Far along the line's extension the finish is not taken.
-  w->BoatX[3] = midX + 3 * w->StartLineLength * std::cos(down);
-  w->BoatY[3] = midY + 3 * w->StartLineLength * std::sin(down);
-  UpdateLegProgress(*w, 3);
-  EXPECT_EQ(w->BoatLegs[3], Leg::kFinishLine);
+  const double far = 3 * w->StartLineLength;
+  EXPECT_EQ(LegAt(*w, 3, midX + far * std::cos(down), midY + far * std::sin(down)), Leg::kFinishLine);
 }
 
 TEST(RaceCourse, TimeLimitFinishesEveryBoatStillRacing) {
   auto w = Race(Activity::kWindwardLeewardRace, 4);
   w->BoatLegs[3] = 5;
   w->SimSeconds = 37500;
-  UpdateLegProgress(*w, 3);
-  EXPECT_EQ(w->BoatLegs[3], 5);
+  EXPECT_EQ(LegAt(*w, 3, w->BoatX[3], w->BoatY[3]), 5);
   w->SimSeconds = 37501;
-  UpdateLegProgress(*w, 3);
-  EXPECT_EQ(w->BoatLegs[3], Leg::kFinished);
+  EXPECT_EQ(LegAt(*w, 3, w->BoatX[3], w->BoatY[3]), Leg::kFinished);
   EXPECT_EQ(w->FinishCount, 1);
 }
 
@@ -176,12 +146,11 @@ TEST(RaceStart, CountdownReadsFourFiftyNineAtTheFirstStep) {
 
 TEST(RaceStart, ClockRunsAtEightTenthsAfterTheSignalAndPastTheHour) {
   auto w = Race(Activity::kTriangleRace, 4);
-  w->SimTime = 100;
-  RaceClockStep(*w);
-  EXPECT_DOUBLE_EQ(w->RaceClockMinutes, 100 * 0.8 * 0.029325513196480937);
-  w->SimTime = -100;
-  RaceClockStep(*w);
-  EXPECT_DOUBLE_EQ(w->RaceClockMinutes, -100 * 0.029325513196480937);
+  for (const auto& [t, minutes] : {std::pair{100.0, 100 * 0.8}, std::pair{-100.0, -100.0}}) {
+    w->SimTime = t;
+    RaceClockStep(*w);
+    EXPECT_DOUBLE_EQ(w->RaceClockMinutes, minutes * 0.029325513196480937) << t;
+  }
   // 3000 units are 70.38 minutes: the minutes go on past the hour, the seconds stay below 60.
   w->SimTime = 3000;
   RaceClockStep(*w);
@@ -235,8 +204,7 @@ TEST(RaceStart, ApproachShareSlowsAnEarlyBoatButNotALateOne) {
   auto w = Race(Activity::kTriangleRace, 4);
   w->BoatSpeeds[2] = 50;
   w->SimTime = w->SimSeconds = -100;
-  w->BoatX[2] = w->BoatTargetX[2];
-  w->BoatY[2] = w->BoatTargetY[2] + 30;
+  w->BoatX[2] = w->BoatTargetX[2], w->BoatY[2] = w->BoatTargetY[2] + 30;
   EXPECT_LE(StartApproachPercentFor(*w, 2), 10);
   w->BoatY[2] = w->BoatTargetY[2] + 2000;
   EXPECT_EQ(StartApproachPercentFor(*w, 2), 100);
@@ -249,13 +217,8 @@ TEST(RaceStart, ApproachShareSlowsAnEarlyBoatButNotALateOne) {
 TEST(RaceRun, SeededFleetSailsTheWholeCourse) {
   RecordingSoundSink sink;
   auto w = Race(Activity::kWindwardLeewardRace, 4, &sink, 11);
-  w->SimSpeed = 12;
-  w->SimSpeedDivisor = 37;
-  int steps = 0;
-  while (w->FinishCount < 3 && steps < 20000) {
-    AdvanceWorld(*w);
-    ++steps;
-  }
+  w->SimSpeed = 12, w->SimSpeedDivisor = 37;
+  for (int steps = 0; w->FinishCount < 3 && steps < 20000; ++steps) AdvanceWorld(*w);
   ASSERT_EQ(w->FinishCount, 3) << "at " << w->SimSeconds;
   std::array<bool, 4> taken{};
   for (int b = 2; b <= 4; ++b) {

@@ -1,6 +1,7 @@
 // The computer-sailed fleet's decisions, the racing rules and the message line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "boat/boat_step.h"
@@ -22,13 +23,9 @@ std::unique_ptr<World> Racing(SoundSink* sink = nullptr) {
   r.InstructionPage = 0;
   r.MeanWindDirection = r.WindDirection = 0;
   for (int b = 1; b <= 4; ++b) {
-    r.WindDirectionAtBoat[b] = 0;
-    r.WindSpeedAtBoat[b] = 12;
-    r.BoatX[b] = 1000.0 * b;
-    r.BoatY[b] = -500;
-    r.LookAheadX[b] = 1000 * b;
-    r.LookAheadY[b] = -500;
-    r.BoatLegs[b] = 1;
+    r.WindDirectionAtBoat[b] = 0, r.WindSpeedAtBoat[b] = 12, r.BoatLegs[b] = 1;
+    r.BoatX[b] = r.LookAheadX[b] = 1000 * b;
+    r.BoatY[b] = r.LookAheadY[b] = -500;
   }
   r.SimTime = r.SimSeconds = 100;
   r.TimeStep = 0.216;
@@ -36,25 +33,20 @@ std::unique_ptr<World> Racing(SoundSink* sink = nullptr) {
 }
 
 void Place(World& w, int b, double x, double y, int heading) {
-  w.BoatX[b] = x;
-  w.BoatY[b] = y;
-  w.LookAheadX[b] = static_cast<int>(x);
-  w.LookAheadY[b] = static_cast<int>(y);
+  w.BoatX[b] = x, w.BoatY[b] = y;
+  w.LookAheadX[b] = static_cast<int>(x), w.LookAheadY[b] = static_cast<int>(y);
   w.BoatHeadings[b] = heading;
   w.BoatTack[b] = TackFor(heading, w.WindDirectionAtBoat[b]);
   w.TrueWindAngles[b] = AngleBetween(heading, w.WindDirectionAtBoat[b]);
 }
 
 void Target(World& w, int b, int x, int y) {
-  w.BoatTargetX[b] = x;
-  w.BoatTargetY[b] = y;
+  w.BoatTargetX[b] = x, w.BoatTargetY[b] = y;
   w.BoatTargetDistance[b] = std::abs(x - static_cast<int>(w.BoatX[b])) + std::abs(y - static_cast<int>(w.BoatY[b]));
 }
 
 int Count(const RecordingSoundSink& s, int event) {
-  int n = 0;
-  for (const SoundRequest& r : s.Requests()) n += r.event == event;
-  return n;
+  return std::count_if(s.Requests().begin(), s.Requests().end(), [event](const SoundRequest& r) { return r.event == event; });
 }
 
 // --- Race fleet -------------------------------------------------------------------------------
@@ -82,25 +74,21 @@ TEST(RaceFleet, RunsByTheWindWithTheTargetDeadDownwind) {
 TEST(RaceFleet, NeverGybesOntoPortIntoASameTackNeighbour) {
   auto w = Racing();
   w->RunningAngle = 20;
-  int gybes = 0;
-  for (int i = 0; i < 400; ++i) {
-    Place(*w, 2, 0, 0, 210);  // starboard, far off the target's bearing: a high gybe score
-    Target(*w, 2, 0, 3000);
-    w->LastAvoidTime[2] = -400;
-    w->SameTackNeighbour[2] = 1;
-    w->TimeStep = 5;
-    ConsiderGybe(*w, 179, 180, 2);
-    gybes += w->BoatTack[2] < 0;
-  }
-  EXPECT_EQ(gybes, 0);
-  for (int i = 0; i < 400 && gybes == 0; ++i) {
-    Place(*w, 2, 0, 0, 210);
-    w->LastAvoidTime[2] = -400;
-    w->SameTackNeighbour[2] = 0;
-    ConsiderGybe(*w, 179, 180, 2);
-    gybes += w->BoatTack[2] < 0;
-  }
-  EXPECT_GT(gybes, 0);
+  w->TimeStep = 5;
+  const auto gybes = [&](int neighbour) {  // of 400 chances
+    int n = 0;
+    for (int i = 0; i < 400; ++i) {
+      Place(*w, 2, 0, 0, 210);  // starboard, far off the target's bearing: a high gybe score
+      Target(*w, 2, 0, 3000);
+      w->LastAvoidTime[2] = -400;
+      w->SameTackNeighbour[2] = neighbour;
+      ConsiderGybe(*w, 179, 180, 2);
+      n += w->BoatTack[2] < 0;
+    }
+    return n;
+  };
+  EXPECT_EQ(gybes(1), 0);
+  EXPECT_GT(gybes(0), 0);
 }
 
 TEST(RaceFleet, ATackTakesEightSecondsAndNotAgainWithinThirty) {
@@ -283,9 +271,7 @@ TEST(RaceRules, WarningHighlightsAndSpeaksOncePerEncounter) {
     AvoidNeighbours(*w, 1);
     EXPECT_EQ(w->RightOfWayWarning, 1);
   }
-  int voices = 0;
-  for (const SoundRequest& r : sink.Requests()) voices += r.voice;
-  EXPECT_EQ(voices, 1);
+  EXPECT_EQ(std::count_if(sink.Requests().begin(), sink.Requests().end(), [](const SoundRequest& r) { return r.voice; }), 1);
   // Apart again: the warning lapses and a new encounter speaks again.
   Place(*w, 2, 500, 30, 315);
   LatchRightOfWayWarning(*w);
@@ -299,18 +285,15 @@ TEST(RaceMessageLine, PenaltyFirstThenStateAndCountdown) {
   w->ActivityMode = Activity::kTriangleRace;
   w->SimTime = w->SimSeconds = -60;
   RaceClockStep(*w);
-  w->PenaltyMessage = PenaltyCode::kRecall;
-  w->Stopped = 1;
+  w->PenaltyMessage = PenaltyCode::kRecall, w->Stopped = 1;
   const std::vector<std::string> lines = MessageLines(*w);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], " ﾍﾟﾅﾙﾃｨ ﾘｺｰﾙ(規則29.1)");
   EXPECT_EQ(lines[1], "動作停止中。テキストウィンドウの外でマウスをクリックして再開。");
   EXPECT_EQ(lines[2], " 1 分  45 秒  ");
-  w->PenaltyMessage = 0;
-  w->Stopped = 0;
+  w->PenaltyMessage = w->Stopped = 0;
   w->SimTime = w->SimSeconds = 10;
-  w->TrueWindAngles[1] = 10;
-  w->BoatSpeedTenths[1] = 0;
+  w->TrueWindAngles[1] = 10, w->BoatSpeedTenths[1] = 0;
   EXPECT_EQ(MessageLines(*w), std::vector<std::string>{"風位に立った ﾊﾞｯｸしている。 "});
 }
 

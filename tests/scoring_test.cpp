@@ -16,19 +16,25 @@ namespace {
 
 std::unique_ptr<World> Finished(int mode) {
   auto w = TestWorld().Activity(mode).Build();
-  w->WindSetting = 0;
-  w->CurrentOn = 0;
+  w->WindSetting = w->CurrentOn = 0;
   w->Difficulty = 7;
   w->SailingState = 2;
-  w->ResultsShown = 1;
-  w->HelmUsed = 1;
-  w->CloseHauledCommandUsed = 1;
+  w->ResultsShown = w->HelmUsed = w->CloseHauledCommandUsed = 1;
   return w;
 }
 
-bool Has(const ScoreSheet& s, const std::string& line) {
-  return std::find(s.lines.begin(), s.lines.end(), line) != s.lines.end();
+// A race finished in `place` of `boats`.
+std::unique_ptr<World> Raced(int mode, int boats, int place) {
+  auto w = Finished(mode);
+  w->BoatCount = boats;
+  w->FinishCount = place;
+  return w;
 }
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+bool Has(const ScoreSheet& s, const std::string& line) { return Has(s.lines, line); }
 
 // --- Races, against constructed finishing orders ---------------------------------------
 TEST(RaceScore, FourAndTenBoatFleets) {
@@ -40,18 +46,13 @@ TEST(RaceScore, FourAndTenBoatFleets) {
 }
 
 TEST(RaceScore, WinAtFifteenWithBothAidsOff) {
-  auto w = Finished(Activity::kTriangleRace);
-  w->BoatCount = 4;
-  w->FinishCount = 1;
+  auto w = Raced(Activity::kTriangleRace, 4, 1);
   w->Difficulty = 15;
-  w->AutopilotOff = 1;
-  w->MainAutoTrimOff = 1;
+  w->AutopilotOff = w->MainAutoTrimOff = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
   EXPECT_EQ(s.total, 152);
-  EXPECT_TRUE(Has(s, "ﾌｨﾆｯｼｭ順位: 1 "));
-  EXPECT_TRUE(Has(s, "難易度: 15 "));
-  EXPECT_TRUE(Has(s, "自動操舵ｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "));
-  EXPECT_TRUE(Has(s, "自動ﾒｲﾝｾｰﾙｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "));
+  for (const char* line : {"ﾌｨﾆｯｼｭ順位: 1 ", "難易度: 15 ", "自動操舵ｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 ", "自動ﾒｲﾝｾｰﾙｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "})
+    EXPECT_TRUE(Has(s, line)) << line;
   EXPECT_EQ(s.totalLine, "ｽｺｱ : 152 ");
   EXPECT_TRUE(s.drawTotal);
   RecordResult(*w);
@@ -60,19 +61,14 @@ TEST(RaceScore, WinAtFifteenWithBothAidsOff) {
 
 TEST(RaceScore, JustStartRecordsWithoutShowingTheTotalInItsCoursesSlot) {
   for (const auto& [upDown, slot] : {std::pair{0, 13}, std::pair{1, 12}}) {
-    auto w = Finished(Activity::kJustStartRace);
+    auto w = Raced(Activity::kJustStartRace, 10, 2);
     w->JustStartCourseUpDown = upDown;
-    w->BoatCount = 10;
-    w->FinishCount = 2;
-    const ScoreSheet s = ComputeScoreSheet(*w);
-    EXPECT_FALSE(s.drawTotal);
+    EXPECT_FALSE(ComputeScoreSheet(*w).drawTotal);
     RecordResult(*w);
     EXPECT_EQ(w->BestScores[slot], 75);
     EXPECT_EQ(w->BestScores[25 - slot], 0);
   }
-  auto w = Finished(Activity::kWindwardLeewardRace);
-  w->BoatCount = 4;
-  w->FinishCount = 3;
+  auto w = Raced(Activity::kWindwardLeewardRace, 4, 3);
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[15], 25);
 }
@@ -86,9 +82,7 @@ TEST(ExerciseScore, SteeringBaseAndRudderBonus) {
   w->WindSetting = 2;
   w->CurrentOn = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
-  EXPECT_TRUE(Has(s, "ﾗﾀﾞｰなしﾎﾞｰﾅｽ: 58 "));
-  EXPECT_TRUE(Has(s, "風難易度ボーナス: 20 "));
-  EXPECT_TRUE(Has(s, "潮流難易度ボーナス: 10 "));
+  for (const char* line : {"ﾗﾀﾞｰなしﾎﾞｰﾅｽ: 58 ", "風難易度ボーナス: 20 ", "潮流難易度ボーナス: 10 "}) EXPECT_TRUE(Has(s, line)) << line;
   EXPECT_EQ(s.total, 58 + 58 + 20 + 10);
   w->MaxHeadingError = 90;
   EXPECT_EQ(ComputeScoreSheet(*w).lines.front(), "ﾍﾞｰｽ ｽｺｱ: 0 ");
@@ -96,8 +90,7 @@ TEST(ExerciseScore, SteeringBaseAndRudderBonus) {
 
 TEST(ExerciseScore, UpwindHasNoFloorAndItsAidBonuses) {
   auto w = Finished(Activity::kUpwind);
-  w->SimSeconds = 400;
-  w->SimTime = 400;
+  w->SimSeconds = w->SimTime = 400;
   ScoreSheet s = ComputeScoreSheet(*w);
   EXPECT_TRUE(Has(s, "ﾍﾞｰｽ ｽｺｱ: 60 "));
   EXPECT_EQ(s.lines.front(), "時間: 9 分   23 秒 ");
@@ -105,8 +98,7 @@ TEST(ExerciseScore, UpwindHasNoFloorAndItsAidBonuses) {
   w->SimSeconds = 1200;
   EXPECT_EQ(ComputeScoreSheet(*w).total, -20);
   w->SimSeconds = 400;
-  w->AutopilotOff = 1;
-  w->MainAutoTrimOff = 1;
+  w->AutopilotOff = w->MainAutoTrimOff = 1;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 100);
   w->CommandedTackUsed = 1;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 80) << "a commanded tack forfeits the autopilot bonus";
@@ -120,25 +112,21 @@ TEST(ExerciseScore, MooringAndManOverboardFloorAtTen) {
   w->CloseHauledCommandUsed = 0;
   w->CurrentOn = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
-  EXPECT_TRUE(Has(s, "ﾍﾞｰｽ ｽｺｱ: 10 "));
-  EXPECT_TRUE(Has(s, "潮流難易度ボーナス: 20 "));
-  EXPECT_TRUE(Has(s, "ｸﾛｰｽﾎｰﾙﾄﾞｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 30 "));
+  for (const char* line : {"ﾍﾞｰｽ ｽｺｱ: 10 ", "潮流難易度ボーナス: 20 ", "ｸﾛｰｽﾎｰﾙﾄﾞｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 30 "}) EXPECT_TRUE(Has(s, line)) << line;
   EXPECT_EQ(s.total, 60);
 
   auto m = Finished(Activity::kManOverboard);
   m->SimSeconds = 60;
   m->WindSetting = 1;
-  const ScoreSheet mob = ComputeScoreSheet(*m);
-  EXPECT_TRUE(Has(mob, "難易度(視認)ボーナス: 14 "));
-  EXPECT_EQ(mob.total, 70 + 14 + 10);
+  EXPECT_TRUE(Has(ComputeScoreSheet(*m), "難易度(視認)ボーナス: 14 "));
+  EXPECT_EQ(ComputeScoreSheet(*m).total, 70 + 14 + 10);
 }
 
 TEST(ExerciseScore, DockingBySpeedAtThePier) {
   auto w = Finished(Activity::kDocking);
   w->DockingSpeedTenths = 23;
-  ScoreSheet s = ComputeScoreSheet(*w);
-  EXPECT_EQ(s.lines.front(), "速度: 2.3  ﾉｯﾄ");
-  EXPECT_EQ(s.total, 54);
+  EXPECT_EQ(ComputeScoreSheet(*w).lines.front(), "速度: 2.3  ﾉｯﾄ");
+  EXPECT_EQ(ComputeScoreSheet(*w).total, 54);
   w->DockingSpeedTenths = 48;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 10);
   w->CurrentOn = 1;
@@ -151,8 +139,7 @@ TEST(ExerciseScore, CollisionAvoidanceDifficultyLineOnlyAboveOne) {
   EXPECT_TRUE(Has(s, "難易度（艇速)ボーナス: 14 "));
   EXPECT_EQ(s.total, 64);
   w->Difficulty = 1;
-  s = ComputeScoreSheet(*w);
-  EXPECT_EQ(s.lines.size(), 1u);
+  EXPECT_EQ(ComputeScoreSheet(*w).lines.size(), 1u);
   w->ResultsShown = 2;
   s = ComputeScoreSheet(*w);
   EXPECT_TRUE(s.failed);
@@ -175,8 +162,7 @@ TEST(Bests, CapsizeAndCollisionLeaveThemAlone) {
   w->BestScores[3] = 40;
   w->SimSeconds = 0;
   w->ResultsShown = 4;
-  const ScoreSheet s = ComputeScoreSheet(*w);
-  EXPECT_EQ(s.lines, std::vector<std::string>{"沈(転覆) ｽｺｱ 0   "});
+  EXPECT_EQ(ComputeScoreSheet(*w).lines, std::vector<std::string>{"沈(転覆) ｽｺｱ 0   "});
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[3], 40);
   auto c = Finished(Activity::kCollisionAvoidance);
@@ -196,9 +182,7 @@ TEST(Bests, OnlyABetterTotalReplacesTheBestAndNoneLeavesTheRange) {
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[2], 0);
   // A total of 250 is shown as it is; the best stays where the file can keep it.
-  auto r = Finished(Activity::kTriangleRace);
-  r->BoatCount = 4;
-  r->FinishCount = 1;
+  auto r = Raced(Activity::kTriangleRace, 4, 1);
   r->Difficulty = 90;
   const ScoreSheet s = ComputeScoreSheet(*r);
   ASSERT_GT(s.total, 200);
@@ -214,18 +198,18 @@ TEST(Bests, ASavedBestSurvivesARestartAndUsePreviousScoreOffClearsThem) {
   for (int k = 0; k < 10; ++k) w.BestScores[slots[k]] = 101 + k;
   w.BestScores[1] = 9;  // not kept by the file
   w.UsePreviousScore = 1;
-  ASSERT_TRUE(WriteSettingsFile(w, path));
-  World back;
-  ASSERT_EQ(ReadSettingsFile(back, path), SettingsLoad::Loaded);
-  ValidateSettings(back, 1280);
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(back.BestScores[slots[k]], 101 + k) << slots[k];
-  EXPECT_EQ(back.BestScores[1], 0);
+  const auto restart = [&] {
+    EXPECT_TRUE(WriteSettingsFile(w, path));
+    World back;
+    EXPECT_EQ(ReadSettingsFile(back, path), SettingsLoad::Loaded);
+    ValidateSettings(back, 1280);
+    return back.BestScores;
+  };
+  const auto back = restart();
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(back[slots[k]], 101 + k) << slots[k];
+  EXPECT_EQ(back[1], 0);
   w.UsePreviousScore = 0;
-  ASSERT_TRUE(WriteSettingsFile(w, path));
-  World cleared;
-  ReadSettingsFile(cleared, path);
-  ValidateSettings(cleared, 1280);
-  EXPECT_EQ(cleared.BestScores, World{}.BestScores);
+  EXPECT_EQ(restart(), World{}.BestScores);
   std::filesystem::remove(path);
 }
 
@@ -259,7 +243,6 @@ TEST(SkillLevels, BoundariesAndTheBestLevelsKept) {
 // --- The screen -----------------------------------------------------------------------------
 std::vector<std::string> DrawnTexts(World& w) {
   Canvas c(w.ViewWidth, w.ViewHeight);
-  c.Resize(w.ViewWidth, w.ViewHeight);
   c.BeginFrame();
   DrawResults(w, c);
   std::vector<std::string> texts;
@@ -269,15 +252,14 @@ std::vector<std::string> DrawnTexts(World& w) {
 
 TEST(ResultsScreen, LessonEndReplacesTheSkillTable) {
   auto w = Finished(Activity::kTrafficRulesLesson);
-  w->ViewWidth = 1280;
-  w->ViewHeight = 720;
+  w->ViewWidth = 1280, w->ViewHeight = 720;
   w->LessonIntroPending = 1;
   auto texts = DrawnTexts(*w);
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "教習終了           "), texts.end());
-  EXPECT_EQ(std::find(texts.begin(), texts.end(), "ﾍﾞｽﾄｽｺｱ :"), texts.end());
+  EXPECT_TRUE(Has(texts, "教習終了           "));
+  EXPECT_FALSE(Has(texts, "ﾍﾞｽﾄｽｺｱ :"));
   w->LessonIntroPending = 0;
   texts = DrawnTexts(*w);
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "ﾍﾞｽﾄｽｺｱ :"), texts.end());
+  EXPECT_TRUE(Has(texts, "ﾍﾞｽﾄｽｺｱ :"));
   EXPECT_EQ(texts.front(), "****  結果   ****");
 }
 

@@ -23,14 +23,9 @@ struct ShipScene {
   ShipScene() {
     ComputeScreenMetrics(*w, ScreenMetrics{1920, 1080, 32, 19, 0, 0});
     FillTrigTables(w->SinTable, w->CosTable);
-    w->SailingState = 2;
-    w->ActivityMode = Activity::kCollisionAvoidance;
-    w->BoatCount = 4;
-    w->SceneryObjectCount = 0;
-    w->WindSetting = 0;
-    w->BoatHeadings[1] = 0;
-    w->CrestX.fill(5000);
-    w->CrestY.fill(5000);
+    w->SailingState = 2, w->ActivityMode = Activity::kCollisionAvoidance, w->BoatCount = 4;
+    w->SceneryObjectCount = w->WindSetting = w->BoatHeadings[1] = 0;
+    w->CrestX.fill(5000), w->CrestY.fill(5000);
     // Vessel 2 dead ahead 300 yards off, the other two far astern.
     w->BoatX[2] = 0, w->BoatY[2] = -300, w->BoatHeadings[2] = 90;
     w->BoatX[3] = 0, w->BoatY[3] = 3000;
@@ -46,7 +41,7 @@ struct ShipScene {
 
 TEST(VesselDrawing, AShipAheadIsDrawnWhereThePickLooksForIt) {
   ShipScene s;
-  s.Draw();
+  s.Draw();  // fills the screen points the pick reads
   const int x = s.w->VesselScreenX[2], y = s.w->VesselScreenY[2];
   EXPECT_NEAR(x, s.w->ViewWidth / 2, 40);
   EXPECT_GT(y, s.w->SceneTop);
