@@ -29,8 +29,7 @@ TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndThePageKeysSaveTheSpeed) {
   KeyDown(w, vk::kSpace);
   EXPECT_EQ(w.SimSpeed, 1);
   KeyDown(w, vk::kSpace);
-  EXPECT_EQ(w.SimSpeed, 7);
-  EXPECT_EQ(w.SimSpeedDivisor, 333);
+  EXPECT_EQ((std::array{w.SimSpeed, w.SimSpeedDivisor}), (std::array{7, 333}));
   // Page up and down work as the panel's speed buttons, whose ends the panel tests check.
   KeyDown(w, vk::kPageUp);
   EXPECT_EQ(w.SavedSimSpeed, 8);
@@ -63,18 +62,14 @@ TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
 TEST_F(KeyboardTest, PlusAndMinusTrimTheHeadsailWithoutAPage) {
   w.JibSheet = 24;
   KeyDown(w, vk::kPlus);
-  EXPECT_EQ(w.JibSheet, 24);
-  EXPECT_EQ(w.JibAutoTrimActive, 0);
+  EXPECT_EQ((std::array{w.JibSheet, w.JibAutoTrimActive}), (std::array{24, 0}));
   KeyDown(w, vk::kMinus);
-  EXPECT_EQ(w.JibSheet, 23);
   w.SpinnakerSetCommand = 1;
   w.SpinnakerSheet = 0;
   KeyDown(w, vk::kMinus);
-  EXPECT_EQ(w.SpinnakerSheet, 0);
-  EXPECT_EQ(w.SpinnakerAutoTrimActive, 0);
+  EXPECT_EQ((std::array{w.SpinnakerSheet, w.SpinnakerAutoTrimActive}), (std::array{0, 0}));
   KeyDown(w, vk::kPlus);
-  EXPECT_EQ(w.SpinnakerSheet, 1);
-  EXPECT_EQ(w.JibSheet, 23);
+  EXPECT_EQ((std::array{w.SpinnakerSheet, w.JibSheet}), (std::array{1, 23}));
 }
 
 TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
@@ -83,10 +78,8 @@ TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
   w.TutorialStepCount = 1;
   w.RepaintSuspended = 0;
   w.MainAutoTrimActive = w.JibAutoTrimActive = w.SpinnakerAutoTrimActive = w.GuyAutoTrimActive = 1;
-  KeyResult r = KeyDown(w, 'A');
-  EXPECT_TRUE(r.paintOnce);
-  EXPECT_EQ(w.RepaintSuspended, 1);
-  EXPECT_EQ(w.TutorialStep, 1);
+  EXPECT_TRUE(KeyDown(w, 'A').paintOnce);
+  EXPECT_EQ((std::array{w.RepaintSuspended, w.TutorialStep}), (std::array{1, 1}));
   // The same key also toggles the automatic trim.
   EXPECT_EQ(w.MainAutoTrimActive + w.JibAutoTrimActive + w.SpinnakerAutoTrimActive + w.GuyAutoTrimActive, 0);
   KeyDown(w, 'A');
@@ -98,8 +91,7 @@ TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
   // Without a page A only toggles the trim and asks for nothing.
   w.InstructionPage = 0;
   w.LessonIntroPending = 0;
-  r = KeyDown(w, 'A');
-  EXPECT_FALSE(r.paintOnce);
+  EXPECT_FALSE(KeyDown(w, 'A').paintOnce);
   EXPECT_EQ(w.TutorialStep, 1);
 }
 
@@ -121,9 +113,8 @@ TEST_F(KeyboardTest, AutopilotOffStopsTackAndCloseHauledOnly) {
   EXPECT_EQ(w.AutoManoeuvre, 0);
   EXPECT_TRUE(sounds.Requests().empty());
   KeyDown(w, 'D');
-  EXPECT_EQ(w.BearAwayCommand, 1);
   KeyDown(w, 'J');
-  EXPECT_EQ(w.GybeCommand, 1);
+  EXPECT_EQ((std::array{w.BearAwayCommand, w.GybeCommand}), (std::array{1, 1}));
   w.AutopilotOff = 0;
   KeyDown(w, 'T');
   EXPECT_EQ(w.AutoManoeuvre, 1);
@@ -135,28 +126,20 @@ TEST_F(KeyboardTest, AutopilotOffStopsTackAndCloseHauledOnly) {
 TEST_F(KeyboardTest, SpaceWalksTheLessons) {
   w.ActivityMode = 10;
   KeyDown(w, vk::kSpace);  // start: the first page opens at once
-  EXPECT_EQ(w.SailingState, 1);
-  EXPECT_EQ(w.LessonIntroPending, 1);
-  EXPECT_EQ(w.LastInstructionPage, 101);
+  EXPECT_EQ((std::array{w.SailingState, w.LessonIntroPending, w.LastInstructionPage}), (std::array{1, 1, 101}));
   w.SailingState = 2;
   w.InstructionPage = w.LastInstructionPage = 107;
   KeyDown(w, vk::kSpace);  // sailing: exactly N, back to the title and the first page
-  EXPECT_EQ(w.SailingState, 0);
-  EXPECT_EQ(w.LastInstructionPage, 101);
-  EXPECT_EQ(w.RepaintSuspended, 0);
+  EXPECT_EQ((std::array{w.SailingState, w.LastInstructionPage, w.RepaintSuspended}), (std::array{0, 101, 0}));
 
   // The sail-trim lesson: its introduction, then the first scene, then slow motion.
   w.ActivityMode = 2;
   w.InstructionPage = 0;
   KeyDown(w, vk::kSpace);
-  EXPECT_EQ(w.SailingState, 1);
-  EXPECT_EQ(w.LessonIntroPending, 1);
-  w.SailingState = 2;
-  w.LessonIntroPending = 0;
-  w.InstructionPage = 2;
+  EXPECT_EQ((std::array{w.SailingState, w.LessonIntroPending}), (std::array{1, 1}));
+  std::tie(w.SailingState, w.LessonIntroPending, w.InstructionPage) = std::tuple{2, 0, 2};
   KeyDown(w, vk::kSpace);  // passes the introduction
-  EXPECT_EQ(w.LessonChoice, 1);
-  EXPECT_EQ(w.InstructionPage, 0);
+  EXPECT_EQ((std::array{w.LessonChoice, w.InstructionPage}), (std::array{1, 0}));
   KeyDown(w, vk::kSpace);  // then slow motion
   EXPECT_EQ(w.SimSpeed, 1);
 }
@@ -185,18 +168,11 @@ TEST_F(KeyboardTest, SpaceDismissesBeforeItStartsOrResumes) {
 
 TEST_F(KeyboardTest, DigitsOnALessonIntroductionChooseAnOption) {
   Sailing();
-  w.ActivityMode = 2;
-  w.LessonIntroPending = 1;
-  w.InstructionPage = 2;
-  w.CoachShown = 1;
-  KeyDown(w, '3');
-  EXPECT_EQ(w.LessonChoice, 3);
-  EXPECT_EQ(w.InstructionPage, 0);
-  EXPECT_EQ(w.CoachShown, 0);
-  EXPECT_EQ(w.SailPowerPreset, 0);  // consumed: no sail-power preset
-  KeyDown(w, '0');
-  EXPECT_EQ(w.LessonChoice, 0);
-  EXPECT_EQ(w.InstructionPage, 1);  // the lesson's explanation page
+  std::tie(w.ActivityMode, w.LessonIntroPending, w.InstructionPage, w.CoachShown) = std::tuple{2, 1, 2, 1};
+  KeyDown(w, '3');  // consumed: no sail-power preset
+  EXPECT_EQ((std::array{w.LessonChoice, w.InstructionPage, w.CoachShown, w.SailPowerPreset}), (std::array{3, 0, 0, 0}));
+  KeyDown(w, '0');  // the lesson's explanation page
+  EXPECT_EQ((std::array{w.LessonChoice, w.InstructionPage}), (std::array{0, 1}));
   w.ActivityMode = 12;
   KeyDown(w, '0');
   EXPECT_EQ(w.InstructionPage, 0);
@@ -211,30 +187,23 @@ TEST_F(KeyboardTest, DigitsOnALessonIntroductionChooseAnOption) {
 TEST_F(KeyboardTest, SailPowerKeysBendEveryMast) {
   w.HullClass = 5;  // the menu would keep the cruising sloop's bend at 1
   KeyDown(w, '1');
-  EXPECT_EQ(w.MastBend, 3);
-  EXPECT_EQ(w.Forestay, 0);
-  EXPECT_EQ(w.Vang, 2);
+  EXPECT_EQ((std::array{w.MastBend, w.Forestay, w.Vang}), (std::array{3, 0, 2}));
   w.HullClass = 1;
   w.IsOptimist = 1;
   KeyDown(w, '1');
-  EXPECT_EQ(w.Vang, 3);
-  EXPECT_EQ(w.SpritTension, 3);
+  EXPECT_EQ((std::array{w.Vang, w.SpritTension}), (std::array{3, 3}));
   KeyDown(w, '2');
-  EXPECT_EQ(w.Vang, 2);
-  EXPECT_EQ(w.SailPowerPreset, 2);
+  EXPECT_EQ((std::array{w.Vang, w.SailPowerPreset}), (std::array{2, 2}));
 }
 
 TEST_F(KeyboardTest, CrewKeys) {
   w.HullClass = 6;
   KeyDown(w, '7');
-  EXPECT_EQ(w.Crew1Hike, 1);
-  EXPECT_EQ(w.Crew2Hike, 1);
+  EXPECT_EQ((std::array{w.Crew1Hike, w.Crew2Hike}), (std::array{1, 1}));
   w.HullClass = 3;  // one crew on the trapeze side
   KeyDown(w, '7');
-  EXPECT_EQ(w.Crew1Hike, 2);
-  EXPECT_EQ(w.Crew2Hike, 1);
   KeyDown(w, '7');
-  EXPECT_EQ(w.Crew1Hike, 2);
+  EXPECT_EQ((std::array{w.Crew1Hike, w.Crew2Hike}), (std::array{2, 1}));
   for (int i = 0; i < 5; ++i) KeyDown(w, '6');
   EXPECT_EQ(w.SkipperHike, -2);
   KeyDown(w, 'K');
@@ -250,15 +219,13 @@ TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
   Sailing();
   w.MainSheet = 46.5;
   KeyDown(w, vk::kPeriod);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 47.0);
-  EXPECT_EQ(w.MainAutoTrimActive, 0);
+  EXPECT_EQ((std::pair{w.MainSheet, w.MainAutoTrimActive}), (std::pair{47.0, 0}));
   w.MainSheet = -2.5;
   KeyDown(w, vk::kComma);
   KeyDown(w, vk::kComma);
   EXPECT_DOUBLE_EQ(w.MainSheet, -3.0);
   ASSERT_EQ(sounds.Requests().size(), 3u);
-  EXPECT_EQ(sounds.Requests()[0].event, 2);
-  EXPECT_EQ(sounds.Requests()[2].event, 1);
+  EXPECT_EQ((std::array{sounds.Requests()[0].event, sounds.Requests()[2].event}), (std::array{2, 1}));
   // The guy keys leave the range to the sail update.
   w.GuyAngle = 5;
   KeyDown(w, vk::kLBracket);
@@ -270,30 +237,19 @@ TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
   w.RepaintSuspended = 1;
   w.LastInstructionPage = 907;
   for (int key : {'X', 'R', 'H', 'I', 'M', 'S', 'W', 'F', 'T'}) KeyDown(w, key);
-  EXPECT_EQ(w.RepaintSuspended, 1);
-  EXPECT_EQ(w.MiniViewZoom, 128);
-  EXPECT_EQ(w.ChartShown, 1);
-  EXPECT_EQ(w.Stopped, 1);
+  EXPECT_EQ((std::array{w.RepaintSuspended, w.MiniViewZoom, w.ChartShown, w.Stopped}), (std::array{1, 128, 1, 1}));
   // Y and / redraw by themselves.
   KeyDown(w, 'Y');
-  EXPECT_EQ(w.CoachShown, 1);
-  EXPECT_EQ(w.RepaintSuspended, 0);
+  EXPECT_EQ((std::array{w.CoachShown, w.RepaintSuspended}), (std::array{1, 0}));
   w.RepaintSuspended = 1;
   KeyDown(w, vk::kSlash);
-  EXPECT_EQ(w.InstructionPage, 907);
-  EXPECT_EQ(w.CoachShown, 1);
-  EXPECT_EQ(w.RepaintSuspended, 0);
+  EXPECT_EQ((std::array{w.InstructionPage, w.CoachShown, w.RepaintSuspended}), (std::array{907, 1, 0}));
 }
 
 // Punctuation goes by the character typed, so the key that types "+" works on the Japanese
 // layout (";" and "+") and on the US layout ("=" and "+").
 TEST(KeyCodes, QtKeysToVirtualKeys) {
-  struct Case {
-    int qtKey;
-    const char16_t* text;
-    int expected;
-  };
-  const Case kCases[] = {
+  const std::tuple<int, const char16_t*, int> kCases[] = {
       {Qt::Key_Plus, u"+", vk::kPlus},        {Qt::Key_Semicolon, u";", vk::kPlus},
       {Qt::Key_Equal, u"=", vk::kPlus},       {Qt::Key_Comma, u",", vk::kComma},
       {Qt::Key_Less, u"<", vk::kComma},       {Qt::Key_Greater, u">", vk::kPeriod},
@@ -305,13 +261,10 @@ TEST(KeyCodes, QtKeysToVirtualKeys) {
       {Qt::Key_Colon, u":", vk::kNone},       {Qt::Key_Escape, u"\x1b", vk::kNone},
       {Qt::Key_Shift, u"", vk::kNone},
   };
-  for (const Case& c : kCases) {
-    EXPECT_EQ(VirtualKeyFromQt(c.qtKey, std::u16string_view(c.text)), c.expected) << c.qtKey;
-  }
-  EXPECT_EQ(VirtualKeyFromName("PLUS"), vk::kPlus);
-  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
-  EXPECT_EQ(VirtualKeyFromName("120"), vk::kF9);
-  EXPECT_EQ(VirtualKeyFromName("NOPE"), -1);
+  for (const auto& [qtKey, text, expected] : kCases) EXPECT_EQ(VirtualKeyFromQt(qtKey, text), expected) << qtKey;
+  EXPECT_EQ((std::array{VirtualKeyFromName("PLUS"), VirtualKeyFromName("q"), VirtualKeyFromName("120"),
+                        VirtualKeyFromName("NOPE")}),
+            (std::array<int, 4>{vk::kPlus, 'Q', vk::kF9, -1}));
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 // the race-analysis counters the panel keeps.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "draw/palette.h"
 #include "input/control_buttons.h"
@@ -12,9 +16,20 @@ namespace {
 
 // On the 1280 x 720 frame the panel's columns start at x 429 and 611, its rows at y 461, one
 // every 20 pixels. The boat reaches on starboard tack.
+using Rows = std::vector<std::string>;
 struct Panel : PanelFrame {
   explicit Panel(int width = 1280, int height = 768, int menuBar = 19) : PanelFrame(width, height, menuBar) {
     w.TrueWindAngles[1] = 90;
+  }
+  Panel& Draw() {
+    PanelFrame::Draw();
+    return *this;
+  }
+  // The texts shown in a column at the given rows.
+  Rows Column(int x, std::initializer_list<int> rows) const {
+    Rows shown;
+    for (int row : rows) shown.push_back(At(x, 461 + 20 * row));
+    return shown;
   }
 };
 
@@ -27,20 +42,14 @@ TEST(DataPanel, SailAndBoatRows) {
   Panel p;
   p.w.BoatSpeeds[1] = -12.4;
   p.w.BoatSpeedTenths[1] = -12;
-  p.Draw();
-  EXPECT_EQ(p.At(kCol1, kTop), "ﾒｲﾝ : ﾌﾙ  ");
-  EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ: ﾌﾙ ");
-  EXPECT_EQ(p.At(kCol1, kTop + 2 * kL), "速度 : -1.2");  // sailing backwards
-  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "");  // reaching: no pointing row
+  p.Draw();  // sailing backwards; reaching, with no pointing row
+  EXPECT_EQ(p.Column(kCol1, {0, 1, 2, 5}), (Rows{"ﾒｲﾝ : ﾌﾙ  ", "ジブ: ﾌﾙ ", "速度 : -1.2", ""}));
 
   p.w.MainBackwindCopy = 35;
   p.w.JibFurl = 100;  // the furled label covers the jib's state
   p.w.HoldCloseHauled = 1;
   p.w.TrueWindAngles[1] = 44;
-  p.Draw();
-  EXPECT_EQ(p.At(kCol1, kTop), "ﾒｲﾝ : 35");
-  EXPECT_EQ(p.At(kCol1, kTop + kL), "ジブ: 巻く ");
-  EXPECT_EQ(p.At(kCol1, kTop + 5 * kL), "ｸﾛｰｽﾎｰﾙﾄﾞ (44)");
+  EXPECT_EQ(p.Draw().Column(kCol1, {0, 1, 5}), (Rows{"ﾒｲﾝ : 35", "ジブ: 巻く ", "ｸﾛｰｽﾎｰﾙﾄﾞ (44)"}));
 
   p.w.SpinnakerFlying[1] = 1;
   p.w.SpinnakerMistrim = 1;
@@ -71,12 +80,10 @@ TEST(DataPanel, SpeedButtonsStayInRangeAndAlwaysClick) {
     p.w.ClickX = k.x;
     p.w.ClickY = y;
     const int clicks = p.bw.Count(1);
-    p.Draw();
-    EXPECT_EQ(p.w.SimSpeed, k.expected) << k.speed;
-    EXPECT_EQ(p.w.SavedSimSpeed, k.expected);
-    EXPECT_EQ(p.w.SavedSimSpeedDivisor, p.w.SimSpeedDivisor);
-    EXPECT_EQ(p.w.ClickY, 0);  // consumed
-    EXPECT_EQ(p.bw.Count(1), clicks + 1);
+    p.Draw();  // consumed, and the same speed saved
+    EXPECT_EQ((std::array{p.w.SimSpeed, p.w.SavedSimSpeed, p.w.SavedSimSpeedDivisor, p.w.ClickY, p.bw.Count(1)}),
+              (std::array{k.expected, k.expected, p.w.SimSpeedDivisor, 0, clicks + 1}))
+        << k.speed;
   }
   p.w.MouseX = slower;
   p.w.MouseY = y;
@@ -112,8 +119,7 @@ TEST(ActivityRows, ExerciseTargets) {
   p.w.TargetY = {0, -35, 35, 0, 0};
   p.bw.Heading(1, 270);
   p.Draw();
-  EXPECT_EQ(p.At(kCol2, kTop), "ﾌｨﾆｯｼｭ: 750 ﾔｰﾄﾞ   ");
-  EXPECT_EQ(p.At(kCol2 + 9, kTop + kL), "前方 ");
+  EXPECT_EQ((Rows{p.At(kCol2, kTop), p.At(kCol2 + 9, kTop + kL)}), (Rows{"ﾌｨﾆｯｼｭ: 750 ﾔｰﾄﾞ   ", "前方 "}));
   p.bw.Heading(1, 0);
   p.w.TargetY = {0, -535, -465, 0, 0};  // 71.6 degrees to port
   EXPECT_EQ(p.Draw().At(kCol2 + 9, kTop + kL), "71 度(左舷)");
@@ -142,10 +148,8 @@ TEST(ActivityRows, ExerciseTargets) {
   p.Draw();
   p.w.BoatX[2] = p.w.BoatY[2] = 500;
   p.w.BearingTarget = 2;
-  p.Draw();
+  EXPECT_EQ(p.Draw().Column(kCol2, {0, 1}), (Rows{"方位: 225", "前回方位:90"}));
   EXPECT_EQ(p.w.BearingTarget, 0);
-  EXPECT_EQ(p.At(kCol2, kTop), "方位: 225");
-  EXPECT_EQ(p.At(kCol2, kTop + kL), "前回方位:90");
   EXPECT_EQ(p.Starting("ﾌｨﾆｯｼｭ")->y, kTop + 2 * kL);
 }
 
@@ -177,10 +181,9 @@ TEST(ActivityRows, HeaderOrLiftAndTheRaceAnalysisCounters) {
   p.w.WindDirectionAtBoat[1] = 350;
   p.w.TrueWindAngles[1] = 80;
   EXPECT_NE(p.Draw().Starting("平均的風向  "), nullptr);
-  EXPECT_EQ(p.w.TotalFrames, 3);
-  EXPECT_EQ(p.w.BadAirFrames, 3);
-  EXPECT_EQ(p.w.CloseHauledFrames, 2);
-  EXPECT_EQ(p.w.LiftedFrames, 1);  // the headed frame does not count
+  // Three frames counted, two close-hauled, but the headed frame is no lift.
+  EXPECT_EQ((std::array{p.w.TotalFrames, p.w.BadAirFrames, p.w.CloseHauledFrames, p.w.LiftedFrames}),
+            (std::array{3, 3, 2, 1}));
 }
 
 TEST(ActivityRows, VmgAndTheRaceRows) {
@@ -232,7 +235,7 @@ TEST(SteeringStrip, PointerInTheZoneHighlightsItAndEndsDownwindManoeuvres) {
   EXPECT_EQ(s.w.GybeCommand, 1);
   s.w.MouseY = 700;
   EXPECT_EQ(s.DrawZone().Starting("ｽﾃｱﾘﾝｸﾞ"), nullptr);
-  EXPECT_EQ(s.w.GybeCommand + s.w.BearAwayCommand + s.w.HoldDownwindCourse, 0);
+  EXPECT_EQ((std::array{s.w.GybeCommand, s.w.BearAwayCommand, s.w.HoldDownwindCourse}), (std::array{0, 0, 0}));
   EXPECT_EQ(s.c->GetPixel(500, 700), palette::kSteeringZoneHot);
 
   // The vertical zone: the panel shows the speed, the zone sets the steering top row.

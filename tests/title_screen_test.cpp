@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "app/paint.h"
 #include "app/title_screen.h"
@@ -24,12 +26,10 @@ struct Title {
 
   explicit Title(int width = 640, int height = 480) : screen{width, height, 32, 19, 0, 0} { Keelboat(); }
   // The paint handler sets the boat class up from the type and the Design values.
-  void Keelboat() {
-    w.BoatType = 12;
-    w.DesignLength = 25;
-    w.DesignDisplacement = 9;
-    w.DesignSailArea = 10;
-    w.DesignRig = 80;
+  void Keelboat() { Design(12, 25, 9, 10, 80); }
+  void Design(int type, int length, int displacement, int sailArea, int rig) {
+    std::tie(w.BoatType, w.DesignLength, w.DesignDisplacement, w.DesignSailArea, w.DesignRig) =
+        std::tuple{type, length, displacement, sailArea, rig};
   }
   Title& Paint() {
     PaintFrame(w, canvas, screen);
@@ -63,11 +63,9 @@ TEST(TitleScreen, TurningBoatInItsPoseLeavesTheViewAlone) {
   t.w.SpinnakerFlying[1] = 1;
   t.w.Crew1Hike = -1;
   t.Paint();
-  EXPECT_EQ(t.w.CameraDistance, 1);
-  EXPECT_EQ(t.w.IllustrationMode, 0);
+  EXPECT_EQ((std::array{t.w.CameraDistance, t.w.IllustrationMode, t.w.SpinnakerFlying[1], t.w.Crew1Hike}),
+            (std::array{1, 0, 0, 2}));
   EXPECT_EQ(t.w.BoatHeadings[1], 315);
-  EXPECT_EQ(t.w.SpinnakerFlying[1], 0);
-  EXPECT_EQ(t.w.Crew1Hike, 2);
   // The boat was drawn, in the circle right of the middle, with its telltales but no wake.
   const int* parts = t.w.DrawnParts.data();
   const int* end = parts + t.w.DrawnPartCount;
@@ -109,17 +107,12 @@ TEST(TitleScreen, ActivityAndDesignRows) {
   t.Paint().Expect("ジャストスタート　三角コース ", -1, -1);
 
   // The design row shows for the designed boats only.
-  t.w.DesignLength = 30;
-  t.w.DesignDisplacement = 9;
-  t.w.DesignSailArea = 11;
-  t.w.DesignRig = 100;
+  t.Design(12, 30, 9, 11, 100);
   t.Paint().Expect("長さ  = 30", 15, 450 - 120 + 20, palette::kBlue);
   t.Expect("軽排水量          ", 640 / 4, -1);
   t.Expect("標準より大きいセール  ", 640 * 2 / 4 + 10, -1);
   t.Expect("ﾏｽﾄﾍｯﾄﾞﾘｸﾞ  ", 640 * 3 / 4 + 10, -1);
-  t.w.DesignRig = 80;
-  t.w.DesignDisplacement = 8;
-  t.w.DesignSailArea = 9;
+  t.Design(12, 30, 8, 9, 80);
   t.Paint().Expect("ﾌﾗｸｼｮﾅﾙﾘｸﾞ    ", -1, -1);
   t.Expect("超軽排水量              ", -1, -1);
   t.Expect("標準より小さなセール  ", -1, -1);
@@ -130,8 +123,7 @@ TEST(TitleScreen, ActivityAndDesignRows) {
   EXPECT_EQ(FindText(t.canvas, "長さ", true), nullptr);
   t.Keelboat();
   t.w.InstructionPage = 3;
-  t.Paint();
-  EXPECT_EQ(FindText(t.canvas, "長さ", true), nullptr);
+  EXPECT_EQ(FindText(t.Paint().canvas, "長さ", true), nullptr);
 }
 
 TEST(TitleScreen, MonochromeUsesOnlyBlackAndWhite) {
