@@ -20,21 +20,24 @@ bool Has(const std::vector<CoachLine>& lines, const std::string& text) {
   return std::any_of(lines.begin(), lines.end(), [&](const CoachLine& l) { return l.text == text; });
 }
 
-struct Coach {
+class CoachTest : public testing::Test {
+ protected:
   std::unique_ptr<World> world = TestWorld().Sailing().View(800, 600).Build();
   World& w = *world;
-  Coach() {
+  CoachTest() {
     w.CoachShown = 1;
     w.SceneBottom = w.SceneHeight = 384;
   }
   std::vector<CoachLine> Advice() const { return CoachAdvice(w); }
+  bool Says(const std::string& text) const { return Has(CoachAdvice(w), text); }
 };
+using CoachBoxTest = CoachTest;
+using CoachAdviceTest = CoachTest;
+using RaceCommentaryTest = CoachTest;
 
 // --- The box ---------------------------------------------------------------------------------
 
-TEST(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
   w.ViewWidth = 1200;
   w.ViewHeight = 700;
   w.SceneBottom = 448;
@@ -83,9 +86,7 @@ TEST(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
   EXPECT_EQ(CoachLineHeight(w), 15);
 }
 
-TEST(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
   w.ActivityMode = Activity::kFreeSailing;
   Canvas canvas(800, 600);
   DrawCoach(w, canvas);
@@ -114,9 +115,7 @@ TEST(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
 }
 
 // Every line of every activity and scene stays inside the box on an 800x600 frame.
-TEST(CoachBoxTest, EveryLineFitsAt800x600) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachBoxTest, EveryLineFitsAt800x600) {
   w.ViewHeight = 562;
   const int modes[] = {Activity::kFreeSailing, Activity::kSteering, Activity::kSailTrimLesson, Activity::kUpwind,
                        Activity::kMooring, Activity::kDocking, Activity::kManOverboard, Activity::kTrafficRulesLesson,
@@ -151,36 +150,32 @@ TEST(CoachBoxTest, EveryLineFitsAt800x600) {
 
 // --- Advice conditions ----------------------------------------------------------------------
 
-TEST(CoachAdviceTest, SteeringHeadingAdviceOnlyOnceStartedAndFarFromTheTarget) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, SteeringHeadingAdviceOnlyOnceStartedAndFarFromTheTarget) {
   w.ActivityMode = Activity::kSteering;
   w.Difficulty = 1;
   const std::string left = "目標から大きく左にそれている。右に向け。";
   const std::string right = "目標から大きく右にそれている。左に向け。";
   w.BoatHeadings[1] = 120;
   w.TargetDistanceYards = 500;
-  EXPECT_FALSE(Has(c.Advice(), left));  // still at the origin
+  EXPECT_FALSE(Says(left));  // still at the origin
   w.BoatX[1] = 10;
-  EXPECT_FALSE(Has(c.Advice(), left));  // one coordinate is not enough
+  EXPECT_FALSE(Says(left));  // one coordinate is not enough
   w.BoatY[1] = 10;
-  EXPECT_TRUE(Has(c.Advice(), left));
-  EXPECT_EQ(c.Advice().size(), 3u);
+  EXPECT_TRUE(Says(left));
+  EXPECT_EQ(Advice().size(), 3u);
   w.TargetDistanceYards = 400;
-  EXPECT_FALSE(Has(c.Advice(), left));
+  EXPECT_FALSE(Says(left));
   w.TargetDistanceYards = 401;
   for (auto [heading, l, r] : {std::tuple{90, false, false}, {91, true, false}, {249, true, false},
                                {250, false, false}, {290, false, false}, {291, false, true}, {359, false, true}}) {
     w.BoatHeadings[1] = heading;
-    EXPECT_EQ(Has(c.Advice(), left), l) << heading;
-    EXPECT_EQ(Has(c.Advice(), right), r) << heading;
+    EXPECT_EQ(Says(left), l) << heading;
+    EXPECT_EQ(Says(right), r) << heading;
   }
-  EXPECT_EQ(c.Advice()[2].ink, CoachInk::Maroon);
+  EXPECT_EQ(Advice()[2].ink, CoachInk::Maroon);
 }
 
-TEST(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
   w.ActivityMode = Activity::kSteering;
   w.BoatX[1] = w.BoatY[1] = 10;
   w.MaxHeel = 23;
@@ -189,61 +184,38 @@ TEST(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
   const std::string reverse = "逆ヒールしているために艇が風下に向こうとしている";
   const std::string mainBack = "裏風がジブよりメインが多いために艇が風下に向こうとしている";
   const std::string jibBack = "裏風がメインよりジブが多いために艇が風上に向こうとしている";
-  w.Difficulty = 1;
-  w.HeelAngles[1] = 18;
-  w.WeatherHelm = -3;
-  EXPECT_FALSE(Has(c.Advice(), wind));
-  EXPECT_FALSE(Has(c.Advice(), heel));
-  w.Difficulty = 2;
-  EXPECT_TRUE(Has(c.Advice(), wind));
-  EXPECT_FALSE(Has(c.Advice(), heel));  // 18 is not above 23 - 5
-  w.HeelAngles[1] = 19;
-  EXPECT_TRUE(Has(c.Advice(), heel));
-  w.WeatherHelm = -2;
-  EXPECT_FALSE(Has(c.Advice(), heel));
-
-  w.HeelAngles[1] = -6;
-  w.WeatherHelm = 3;
-  EXPECT_TRUE(Has(c.Advice(), reverse));
-  w.HeelAngles[1] = -5;
-  EXPECT_FALSE(Has(c.Advice(), reverse));
-  w.WeatherHelm = 2;
-  w.HeelAngles[1] = -6;
-  EXPECT_FALSE(Has(c.Advice(), reverse));
-
-  w.HeelAngles[1] = 0;
-  w.WeatherHelm = 3;
-  w.JibState = 0;
-  w.MainBackwindCopy = 31;
-  EXPECT_TRUE(Has(c.Advice(), mainBack));
-  w.MainBackwindCopy = 30;
-  EXPECT_FALSE(Has(c.Advice(), mainBack));
-  w.WeatherHelm = -3;
-  w.MainBackwindCopy = 0;
-  w.JibState = 31;
-  EXPECT_TRUE(Has(c.Advice(), jibBack));
-  w.JibState = 30;
-  EXPECT_FALSE(Has(c.Advice(), jibBack));
+  // difficulty, heel, weather helm, jib backwind, main backwind: the line, and whether it shows.
+  for (const auto& [difficulty, heelAngle, helm, jib, main, text, shown] : {
+           std::tuple{1, 18, -3, 0, 0, wind, false}, {1, 19, -3, 0, 0, heel, false}, {2, 18, -3, 0, 0, wind, true},
+           {2, 18, -3, 0, 0, heel, false},  // 18 is not above 23 - 5
+           {2, 19, -3, 0, 0, heel, true}, {2, 19, -2, 0, 0, heel, false}, {2, -6, 3, 0, 0, reverse, true},
+           {2, -5, 3, 0, 0, reverse, false}, {2, -6, 2, 0, 0, reverse, false}, {2, 0, 3, 0, 31, mainBack, true},
+           {2, 0, 3, 0, 30, mainBack, false}, {2, 0, -3, 31, 0, jibBack, true}, {2, 0, -3, 30, 0, jibBack, false}}) {
+    w.Difficulty = difficulty;
+    w.HeelAngles[1] = heelAngle;
+    w.WeatherHelm = helm;
+    w.JibState = jib;
+    w.MainBackwindCopy = main;
+    EXPECT_EQ(Says(text), shown) << text << " " << difficulty << "/" << heelAngle << "/" << helm << "/" << jib << "/" << main;
+  }
 }
 
-TEST(CoachAdviceTest, UpwindTechniqueAndFindings) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, UpwindTechniqueAndFindings) {
   w.ActivityMode = Activity::kUpwind;
   w.BoatSpeedTenths[1] = 0;
   w.TrueWindAngles[1] = 40;
-  EXPECT_TRUE(c.Advice().empty());  // not moving, not started
+  EXPECT_TRUE(Advice().empty());  // not moving, not started
   w.BoatSpeedTenths[1] = 1;
   w.HelmSign = -1;
   w.AutopilotOff = 0;
-  auto a = c.Advice();
+  auto a = Advice();
   EXPECT_EQ(a[0].text, "風上風下両側の風見が後に流れるように操舵する。");
   EXPECT_TRUE(Has(a, "ティラーを風下いっぱいまで動かしタックする。"));
   EXPECT_TRUE(Has(a, "自動操舵なしを選んでいない場合はタックボタンでタックする。"));
   EXPECT_EQ(a.size(), 8u);  // seven lines of technique and the tack-button line
   w.HelmSign = 1;
   w.AutopilotOff = 1;
-  a = c.Advice();
+  a = Advice();
   EXPECT_TRUE(Has(a, "舵輪を風上いっぱいまで回しタックする。"));
   EXPECT_EQ(a.size(), 7u);
 
@@ -251,34 +223,32 @@ TEST(CoachAdviceTest, UpwindTechniqueAndFindings) {
   w.BoatX[1] = w.BoatY[1] = 20;
   w.HeelAngles[1] = w.MaxHeel + 2;
   w.SimSeconds = 1;
-  EXPECT_FALSE(Has(c.Advice(), "オーバーヒール"));
+  EXPECT_FALSE(Says("オーバーヒール"));
   w.SimSeconds = 2;
-  EXPECT_TRUE(Has(c.Advice(), "オーバーヒール"));
+  EXPECT_TRUE(Says("オーバーヒール"));
   w.HeelAngles[1] = w.MaxHeel + 1;
-  EXPECT_FALSE(Has(c.Advice(), "オーバーヒール"));
+  EXPECT_FALSE(Says("オーバーヒール"));
   w.JibState = 6;
-  EXPECT_TRUE(Has(c.Advice(), "ジブの風上側の風糸が大きく上にあがっている。風下に向ける。"));
+  EXPECT_TRUE(Says("ジブの風上側の風糸が大きく上にあがっている。風下に向ける。"));
   w.JibState = -1;
   w.HullClass = Hull::kSingleHander;
-  EXPECT_FALSE(Has(c.Advice(), "ジブの風下側の風糸が上にあがっている。風上に向ける。"));
+  EXPECT_FALSE(Says("ジブの風下側の風糸が上にあがっている。風上に向ける。"));
   w.HullClass = Hull::kTwoPerson;
-  EXPECT_TRUE(Has(c.Advice(), "ジブの風下側の風糸が上にあがっている。風上に向ける。"));
+  EXPECT_TRUE(Says("ジブの風下側の風糸が上にあがっている。風上に向ける。"));
 
   // In irons: the recovery advice, with the jib lines on boats with a crew.
   w.BoatSpeedTenths[1] = 0;
   w.TrueWindAngles[1] = 29;
-  a = c.Advice();
+  a = Advice();
   EXPECT_TRUE(Has(a, "風位に立ってバックしている。"));
   const size_t withJib = a.size();
   w.HullClass = Hull::kSingleHander;
-  EXPECT_EQ(c.Advice().size(), withJib - 2);
+  EXPECT_EQ(Advice().size(), withJib - 2);
   w.TrueWindAngles[1] = 30;
-  EXPECT_FALSE(Has(c.Advice(), "風位に立ってバックしている。"));
+  EXPECT_FALSE(Says("風位に立ってバックしている。"));
 }
 
-TEST(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
   w.ActivityMode = Activity::kSailTrimLesson;
   w.MaxHeel = 15;
   w.LessonChoice = 2;
@@ -288,30 +258,30 @@ TEST(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
   const std::string good = "ﾄﾘﾑ良し。";
   for (auto [heel, ok, over] : {std::tuple{7, false, false}, {8, true, false}, {15, true, false}, {16, false, true}}) {
     w.HeelAngles[1] = heel;
-    EXPECT_EQ(Has(c.Advice(), good), ok) << heel;
-    EXPECT_EQ(Has(c.Advice(), "オーバーヒール。シートを出す( > ｷｰ)。"), over) << heel;
+    EXPECT_EQ(Says(good), ok) << heel;
+    EXPECT_EQ(Says("オーバーヒール。シートを出す( > ｷｰ)。"), over) << heel;
   }
-  EXPECT_EQ(c.Advice()[0].text, "ｼｰﾝ 2: 強風のﾘｰﾁﾝｸﾞ");
-  EXPECT_EQ(c.Advice()[0].ink, CoachInk::Maroon);
+  EXPECT_EQ(Advice()[0].text, "ｼｰﾝ 2: 強風のﾘｰﾁﾝｸﾞ");
+  EXPECT_EQ(Advice()[0].ink, CoachInk::Maroon);
   w.HeelAngles[1] = 7;
   w.MainBackwindCopy = 1;
-  EXPECT_TRUE(Has(c.Advice(), "裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
+  EXPECT_TRUE(Says("裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
   w.HeelAngles[1] = 8;
-  EXPECT_FALSE(Has(c.Advice(), "裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
+  EXPECT_FALSE(Says("裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
 
   w.LessonChoice = 4;
   w.Vang = 3;
   for (auto [sheet, ease, trim, ok] : {std::tuple{35, true, false, false}, {36, false, false, false}, {37, false, false, true},
                                        {40, false, false, true}, {41, false, true, false}}) {
     w.MainSheet = sheet;
-    const auto a = c.Advice();
+    const auto a = Advice();
     EXPECT_EQ(Has(a, "ﾒｲﾝを出してﾋｰﾙを減らしﾌﾞﾛｰﾁﾝｸﾞの"), ease) << sheet;
     EXPECT_EQ(Has(a, "ﾒﾝｲﾝｼｰﾄを引いて( < ｷｰ)ﾛｰﾘﾝｸﾞを減らす。"), trim) << sheet;
     EXPECT_EQ(Has(a, "安全で良いﾄﾘﾑ。"), ok) << sheet;
   }
   w.Vang = 2;
-  EXPECT_TRUE(Has(c.Advice(), "ﾊﾞﾝｸﾞを締めてﾛｰﾘﾝｸﾞを減らす。"));
-  EXPECT_FALSE(Has(c.Advice(), "安全で良いﾄﾘﾑ。"));
+  EXPECT_TRUE(Says("ﾊﾞﾝｸﾞを締めてﾛｰﾘﾝｸﾞを減らす。"));
+  EXPECT_FALSE(Says("安全で良いﾄﾘﾑ。"));
 
   w.LessonChoice = 8;
   w.PreviousApparentWindAngle = 150;
@@ -320,46 +290,44 @@ TEST(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
   for (auto [guy, text] : {std::pair{69, "より風を受けるようにﾎﾟｰﾙを後ろに(ｶﾞｲを引く)"}, {70, "スピントリム良し。"},
                            {84, "スピントリム良し。"}}) {
     w.GuyAngle = guy;
-    EXPECT_TRUE(Has(c.Advice(), text)) << guy;
+    EXPECT_TRUE(Says(text)) << guy;
   }
   // Exactly at a - 65 the pole is neither good nor too far aft: only the title shows.
   w.GuyAngle = 85;
-  EXPECT_EQ(c.Advice().size(), 1u);
+  EXPECT_EQ(Advice().size(), 1u);
   w.GuyAngle = 86;
-  EXPECT_TRUE(Has(c.Advice(), "ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
+  EXPECT_TRUE(Says("ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
   w.SpinnakerCollapse = 30;
-  EXPECT_TRUE(Has(c.Advice(), "スピンがつぶれる、シートを少し引く。"));
-  EXPECT_FALSE(Has(c.Advice(), "ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
+  EXPECT_TRUE(Says("スピンがつぶれる、シートを少し引く。"));
+  EXPECT_FALSE(Says("ｽﾋﾟﾝがつぶれないようにﾎﾟｰﾙを前に(ｶﾞｲを出す) 。"));
   w.SpinnakerCollapse = 31;
-  EXPECT_TRUE(Has(c.Advice(), "スピンがつぶれる、シートを大きく引く。"));
+  EXPECT_TRUE(Says("スピンがつぶれる、シートを大きく引く。"));
 }
 
-TEST(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
   w.ActivityMode = Activity::kSailShapeLesson;
   w.LessonChoice = 1;
   w.Cunningham = w.Outhaul = 2;
   w.MastBend = 3;
   w.HullClass = Hull::kSpinnakerDinghy;
-  auto a = c.Advice();
+  auto a = Advice();
   EXPECT_EQ(a[0].text, "ｼｰﾝ 1: ﾒｲﾝｾｰﾙ、順風のｸﾛｰｽﾎｰﾙﾄﾞ");
   EXPECT_TRUE(Has(a, "ﾒｲﾝが浅い。ﾊﾞﾝｸﾞを緩めてﾍﾞﾝﾄﾞを減らす。"));
   w.HullClass = Hull::kUnusedFour;  // the first of the big boats
-  EXPECT_TRUE(Has(c.Advice(), "ﾒｲﾝが浅い。ﾏｽﾄﾍﾞﾝﾄﾞを減らす。"));
+  EXPECT_TRUE(Says("ﾒｲﾝが浅い。ﾏｽﾄﾍﾞﾝﾄﾞを減らす。"));
   w.MastBend = 2;
-  EXPECT_EQ(c.Advice().size(), 3u);  // title and two optimum lines: the shape is right
+  EXPECT_EQ(Advice().size(), 3u);  // title and two optimum lines: the shape is right
 
   // The pole target follows the wind: 1 + knots / 9.
   w.LessonChoice = 7;
   w.WindSpeedAtBoat[1] = 9;
   w.PoleHeight = 2;
-  EXPECT_FALSE(Has(c.Advice(), "スピンポールが高い。"));
-  EXPECT_FALSE(Has(c.Advice(), "スピンポールが低い。"));
+  EXPECT_FALSE(Says("スピンポールが高い。"));
+  EXPECT_FALSE(Says("スピンポールが低い。"));
   w.WindSpeedAtBoat[1] = 8;
-  EXPECT_TRUE(Has(c.Advice(), "スピンポールが高い。"));
+  EXPECT_TRUE(Says("スピンポールが高い。"));
   w.WindSpeedAtBoat[1] = 18;
-  EXPECT_TRUE(Has(c.Advice(), "スピンポールが低い。"));
+  EXPECT_TRUE(Says("スピンポールが低い。"));
 
   w.LessonChoice = 5;
   w.JibLuff = 3;
@@ -367,36 +335,34 @@ TEST(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
   w.BarberHauler = 2;
   w.JibTopBackwinded = 1;
   w.ViewWidth = 701;
-  EXPECT_TRUE(Has(c.Advice(), "最上の風上の風糸が上がっている。ｵｰﾊﾞｰﾊﾟﾜｰでなければﾘｰﾀﾞｰを前に。"));
+  EXPECT_TRUE(Says("最上の風上の風糸が上がっている。ｵｰﾊﾞｰﾊﾟﾜｰでなければﾘｰﾀﾞｰを前に。"));
   w.ViewWidth = 700;
-  EXPECT_TRUE(Has(c.Advice(), "最上の風上の風糸が上がっている。ﾘｰﾀﾞｰを前に。"));
+  EXPECT_TRUE(Says("最上の風上の風糸が上がっている。ﾘｰﾀﾞｰを前に。"));
 }
 
-TEST(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
-  Coach c;
-  World& w = c.w;
+TEST_F(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
   w.ActivityMode = Activity::kTrafficRulesLesson;
   w.LessonChoice = 0;
-  EXPECT_TRUE(c.Advice().empty());
+  EXPECT_TRUE(Advice().empty());
   w.LessonChoice = 3;
-  EXPECT_EQ(c.Advice()[0].text, "ｼｰﾝ 3. 追い越し:追い越し艇は避けなければならない。");
-  EXPECT_EQ(c.Advice().size(), 4u);
-  w.ActivityMode = Activity::kManOverboard;
-  EXPECT_EQ(c.Advice().size(), 10u);
-  EXPECT_EQ(c.Advice()[0].text, "落水者を見失わないように、近くにとどまる事が非常に重要である。");
-  w.ActivityMode = Activity::kDocking;
-  EXPECT_EQ(c.Advice().size(), 4u);
+  EXPECT_EQ(Advice()[0].text, "ｼｰﾝ 3. 追い越し:追い越し艇は避けなければならない。");
+  for (auto [mode, lines] : {std::pair{Activity::kTrafficRulesLesson, 4u}, {Activity::kManOverboard, 10u},
+                             {Activity::kDocking, 4u}}) {
+    w.ActivityMode = mode;
+    EXPECT_EQ(Advice().size(), lines) << mode;
+  }
   w.ActivityMode = Activity::kCollisionAvoidance;
-  EXPECT_EQ(c.Advice()[0].text, "艇が直前、直後でない場合は、その艇の後を通過するように舵を切るとよい。");
+  EXPECT_EQ(Advice()[0].text, "艇が直前、直後でない場合は、その艇の後を通過するように舵を切るとよい。");
   w.ActivityMode = Activity::kMooring;
-  EXPECT_TRUE(Has(c.Advice(), "30点のボーナスポイントは適用されなくなる。"));
-  EXPECT_TRUE(Has(c.Advice(), "クロースリーチでブイに近づく。"));
+  EXPECT_TRUE(Says("30点のボーナスポイントは適用されなくなる。"));
+  EXPECT_TRUE(Says("クロースリーチでブイに近づく。"));
 }
 
 // --- The sail lessons' buttons -----------------------------------------------------------------
 
-struct Lesson : Coach {
-  Lesson() {
+class CoachButtonsTest : public CoachTest {
+ protected:
+  CoachButtonsTest() {
     w.ActivityMode = Activity::kSailTrimLesson;
     w.SailingState = 2;
   }
@@ -407,33 +373,31 @@ struct Lesson : Coach {
   }
 };
 
-TEST(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
-  Lesson l;
-  World& w = l.w;
+TEST_F(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
   w.LessonChoice = 4;
   w.BoatType = 2;
-  l.Click(CoachButtonsFor(w).next);
+  Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 5);
   EXPECT_EQ(w.BoatType, 12);  // the set-up ran again: scene 5 sails the keelboat
   EXPECT_EQ(w.ClickY, 0);    // the click is consumed
 
   w.CoachShown = 1;
-  l.Click(CoachButtonsFor(w).back);
+  Click(CoachButtonsFor(w).back);
   EXPECT_EQ(w.LessonChoice, 4);
   EXPECT_EQ(w.BoatType, 2);
   w.CoachShown = 1;
   w.LessonChoice = 1;
-  l.Click(CoachButtonsFor(w).back);
+  Click(CoachButtonsFor(w).back);
   EXPECT_EQ(w.LessonChoice, 0);
   w.CoachShown = 1;
-  l.Click(CoachButtonsFor(w).back);
+  Click(CoachButtonsFor(w).back);
   EXPECT_EQ(w.LessonChoice, 0);
 
   // At the last scene the next button is gone, and a click where it stood does nothing.
   w.CoachShown = 1;
   w.LessonChoice = 8;
   EXPECT_FALSE(CoachButtonsFor(w).nextShown);
-  l.Click(CoachButtonsFor(w).next);
+  Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 8);
   w.ActivityMode = Activity::kSailShapeLesson;
   EXPECT_TRUE(CoachButtonsFor(w).nextShown);
@@ -445,23 +409,21 @@ TEST(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
   EXPECT_EQ(FindText(canvas, "次のﾄﾋﾟｯｸ"), nullptr);
 }
 
-TEST(CoachButtonsTest, EndShowsTheResultsAndButtonsActOnlyInTheSailLessons) {
-  Lesson l;
-  World& w = l.w;
+TEST_F(CoachButtonsTest, EndShowsTheResultsAndButtonsActOnlyInTheSailLessons) {
   w.LessonChoice = 3;
   w.InstructionPage = 1;
-  l.Click(CoachButtonsFor(w).end);
+  Click(CoachButtonsFor(w).end);
   EXPECT_EQ(w.ResultsShown, 1);
   EXPECT_EQ(w.InstructionPage, 0);
 
   w.ResultsShown = 0;
   w.ActivityMode = Activity::kUpwind;
   w.LessonChoice = 3;
-  l.Click(CoachButtonsFor(w).next);
+  Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 3);
   w.ActivityMode = Activity::kSailTrimLesson;
   w.CoachShown = 0;
-  l.Click(CoachButtonsFor(w).next);
+  Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 3);
   // A click just outside a button's edge is not on it.
   w.CoachShown = 1;
@@ -474,9 +436,7 @@ TEST(CoachButtonsTest, EndShowsTheResultsAndButtonsActOnlyInTheSailLessons) {
 
 // --- The race commentary -------------------------------------------------------------------------
 
-TEST(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
-  Coach c;
-  World& w = c.w;
+TEST_F(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
   w.TotalFrames = w.CloseHauledFrames = w.LiftedFrames = w.BadAirFrames = 0;
   auto a = RaceAnalysis(w);
   ASSERT_EQ(a.size(), 2u);
@@ -497,9 +457,7 @@ TEST(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
   }
 }
 
-TEST(RaceCommentaryTest, ForecastBeforeTheSignalAdviceDuringAnalysisAfter) {
-  Coach c;
-  World& w = c.w;
+TEST_F(RaceCommentaryTest, ForecastBeforeTheSignalAdviceDuringAnalysisAfter) {
   w.ActivityMode = Activity::kTriangleRace;
   w.SimSeconds = 0;
   w.OscillatingShiftsExpected = 0;

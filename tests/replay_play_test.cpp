@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "app/replay_screen.h"
 #include "canvas_helpers.h"
@@ -26,6 +27,11 @@ std::unique_ptr<World> RaceSailed(int frames) {
   for (int n = 0; n < frames; ++n) AdvanceWorld(*w);
   w->ResultsShown = 1;
   return w;
+}
+
+void ClickOn(World& w, const Rect& r) {
+  w.ClickX = (r.left + r.right) / 2;
+  w.ClickY = (r.top + r.bottom) / 2;
 }
 
 TEST(ReplayPlay, SeekAndSpeedMoveTheClock) {
@@ -109,16 +115,12 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
   Canvas c(w->ViewWidth, w->ViewHeight);
   c.BeginFrame();
   DrawReplayButton(*w, c);
-  const Rect button = ReplayButtonRect(*w);
-  w->ClickX = (button.left + button.right) / 2;
-  w->ClickY = (button.top + button.bottom) / 2;
+  ClickOn(*w, ReplayButtonRect(*w));
   DrawReplayButton(*w, c);
   ASSERT_EQ(w->ReplayShown, 1);
 
   const ReplayLayout l = ReplayLayoutFor(*w);
-  const Rect& fastest = l.controls[static_cast<int>(ReplayControl::kSpeed16)];
-  w->ClickX = (fastest.left + fastest.right) / 2;
-  w->ClickY = (fastest.top + fastest.bottom) / 2;
+  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kSpeed16)]);
   PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplaySpeed, kReplayMaxSpeed);
   EXPECT_NE(FindText(c, "*** リプレイ ***", true), nullptr);
@@ -147,15 +149,11 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
   PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplayFollow, alone);
 
-  const Rect& leave = l.controls[static_cast<int>(ReplayControl::kLeave)];
-  w->ClickX = (leave.left + leave.right) / 2;
-  w->ClickY = (leave.top + leave.bottom) / 2;
+  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kLeave)]);
   PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplayShown, 0);
   EXPECT_EQ(w->ResultsShown, 1);
-  EXPECT_EQ(w->BoatX[4], x);
-  EXPECT_EQ(w->SimTime, time);
-  EXPECT_EQ(w->replay.frames.size(), recorded);
+  EXPECT_EQ(std::tuple(w->BoatX[4], w->SimTime, w->replay.frames.size()), std::tuple(x, time, recorded));
 }
 
 TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {

@@ -18,12 +18,17 @@ ReplayFrame FrameAt(int n) {
   return f;
 }
 
+ReplayRecording Offered(int frames, std::size_t capacity = 8) {
+  ReplayRecording r;
+  r.capacity = capacity;
+  for (int n = 0; n < frames; ++n) AppendFrame(r, FrameAt(n));
+  return r;
+}
+
 // A store of 8 frames offered 100: the kept frames are every stride-th, from the first, and
 // they cover the whole run however often the store was thinned.
 TEST(ReplayRecording, ThinsEvenlyWhenFull) {
-  ReplayRecording r;
-  r.capacity = 8;
-  for (int n = 0; n < 100; ++n) AppendFrame(r, FrameAt(n));
+  ReplayRecording r = Offered(100);
   ASSERT_LE(r.frames.size(), r.capacity);
   EXPECT_EQ(r.stride, 16);
   EXPECT_EQ(r.frames.size(), 7u);  // 0, 16, ... 96
@@ -32,9 +37,7 @@ TEST(ReplayRecording, ThinsEvenlyWhenFull) {
 }
 
 TEST(ReplayRecording, KeepsEveryFrameUntilFull) {
-  ReplayRecording r;
-  r.capacity = 8;
-  for (int n = 0; n < 8; ++n) AppendFrame(r, FrameAt(n));
+  ReplayRecording r = Offered(8);
   EXPECT_EQ(r.stride, 1);
   ASSERT_EQ(r.frames.size(), 8u);
   AppendFrame(r, FrameAt(8));  // the ninth thins to 0 2 4 6 and is kept on the new stride
@@ -48,8 +51,7 @@ TEST(ReplayRecording, KeepsEveryFrameUntilFull) {
 // Sixty minutes of frames at the fastest frame rate stay within 64 MB.
 TEST(ReplayRecording, SixtyMinutesFitInSixtyFourMegabytes) {
   constexpr int kFramesPerSecond = 60;
-  ReplayRecording r;
-  for (int n = 0; n < 60 * 60 * kFramesPerSecond; ++n) AppendFrame(r, FrameAt(n));
+  ReplayRecording r = Offered(60 * 60 * kFramesPerSecond, kReplayMaxFrames);
   EXPECT_LE(r.frames.capacity() * sizeof(ReplayFrame), std::size_t{64} << 20);
   EXPECT_LE(r.frames.size(), kReplayMaxFrames);
   EXPECT_GT(r.frames.size(), kReplayMaxFrames / 2);
