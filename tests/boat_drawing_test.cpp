@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -93,14 +94,12 @@ TEST(BoatDrawing, CullsAtTheEdgesOfTheScene) {
 TEST(BoatDrawing, RemembersTheUsersBoat) {
   Fixture f;
   f.SeeAt(1, -30);
+  auto remembered = [&] { return std::array{f.w.UserBoatScreenX, f.w.UserBoatScreenY, f.w.RelativeHeading}; };
   f.Draw(1, 600, 390);
-  EXPECT_EQ(f.w.UserBoatScreenX, 600);
-  EXPECT_EQ(f.w.UserBoatScreenY, 390);
-  EXPECT_EQ(f.w.RelativeHeading, -30);
+  EXPECT_EQ(remembered(), (std::array{600, 390, -30}));
   f.SeeAt(2, 50);  // a fleet boat leaves both alone
   f.Draw(2, 200, 300);
-  EXPECT_EQ(f.w.UserBoatScreenX, 600);
-  EXPECT_EQ(f.w.RelativeHeading, -30);
+  EXPECT_EQ(remembered(), (std::array{600, 390, -30}));
 }
 
 TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {

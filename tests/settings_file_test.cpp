@@ -54,13 +54,21 @@ class SettingsFileTest : public ::testing::Test {
   std::string path_;
 };
 
-TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryField) {
+TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryFieldAndAFailedSaveKeepsTheFile) {
   World original;
   StoreSettings(original, ValidFields());
   ASSERT_TRUE(WriteSettingsFile(original, path_));
   World loaded = Load();
   EXPECT_EQ(CollectSettings(loaded), CollectSettings(original));
   EXPECT_FALSE(fs::exists(path_ + ".tmp"));
+  // A failed save keeps the previous file: a directory where the temporary file would go.
+  fs::create_directory(path_ + ".tmp");
+  World other;
+  other.BoatType = 1;
+  EXPECT_FALSE(WriteSettingsFile(other, path_));
+  fs::remove(path_ + ".tmp");
+  EXPECT_EQ(Load().BoatType, 14);
+  EXPECT_FALSE(WriteSettingsFile(original, (dir_ / "no_such_dir" / "op.bm").string()));
 }
 
 TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {
@@ -204,21 +212,6 @@ TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
   WriteFields(f);
   lesson = Load();
   EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LessonIntroPending}), (std::array{0, 1}));
-}
-
-TEST_F(SettingsFileTest, FailedSaveKeepsThePreviousFile) {
-  World w;
-  StoreSettings(w, ValidFields());
-  ASSERT_TRUE(WriteSettingsFile(w, path_));
-  // A directory where the temporary file would go makes the save fail.
-  fs::create_directory(path_ + ".tmp");
-  World other;
-  other.BoatType = 1;
-  EXPECT_FALSE(WriteSettingsFile(other, path_));
-  fs::remove(path_ + ".tmp");
-  EXPECT_EQ(Load().BoatType, 14);
-
-  EXPECT_FALSE(WriteSettingsFile(w, (dir_ / "no_such_dir" / "op.bm").string()));
 }
 
 }  // namespace

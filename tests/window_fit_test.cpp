@@ -95,8 +95,7 @@ TEST(FrameFit, TheMarginsMapToNothingAndUnfittedIsOneToOne) {
 TEST(CanvasScale, DrawsAtTheScaledSizeInLogicalCoordinates) {
   Canvas c(100, 50);
   c.SetScale(2.5);
-  EXPECT_EQ(c.Width(), 100);
-  EXPECT_EQ(c.Height(), 50);
+  EXPECT_EQ((std::array{c.Width(), c.Height()}), (std::array{100, 50}));
   EXPECT_EQ(CanvasImage(c).size(), QSize(250, 125));
   c.BeginFrame();
   c.FillRect(Rect{0, 0, 100, 50}, Rgb(255, 255, 255));
