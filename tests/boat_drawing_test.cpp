@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "app/paint.h"
@@ -76,14 +78,12 @@ int IndexOf(const std::vector<BoatPart>& parts, BoatPart p) {
 TEST(BoatDrawing, CullsAtTheEdgesOfTheScene) {
   Fixture f;
   const int left = -1280 / 20, right = 1280 * 21 / 20;
-  EXPECT_FALSE(f.Draw(2, left).empty());
-  EXPECT_TRUE(f.Draw(2, left - 1).empty());
-  EXPECT_FALSE(f.Draw(2, right).empty());
-  EXPECT_TRUE(f.Draw(2, right + 1).empty());
-  EXPECT_TRUE(f.Draw(2, 640, f.w.SceneTop).empty());
-  EXPECT_FALSE(f.Draw(2, 640, f.w.SceneTop + 1).empty());
-  EXPECT_FALSE(f.Draw(2, 640, kBottom).empty());
-  EXPECT_TRUE(f.Draw(2, 640, kBottom + 1).empty());
+  const int top = f.w.SceneTop;
+  for (const auto& [x, y, drawn] : {std::tuple{left, 380, true}, {left - 1, 380, false}, {right, 380, true},
+                                    {right + 1, 380, false}, {640, top, false}, {640, top + 1, true},
+                                    {640, kBottom, true}, {640, kBottom + 1, false}}) {
+    EXPECT_EQ(f.Draw(2, x, y).empty(), !drawn) << x << "," << y;
+  }
   // Illustrations place their boats anywhere, and a scene without depth still has a size.
   f.w.IllustrationMode = 2;
   EXPECT_FALSE(f.Draw(2, left - 200, 0).empty());
@@ -94,14 +94,12 @@ TEST(BoatDrawing, CullsAtTheEdgesOfTheScene) {
 TEST(BoatDrawing, RemembersTheUsersBoat) {
   Fixture f;
   f.SeeAt(1, -30);
+  auto remembered = [&] { return std::array{f.w.UserBoatScreenX, f.w.UserBoatScreenY, f.w.RelativeHeading}; };
   f.Draw(1, 600, 390);
-  EXPECT_EQ(f.w.UserBoatScreenX, 600);
-  EXPECT_EQ(f.w.UserBoatScreenY, 390);
-  EXPECT_EQ(f.w.RelativeHeading, -30);
+  EXPECT_EQ(remembered(), (std::array{600, 390, -30}));
   f.SeeAt(2, 50);  // a fleet boat leaves both alone
   f.Draw(2, 200, 300);
-  EXPECT_EQ(f.w.UserBoatScreenX, 600);
-  EXPECT_EQ(f.w.RelativeHeading, -30);
+  EXPECT_EQ(remembered(), (std::array{600, 390, -30}));
 }
 
 TEST(BoatDrawing, NoSpinnakerAboveTheFarRow) {

@@ -2,6 +2,9 @@
 // boundaries they replace, and the whole-degree wraps.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "boat/boat_family.h"
 #include "input/command_ids.h"
 #include "input/command_table.h"
@@ -93,16 +96,14 @@ TEST(BoatFamilies, WorldPredicatesReadTheClassAndTheFamilyFlags) {
 }
 
 TEST(Angles, FullWrapIsAModuloWhereNormalizeCorrectsOnce) {
-  EXPECT_EQ(WrapDegreesFull(725), 5);
   EXPECT_EQ(NormalizeDegrees(725), 365);
-  EXPECT_EQ(WrapDegreesFull(-725), 355);
-  EXPECT_EQ(WrapDegreesFull(-360), 0);
-  EXPECT_EQ(WrapDegreesFull(359), 359);
-  EXPECT_EQ(AngleBetween(10, 350), 20);
-  EXPECT_EQ(AngleBetween(350, 10), 20);
-  EXPECT_EQ(AngleBetween(0, 180), 180);
-  EXPECT_EQ(AngleBetween(-540, 0), 180);
-  EXPECT_EQ(AngleBetween(181, 0), 179);
+  for (const auto& [in, out] : {std::pair{725, 5}, {-725, 355}, {-360, 0}, {359, 359}}) {
+    EXPECT_EQ(WrapDegreesFull(in), out) << in;
+  }
+  for (const auto& [a, b, between] :
+       {std::tuple{10, 350, 20}, {350, 10, 20}, {0, 180, 180}, {-540, 0, 180}, {181, 0, 179}}) {
+    EXPECT_EQ(AngleBetween(a, b), between) << a << " " << b;
+  }
 }
 
 TEST(CommandIds, EveryTableRowHasADistinctNamedIdAndTheMenuRangesStayContiguous) {

@@ -1,6 +1,7 @@
 // The settings file: its format, the round trip and what loading makes of bad values.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -53,13 +54,21 @@ class SettingsFileTest : public ::testing::Test {
   std::string path_;
 };
 
-TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryField) {
+TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryFieldAndAFailedSaveKeepsTheFile) {
   World original;
   StoreSettings(original, ValidFields());
   ASSERT_TRUE(WriteSettingsFile(original, path_));
   World loaded = Load();
   EXPECT_EQ(CollectSettings(loaded), CollectSettings(original));
   EXPECT_FALSE(fs::exists(path_ + ".tmp"));
+  // A failed save keeps the previous file: a directory where the temporary file would go.
+  fs::create_directory(path_ + ".tmp");
+  World other;
+  other.BoatType = 1;
+  EXPECT_FALSE(WriteSettingsFile(other, path_));
+  fs::remove(path_ + ".tmp");
+  EXPECT_EQ(Load().BoatType, 14);
+  EXPECT_FALSE(WriteSettingsFile(original, (dir_ / "no_such_dir" / "op.bm").string()));
 }
 
 TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {
@@ -122,12 +131,9 @@ TEST_F(SettingsFileTest, MissingShortOrGarbageFilesLoadValidValues) {
     World w = Load();
     EXPECT_TRUE(w.BoatType >= 1 && w.BoatType <= 15 && w.BoatType != 3 && w.BoatType != 5 && w.BoatType != 8);
     EXPECT_TRUE(w.ActivityMode >= 0 && w.ActivityMode <= 15 && w.ActivityMode != 9);
-    EXPECT_TRUE(w.SimSpeed >= 1 && w.SimSpeed <= 15);
-    EXPECT_TRUE(w.SailingArea >= 1 && w.SailingArea <= 4);
-    EXPECT_TRUE(w.Difficulty >= 1 && w.Difficulty <= 15);
-    EXPECT_TRUE(w.WindSetting >= 0 && w.WindSetting <= 4);
-    EXPECT_TRUE(w.HelmSign == -1 || w.HelmSign == 1);
-    EXPECT_TRUE(w.HullClass >= 1 && w.HullClass <= 10);
+    EXPECT_TRUE(w.SimSpeed >= 1 && w.SimSpeed <= 15 && w.Difficulty >= 1 && w.Difficulty <= 15);
+    EXPECT_TRUE(w.SailingArea >= 1 && w.SailingArea <= 4 && w.WindSetting >= 0 && w.WindSetting <= 4);
+    EXPECT_TRUE((w.HelmSign == -1 || w.HelmSign == 1) && w.HullClass >= 1 && w.HullClass <= 10);
     for (int32_t flag : {w.BigFleet, w.CurrentOn, w.JustStartCourseUpDown, w.AutopilotOff, w.MainAutoTrimOff,
                          w.VerticalSteeringZone, w.ButtonHelpShown, w.UsePreviousScore, w.SoundOff, w.VoiceOff,
                          w.IsOffshoreCatamaran}) {
@@ -169,18 +175,12 @@ TEST_F(SettingsFileTest, RangeEdgesOfTheLoadedFields) {
   };
   const World fresh;
   const Case cases[] = {
-      {0, 3, fresh.BoatType},        {0, 15, 15},  {0, 16, fresh.BoatType},
-      {1, 21, 0},                    {1, 50, 50},  {2, 7, 0},
-      {2, 11, 11},                   {3, 12, 0},   {4, 90, 0},
-      {5, 0, fresh.HullClass},       {5, 10, 10},  {5, 11, fresh.HullClass},
-      {6, 9, fresh.ActivityMode},    {6, 16, fresh.ActivityMode},
-      {8, 0, fresh.SimSpeed},        {8, 15, 15},  {8, 16, fresh.SimSpeed},
-      {10, 5, fresh.SailingArea},    {10, 4, 4},   {11, 0, -1},
-      {11, 2, -1},                   {13, -1, 2},  {16, 16, fresh.Difficulty},
-      {16, 15, 15},                  {19, 3200, 3200}, {19, 3201, 0},
-      {20, -1, 0},                   {21, 200, 200},   {21, 201, 0},
-      {30, -1, 0},                   {18, 2, fresh.ButtonHelpShown},
-      {35, 2, 1},                    {35, -1, 1},
+      {0, 3, fresh.BoatType}, {0, 15, 15}, {0, 16, fresh.BoatType}, {1, 21, 0}, {1, 50, 50}, {2, 7, 0}, {2, 11, 11},
+      {3, 12, 0}, {4, 90, 0}, {5, 0, fresh.HullClass}, {5, 10, 10}, {5, 11, fresh.HullClass},
+      {6, 9, fresh.ActivityMode}, {6, 16, fresh.ActivityMode}, {8, 0, fresh.SimSpeed}, {8, 15, 15},
+      {8, 16, fresh.SimSpeed}, {10, 5, fresh.SailingArea}, {10, 4, 4}, {11, 0, -1}, {11, 2, -1}, {13, -1, 2},
+      {16, 16, fresh.Difficulty}, {16, 15, 15}, {19, 3200, 3200}, {19, 3201, 0}, {20, -1, 0}, {21, 200, 200},
+      {21, 201, 0}, {30, -1, 0}, {18, 2, fresh.ButtonHelpShown}, {35, 2, 1}, {35, -1, 1},
   };
   for (const Case& c : cases) {
     SettingsFields f = ValidFields();
@@ -198,9 +198,7 @@ TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
   f[13] = 0;  // steady wind
   WriteFields(f);
   World race = Load();
-  EXPECT_EQ(race.Difficulty, 7);
-  EXPECT_EQ(race.WindSetting, 2);
-  EXPECT_EQ(race.BoatCount, 4);
+  EXPECT_EQ((std::array{race.Difficulty, race.WindSetting, race.BoatCount}), (std::array{7, 2, 4}));
   f[7] = 1;  // big fleet
   WriteFields(f);
   EXPECT_EQ(Load().BoatCount, 10);
@@ -208,29 +206,12 @@ TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
   f[6] = 10;  // racing-rules lesson
   WriteFields(f);
   World lesson = Load();
-  EXPECT_EQ(lesson.InstructionPage, 101);
-  EXPECT_EQ(lesson.LastInstructionPage, 101);
-  EXPECT_EQ(lesson.LessonIntroPending, 1);
+  EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LastInstructionPage, lesson.LessonIntroPending}),
+            (std::array{101, 101, 1}));
   f[6] = 2;  // sail-trim lesson: introduction, no page
   WriteFields(f);
   lesson = Load();
-  EXPECT_EQ(lesson.LessonIntroPending, 1);
-  EXPECT_EQ(lesson.InstructionPage, 0);
-}
-
-TEST_F(SettingsFileTest, FailedSaveKeepsThePreviousFile) {
-  World w;
-  StoreSettings(w, ValidFields());
-  ASSERT_TRUE(WriteSettingsFile(w, path_));
-  // A directory where the temporary file would go makes the save fail.
-  fs::create_directory(path_ + ".tmp");
-  World other;
-  other.BoatType = 1;
-  EXPECT_FALSE(WriteSettingsFile(other, path_));
-  fs::remove(path_ + ".tmp");
-  EXPECT_EQ(Load().BoatType, 14);
-
-  EXPECT_FALSE(WriteSettingsFile(w, (dir_ / "no_such_dir" / "op.bm").string()));
+  EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LessonIntroPending}), (std::array{0, 1}));
 }
 
 }  // namespace

@@ -81,8 +81,7 @@ TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
     EXPECT_EQ(w.rng.State(), before);  // a silenced event draws nothing
     PlayAdvice(w, Advice::kPortGivesWay);
     EXPECT_EQ(sounds.Requests().size(), g.adviceToo ? 0u : 1u);
-    w.*g.field = 0;
-    w.SailingState = 2;
+    w.*g.field = 0;  // SetUp restores the sailing state
   }
 }
 
@@ -120,35 +119,23 @@ TEST_F(SoundWorld, VoiceOffSilencesOnlyTheCalls) {
 }
 
 TEST_F(SoundWorld, SingleHandDinghyHasNoCrewToCall) {
-  w.HullClass = Hull::kSingleHander;
-  PlaySoundEvent(w, kTackCommand);
-  PlaySoundEvent(w, kTackCall);
-  PlaySoundEvent(w, kGybeCall);
-  EXPECT_EQ(Clips(), (std::vector<int>{155, 162}));
+  auto calls = [&](int hull) {
+    w.HullClass = hull;
+    sounds.Clear();
+    for (int e : {kTackCommand, kTackCall, kGybeCall}) PlaySoundEvent(w, e);
+    return Clips();
+  };
+  EXPECT_EQ(calls(Hull::kTwoPerson), (std::vector<int>{155, 145, 145, 162, 156}));
+  EXPECT_EQ(calls(Hull::kSingleHander), (std::vector<int>{155, 162}));
   // Without the call, the splash itself stops what played before.
   EXPECT_EQ(sounds.Requests()[1].mode, SoundMode::AsyncStopOthers);
-
-  w.HullClass = Hull::kTwoPerson;
-  sounds.Clear();
-  PlaySoundEvent(w, kTackCommand);
-  PlaySoundEvent(w, kTackCall);
-  PlaySoundEvent(w, kGybeCall);
-  EXPECT_EQ(Clips(), (std::vector<int>{155, 145, 145, 162, 156}));
 }
 
 TEST_F(SoundWorld, RandomClipsAtTheBoundariesOfTheDraw) {
-  EXPECT_EQ(ClipFor(kFastWater, 0), 141);
-  EXPECT_EQ(ClipFor(kFastWater, 34), 141);
-  EXPECT_EQ(ClipFor(kFastWater, 35), 142);
-  EXPECT_EQ(ClipFor(kFastWater, 69), 142);
-  EXPECT_EQ(ClipFor(kFastWater, 70), 143);
-  EXPECT_EQ(ClipFor(kFastWater, 102), 143);
-  EXPECT_EQ(ClipFor(kLuffing, 50), 133);
-  EXPECT_EQ(ClipFor(kLuffing, 51), 134);
-  EXPECT_EQ(ClipFor(kFlogging, 50), 135);
-  EXPECT_EQ(ClipFor(kFlogging, 51), 136);
-  EXPECT_EQ(ClipFor(kWater, 49), 143);
-  EXPECT_EQ(ClipFor(kWater, 50), 142);
+  const int kCases[][3] = {{kFastWater, 0, 141}, {kFastWater, 34, 141}, {kFastWater, 35, 142}, {kFastWater, 69, 142},
+                           {kFastWater, 70, 143}, {kFastWater, 102, 143}, {kLuffing, 50, 133}, {kLuffing, 51, 134},
+                           {kFlogging, 50, 135}, {kFlogging, 51, 136}, {kWater, 49, 143}, {kWater, 50, 142}};
+  for (const auto& c : kCases) EXPECT_EQ(ClipFor(c[0], c[1]), c[2]) << c[0] << " draw " << c[1];
   // Fixed clips draw nothing.
   const uint32_t before = w.rng.State();
   PlaySoundEvent(w, kPitch);
