@@ -14,6 +14,7 @@
 #include "state/world.h"
 #include "view3d/boat_drawing.h"
 #include "view3d/camera.h"
+#include "probe_helpers.h"
 #include "test_world.h"
 
 namespace {
@@ -84,11 +85,29 @@ TEST(BoatDrawing, CullsAtTheEdgesOfTheScene) {
                                     {640, kBottom, true}, {640, kBottom + 1, false}}) {
     EXPECT_EQ(f.Draw(2, x, y).empty(), !drawn) << x << "," << y;
   }
+  // The user's own boat is kept down to the view's bottom (its hull then under the panel).
+  const int viewBottom = f.w.ViewHeight;
+  ASSERT_GT(viewBottom, kBottom + 1);
+  EXPECT_FALSE(f.Draw(1, 640, viewBottom).empty());
+  EXPECT_TRUE(f.Draw(1, 640, viewBottom + 1).empty());
+  EXPECT_TRUE(f.Draw(2, 640, kBottom + 1).empty());
   // Illustrations place their boats anywhere, and a scene without depth still has a size.
   f.w.IllustrationMode = 2;
   EXPECT_FALSE(f.Draw(2, left - 200, 0).empty());
   DrawBoat(f.w, f.canvas, 640, 300, 2, 1, 300, 300);
   EXPECT_GT(f.w.DrawnPartCount, 0);
+}
+
+// On a 1280x720 screen the view is 675 pixels high and the own boat's point lies just below
+// the scene at the nearer zooms: it is still drawn, and it pitches.
+TEST(BoatDrawing, OwnBoatShowsOnAShortView) {
+  for (int zoom : {1, 2, 3}) {
+    const ProbeRun run = RunProbe("command 32810\nkey SPACE\nframes 2\nkey SPACE\nset CameraDistance " +
+                                      std::to_string(zoom) + "\nframes 5\nget UserBoatScreenY SceneBottom\n",
+                                  ProbeOptions{.screenWidth = 1280, .screenHeight = 720});
+    EXPECT_NE(run.output.find("UserBoatScreenY="), std::string::npos);
+    EXPECT_EQ(run.output.find("UserBoatScreenY=-1000"), std::string::npos) << "zoom " << zoom << run.output;
+  }
 }
 
 TEST(BoatDrawing, RemembersTheUsersBoat) {

@@ -155,7 +155,8 @@ void DrawBoatSwatch(const World& w, Canvas& c, int x, int y, int boat) {
   c.Rectangle(x, y, x + 2 * size, y + size);
 }
 
-bool BoatInSight(const World& w, int x, int y, int bottomRow) {
+bool BoatInSight(const World& w, int boat, int x, int y, int bottomRow) {
+  if (boat == 1) bottomRow = std::max(bottomRow, w.ViewHeight);
   return y <= bottomRow && x >= -w.ViewWidth / 20 && x <= w.ViewWidth * 21 / 20 && y > w.SceneTop;
 }
 
@@ -163,7 +164,7 @@ void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int botto
   w.DrawnPartCount = 0;
   if (boat < 0 || boat > kMaxBoats) return;
   const bool live = w.IllustrationMode == 0;
-  if (live && !BoatInSight(w, x, y, bottomRow)) return;
+  if (live && !BoatInSight(w, boat, x, y, bottomRow)) return;
   if (boat == 1) {
     w.UserBoatScreenX = x;
     w.UserBoatScreenY = y;

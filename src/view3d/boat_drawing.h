@@ -10,7 +10,9 @@ struct World;
 // (the scene's bottom and SceneTop in the sailing view).
 // The sailing view leaves out a boat outside this window (the illustrations draw every boat).
 void DrawBoat(World& w, Canvas& c, int x, int y, int boat, int viewer, int bottomRow, int topRow);
-bool BoatInSight(const World& w, int x, int y, int bottomRow);
+// The user's own boat (boat 1) is kept down to the view's bottom: on views 655 to 700 pixels
+// high its projected point falls a little below the scene, and the panel then covers its hull.
+bool BoatInSight(const World& w, int boat, int x, int y, int bottomRow);
 
 // A small patch in the boat's hull colour, as the data panel and the options line show it.
 void DrawBoatSwatch(const World& w, Canvas& c, int x, int y, int boat);

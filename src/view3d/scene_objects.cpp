@@ -316,7 +316,7 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
       case SceneItemKind::Boat:
         // The frame's pitch step, in its place: the user's boat pitches in the frames the view
         // shows it, and the pitch's sounds draw from the generator between the wake marks.
-        if (item.index == 1 && w.IllustrationMode == 0 && BoatInSight(w, p.x, p.y, scene.bottom)) RunWavePitch(w);
+        if (item.index == 1 && w.IllustrationMode == 0 && BoatInSight(w, 1, p.x, p.y, scene.bottom)) RunWavePitch(w);
         DrawBoat(w, c, p.x, p.y, item.index, 1, scene.bottom, w.SceneTop);
         break;
       case SceneItemKind::Vessel:
