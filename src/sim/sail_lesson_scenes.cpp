@@ -7,30 +7,42 @@ namespace {
 
 constexpr int k_ = -1;  // kept as set up
 
-// heading, wind, main auto, jib auto, spinnaker,
+// heading, wind, main auto, jib auto, spinnaker, close-hauled,
 // main sheet, jib sheet, vang, traveller, cunningham, outhaul, mast bend, jib luff, forestay, barber, pole, guy
+constexpr bool A = true, H = false;  // automatic / by hand
 constexpr SailLessonScene kTrimScenes[8] = {
-    {90, 10, false, true, false, 5, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // main over-trimmed, loose vang
-    {90, 20, false, true, false, 8, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // over-heeled and stalled
-    {170, 10, false, true, false, 25, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // main not eased enough
-    {170, 22, false, true, false, 47, k_, 2, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // eased too far, vang loose
-    {90, 12, true, false, false, k_, 0, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_},   // jib sheeted flat: stalled
-    {45, 10, false, false, false, 0, 0, 2, 3, k_, k_, k_, k_, k_, k_, k_, k_},     // traveller low, both sails hard in
-    {45, 20, false, false, false, 0, 0, 2, 0, k_, k_, k_, k_, k_, k_, k_, k_},     // over-powered, traveller high
-    {150, 12, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 20},   // pole too far forward
+    {90, 10, H, A, false, false, 5, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // main over-trimmed, loose vang
+    {90, 20, H, A, false, false, 8, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},    // over-heeled and stalled
+    {170, 10, H, A, false, false, 25, k_, 1, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // main not eased enough
+    {170, 22, H, A, false, false, 47, k_, 2, k_, k_, k_, k_, k_, k_, k_, k_, k_},  // eased too far, vang loose
+    {90, 12, A, H, false, false, k_, 0, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_},   // jib sheeted flat: stalled
+    {45, 10, H, H, false, false, 0, 0, 2, 3, k_, k_, k_, k_, k_, k_, k_, k_},      // traveller low, both sails hard in
+    {45, 20, H, H, false, false, 0, 0, 2, 0, k_, k_, k_, k_, k_, k_, k_, k_},      // over-powered, traveller high
+    {150, 12, A, A, true, false, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 20},   // pole too far forward
 };
 
+// Off the wind the boat no longer settles close-hauled, so that the automatic jib eases.
 constexpr SailLessonScene kShapeScenes[9] = {
-    {45, 10, true, true, false, k_, k_, k_, k_, 3, 1, 3, k_, k_, k_, k_, k_},
-    {45, 20, true, true, false, k_, k_, k_, k_, 1, 1, 1, k_, k_, k_, k_, k_},
-    {160, 12, true, true, false, k_, k_, 1, k_, 3, 3, k_, k_, k_, k_, k_, k_},
-    {45, 10, true, true, false, k_, k_, k_, k_, k_, k_, k_, 3, 0, 3, k_, k_},
-    {45, 20, true, true, false, k_, k_, k_, k_, k_, k_, k_, 1, 2, 1, k_, k_},
-    {90, 12, true, true, false, k_, k_, k_, k_, k_, k_, k_, 1, 0, 1, k_, k_},
-    {170, 9, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, k_},
-    {170, 20, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 1, k_},
-    {110, 12, true, true, true, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, 40},
+    {45, 10, A, A, false, true, k_, k_, k_, k_, 3, 1, 3, k_, k_, k_, k_, k_},
+    {45, 20, A, A, false, true, k_, k_, k_, k_, 1, 1, 1, k_, k_, k_, k_, k_},
+    {160, 12, A, A, false, false, k_, k_, 1, k_, 3, 3, k_, k_, k_, k_, k_, k_},
+    {45, 10, A, A, false, true, k_, k_, k_, k_, k_, k_, k_, 3, 0, 3, k_, k_},
+    {45, 20, A, A, false, true, k_, k_, k_, k_, k_, k_, k_, 1, 2, 1, k_, k_},
+    {90, 12, A, A, false, false, k_, k_, k_, k_, k_, k_, k_, 1, 0, 1, k_, k_},
+    {170, 9, A, A, true, false, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, k_},
+    {170, 20, A, A, true, false, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 1, k_},
+    {110, 12, A, A, true, false, k_, k_, k_, k_, k_, k_, k_, k_, k_, k_, 3, 40},
 };
+
+void Hold(World& w, const SailLessonScene& s) {
+  w.BoatHeadings[1] = s.heading;
+  w.OwnHeading = s.heading;
+  w.WindSpeed = w.BaseWindSpeed = s.windSpeed;
+  w.MainAutoTrimActive = s.mainAuto ? 1 : 0;
+  w.JibAutoTrimActive = s.jibAuto ? 1 : 0;
+  w.SpinnakerFlying[1] = s.spinnaker ? 1 : 0;
+  w.HoldCloseHauled = s.closeHauled ? 1 : 0;
+}
 
 template <typename T>
 void Put(T& field, int value) {
@@ -48,6 +60,9 @@ const SailLessonScene* SailLessonSceneFor(int mode, int scene) {
 void SetUpSailLessonScene(World& w) {
   const SailLessonScene* s = SailLessonSceneFor(w.ActivityMode, w.LessonChoice);
   if (!s) return;
+  // The scene's trims by hand start where the scene puts them: the automatic trims are held
+  // from the set-up on, not from the first frame, which would otherwise trim them first.
+  Hold(w, *s);
   Put(w.MainSheet, s->mainSheet);
   Put(w.JibSheet, s->jibSheet);
   Put(w.Vang, s->vang);
@@ -74,10 +89,5 @@ void HoldSailLessonScene(World& w) {
   const SailLessonScene* s = SailLessonSceneFor(w.ActivityMode, w.LessonChoice);
   if (!s) return;
   w.CoachShown = 1;
-  w.BoatHeadings[1] = s->heading;
-  w.OwnHeading = s->heading;
-  w.WindSpeed = w.BaseWindSpeed = s->windSpeed;
-  w.MainAutoTrimActive = s->mainAuto ? 1 : 0;
-  w.JibAutoTrimActive = s->jibAuto ? 1 : 0;
-  w.SpinnakerFlying[1] = s->spinnaker ? 1 : 0;
+  Hold(w, *s);
 }

@@ -10,6 +10,7 @@ struct SailLessonScene {
   int heading;       // off the wind (the lessons' wind blows from 0)
   int windSpeed;     // knots
   bool mainAuto, jibAuto, spinnaker;
+  bool closeHauled;  // the boat settles close-hauled (the automatic jib then sheets hard in)
   // Starting control values; -1 leaves a control as the boat's set-up put it.
   int mainSheet, jibSheet, vang, traveller, cunningham, outhaul, mastBend, jibLuff, forestay, barber, pole, guy;
 };
