@@ -14,6 +14,7 @@
 #include "sim/exercise_rules.h"
 #include "sim/sail_lesson_scenes.h"
 #include "state/activity.h"
+#include "state/hull_class.h"
 #include "state/world.h"
 #include "test_world.h"
 
@@ -102,10 +103,12 @@ const std::string kVang2 = "command 32864\n", kVang3 = "command 32863\n";
 
 const Cure kCures[] = {
     {Activity::kSailTrimLesson, 1, Repeat("key PERIOD", 15) + kVang2, "ﾄﾘﾑ良し。風糸は正しく流れ、裏風はない。", 1},
+    {Activity::kSailTrimLesson, 2, Repeat("key PERIOD", 14) + kVang2, "ﾄﾘﾑ良し。", 1},
     {Activity::kSailTrimLesson, 3, Repeat("key PERIOD", 22) + kVang2, "ﾄﾘﾑ良し。", 2},
     {Activity::kSailTrimLesson, 4, Repeat("key COMMA", 7) + kVang3, "安全で良いﾄﾘﾑ。", 2},
     {Activity::kSailTrimLesson, 5, Repeat("key PLUS", 15), "ジブﾄﾘﾑ良し。風糸は後に流れている。", 1},
     {Activity::kSailTrimLesson, 6, "command 32868\nkey PLUS\n" + Repeat("key PERIOD", 3), "ﾄﾘﾑ良し。", 1},
+    {Activity::kSailTrimLesson, 7, "command 32868\n" + Repeat("key PERIOD", 8), "ﾄﾘﾑ良し。", 1},
     {Activity::kSailTrimLesson, 8, Repeat("key RBRACKET", 5), "スピントリム良し。", 1},
     {Activity::kSailShapeLesson, 1, "command 32858\ncommand 32861\ncommand 32872\n", nullptr, 0},
     {Activity::kSailShapeLesson, 2, "command 32857\ncommand 32860\ncommand 32871\n", nullptr, 0},
@@ -143,8 +146,13 @@ TEST(SailLessonScenesTest, EverySceneStartsWithAFindingItsNamedControlsCure) {
     const World& w = p.world();
     const SailLessonScene& s = *SailLessonSceneFor(c.mode, c.scene);
     // The sheets the scene leaves to the hand are where the scene put them.
-    if (!s.mainAuto && s.mainSheet >= 0) EXPECT_EQ(w.MainSheet, s.mainSheet);
-    if (!s.jibAuto && s.jibSheet >= 0) EXPECT_EQ(w.JibSheet, s.jibSheet);
+    if (!s.mainAuto && s.mainSheet != kSceneKeeps) EXPECT_EQ(w.MainSheet, s.mainSheet);
+    if (!s.jibAuto && s.jibSheet != kSceneKeeps) EXPECT_EQ(w.JibSheet, s.jibSheet);
+    // The strong-wind scenes' crew sits to leeward, every hand aboard.
+    if (s.hike != kSceneKeeps) {
+      EXPECT_EQ(w.SkipperHike, s.hike);
+      if (w.HullClass == Hull::kKeelboat) EXPECT_EQ(w.Crew1Hike + w.Crew2Hike, 2 * s.hike);
+    }
     const std::vector<std::string> before = Findings(w);
     ASSERT_FALSE(before.empty());
     if (c.good) EXPECT_NE(before.front(), c.good);
@@ -152,6 +160,15 @@ TEST(SailLessonScenesTest, EverySceneStartsWithAFindingItsNamedControlsCure) {
     const std::vector<std::string> after = Findings(w);
     ASSERT_EQ(static_cast<int>(after.size()), c.linesLeft) << (after.empty() ? "" : after.front());
     if (c.good) EXPECT_EQ(after.front(), c.good);
+    // Once the boat has gathered way the strong-wind scenes heel a degree inside their good band,
+    // not on its edge, and keep the good line.
+    if (c.mode == Activity::kSailTrimLesson && (c.scene == 2 || c.scene == 7)) {
+      RunLines(p, "frames 60\n");
+      const int heel = w.HeelAngles[1];
+      EXPECT_GT(heel, c.scene == 2 ? w.MaxHeel - 7 : w.MaxHeel / 2 + 1);
+      EXPECT_LT(heel, c.scene == 2 ? w.MaxHeel : w.MaxHeel + 2);
+      EXPECT_EQ(Findings(w).front(), c.good);
+    }
   }
 }
 

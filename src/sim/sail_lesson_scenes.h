@@ -11,9 +11,14 @@ struct SailLessonScene {
   int windSpeed;     // knots
   bool mainAuto, jibAuto, spinnaker;
   bool closeHauled;  // the boat settles close-hauled (the automatic jib then sheets hard in)
-  // Starting control values; -1 leaves a control as the boat's set-up put it.
+  // Starting control values; kSceneKeeps leaves a control as the boat's set-up put it.
   int mainSheet, jibSheet, vang, traveller, cunningham, outhaul, mastBend, jibLuff, forestay, barber, pole, guy;
+  // The crew's starting hike, every hand aboard alike; below 0 they sit to leeward.
+  int hike;
 };
+
+// A starting value no control takes: the control stays as set up.
+constexpr int kSceneKeeps = -99;
 
 // The scene of a sail lesson, 1-based; null outside the lesson's scenes.
 const SailLessonScene* SailLessonSceneFor(int mode, int scene);

@@ -82,7 +82,7 @@ def action_for(line):
 class Scene:
     def __init__(self, lesson, number, png_dir):
         self.lesson, self.number, self.png_dir = lesson, number, png_dir
-        self.p = Probe("--screen", "1280x720")
+        self.p = Probe()
 
     def start(self):
         p = self.p
@@ -164,9 +164,10 @@ class Scene:
             title, found, good = self.findings()
         self.png("after")
         ok = self.cured(found, good)
+        heel = int(self.p.get("HeelAngles[1]")["HeelAngles[1]"])
         self.p.close()
         return {"title": title, "start": start, "keys": pressed, "frames": first if ok else self.p.frames,
-                "ok": ok, "left": [f for f, _ in found], "trouble": trouble}
+                "ok": ok, "heel": heel, "left": [f for f, _ in found], "trouble": trouble}
 
 
 def squeeze(keys):
@@ -198,7 +199,7 @@ def main():
                 continue
             r = Scene(lesson, n, a.png_dir).run()
             failed += not r["ok"]
-            print(f"{r['title']}: {'良し' if r['ok'] else 'NOT CURED'} in {r['frames']} frames" + (f" (held {SETTLE} more)" if r["ok"] else ""))
+            print(f"{r['title']}: {'良し' if r['ok'] else 'NOT CURED'} in {r['frames']} frames" + (f" (held {SETTLE} more)" if r["ok"] else "") + f", heel {r['heel']}")
             print(f"  start: {' / '.join(r['start']) or '(none)'}")
             print(f"  keys:  {squeeze(r['keys']) or '(none)'}")
             for t in r["trouble"]:
