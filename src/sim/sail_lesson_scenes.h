@@ -10,9 +10,15 @@ struct SailLessonScene {
   int heading;       // off the wind (the lessons' wind blows from 0)
   int windSpeed;     // knots
   bool mainAuto, jibAuto, spinnaker;
-  // Starting control values; -1 leaves a control as the boat's set-up put it.
+  bool closeHauled;  // the boat settles close-hauled (the automatic jib then sheets hard in)
+  // Starting control values; kSceneKeeps leaves a control as the boat's set-up put it.
   int mainSheet, jibSheet, vang, traveller, cunningham, outhaul, mastBend, jibLuff, forestay, barber, pole, guy;
+  // The crew's starting hike, every hand aboard alike; below 0 they sit to leeward.
+  int hike;
 };
+
+// A starting value no control takes: the control stays as set up.
+constexpr int kSceneKeeps = -99;
 
 // The scene of a sail lesson, 1-based; null outside the lesson's scenes.
 const SailLessonScene* SailLessonSceneFor(int mode, int scene);
