@@ -59,8 +59,7 @@ TEST(RaceCourse, LegLengthByWindAndBoat) {
 
 TEST(RaceCourse, WindwardLeewardSideMarkBesideTheWindwardMark) {
   auto w = TestWorld().Tables().Build();
-  w->BoatCount = 10, w->MeanWindDirection = 90, w->BaseWindSpeed = 12;
-  w->JustStartCourseUpDown = 1;
+  w->BoatCount = 10, w->MeanWindDirection = 90, w->BaseWindSpeed = 12, w->JustStartCourseUpDown = 1;
   LayRaceCourse(*w);
   EXPECT_NEAR(std::hypot(w->SideMarkX, w->SideMarkY), 2000, 1.5);
   EXPECT_EQ(BearingTo(w->SideMarkX, -w->SideMarkY), 85);
@@ -120,10 +119,10 @@ TEST(RaceCourse, FinishNeedsTheLineAndCountsPlaces) {
 TEST(RaceCourse, TimeLimitFinishesEveryBoatStillRacing) {
   auto w = Race(Activity::kWindwardLeewardRace, 4);
   w->BoatLegs[3] = 5;
-  w->SimSeconds = 37500;
-  EXPECT_EQ(LegAt(*w, 3, w->BoatX[3], w->BoatY[3]), 5);
-  w->SimSeconds = 37501;
-  EXPECT_EQ(LegAt(*w, 3, w->BoatX[3], w->BoatY[3]), Leg::kFinished);
+  for (auto [t, leg] : {std::pair{37500, 5}, std::pair{37501, int{Leg::kFinished}}}) {
+    w->SimSeconds = t;
+    EXPECT_EQ(LegAt(*w, 3, w->BoatX[3], w->BoatY[3]), leg) << t;
+  }
   EXPECT_EQ(w->FinishCount, 1);
 }
 
@@ -135,13 +134,11 @@ TEST(RaceStart, CountdownReadsFourFiftyNineAtTheFirstStep) {
   EXPECT_EQ(CountdownText(*w), " 4 分  59 秒  ");
   w->SimTime = 0.2;
   RaceClockStep(*w);
-  w->SimSeconds = 0;
-  EXPECT_EQ(CountdownText(*w), " 0 分  0 秒  ");
-  w->SimSeconds = 1;
-  EXPECT_EQ(CountdownText(*w), "");
-  w->ActivityMode = Activity::kJustStartRace;
-  w->SimSeconds = 0;
-  EXPECT_EQ(CountdownText(*w), "");
+  for (auto [mode, t, text] : {std::tuple{Activity::kTriangleRace, 0, " 0 分  0 秒  "}, std::tuple{Activity::kTriangleRace, 1, ""},
+                               std::tuple{Activity::kJustStartRace, 0, ""}}) {
+    w->ActivityMode = mode, w->SimSeconds = t;
+    EXPECT_EQ(CountdownText(*w), text) << mode << " " << t;
+  }
 }
 
 TEST(RaceStart, ClockRunsAtEightTenthsAfterTheSignalAndPastTheHour) {
@@ -183,17 +180,15 @@ TEST(RaceStart, SlotsAndRatings) {
   EXPECT_EQ(w->BoatTargetY[1], LineMiddleY(*w));
   EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
   // From 29 s before the signal every slot is the middle of the line.
-  w->SimSeconds = -30;
-  AssignStartSlot(*w, 3);
-  EXPECT_EQ(w->BoatTargetX[3], w->CommitteeBoatX * 3 / 11);
-  w->SimSeconds = -29;
-  AssignStartSlot(*w, 3);
-  EXPECT_EQ(w->BoatTargetX[3], LineMiddleX(*w));
+  for (auto [t, x] : {std::pair{-30, w->CommitteeBoatX * 3 / 11}, std::pair{-29, LineMiddleX(*w)}}) {
+    w->SimSeconds = t;
+    AssignStartSlot(*w, 3);
+    EXPECT_EQ(w->BoatTargetX[3], x) << t;
+  }
   // Fleet boats start behind the line, not on it.
-  for (int b = 2; b <= 10; ++b) EXPECT_GT(std::hypot(w->BoatX[b] - w->BoatTargetX[b], w->BoatY[b] - w->BoatTargetY[b]), 50) << b;
-
   EXPECT_EQ(w->BoatRatingPercent[1], 101);
   for (int b = 2; b <= 10; ++b) {
+    EXPECT_GT(std::hypot(w->BoatX[b] - w->BoatTargetX[b], w->BoatY[b] - w->BoatTargetY[b]), 50) << b;
     EXPECT_GE(w->BoatRatingPercent[b], 89 + w->Difficulty) << b;
     EXPECT_LE(w->BoatRatingPercent[b], 94 + w->Difficulty) << b;
     EXPECT_EQ(w->LastTackTime[b], -400);
@@ -202,8 +197,7 @@ TEST(RaceStart, SlotsAndRatings) {
 
 TEST(RaceStart, ApproachShareSlowsAnEarlyBoatButNotALateOne) {
   auto w = Race(Activity::kTriangleRace, 4);
-  w->BoatSpeeds[2] = 50;
-  w->SimTime = w->SimSeconds = -100;
+  w->BoatSpeeds[2] = 50, w->SimTime = w->SimSeconds = -100;
   w->BoatX[2] = w->BoatTargetX[2], w->BoatY[2] = w->BoatTargetY[2] + 30;
   EXPECT_LE(StartApproachPercentFor(*w, 2), 10);
   w->BoatY[2] = w->BoatTargetY[2] + 2000;

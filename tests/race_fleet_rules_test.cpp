@@ -51,20 +51,11 @@ int Count(const RecordingSoundSink& s, int event) {
 
 // --- Race fleet -------------------------------------------------------------------------------
 
-TEST(RaceFleet, SteersStraightAtANearReachingTarget) {
-  auto w = Racing();
-  Place(*w, 2, 0, 0, 80);
-  Target(*w, 2, 150, 0);  // 90 degrees off the wind, 150 yards
-  RaceBoatStep(*w, 2);
-  EXPECT_EQ(w->BoatHeadings[2], 90);
-}
-
 TEST(RaceFleet, RunsByTheWindWithTheTargetDeadDownwind) {
   auto w = Racing();
-  w->SteeringSpread[2] = 8;
+  w->SteeringSpread[2] = 8, w->LastAvoidTime[2] = 95;  // no gybe decision this step
   Place(*w, 2, 0, 0, 200);  // starboard
   Target(*w, 2, 0, 1500);
-  w->LastAvoidTime[2] = 95;  // no gybe decision this step
   RaceBoatStep(*w, 2);
   const int ra = RunningAngleFor(*w, 2);
   // Starboard run: 180 + (spread / 2 + running angle) off the wind.
@@ -73,15 +64,13 @@ TEST(RaceFleet, RunsByTheWindWithTheTargetDeadDownwind) {
 
 TEST(RaceFleet, NeverGybesOntoPortIntoASameTackNeighbour) {
   auto w = Racing();
-  w->RunningAngle = 20;
-  w->TimeStep = 5;
+  w->RunningAngle = 20, w->TimeStep = 5;
   const auto gybes = [&](int neighbour) {  // of 400 chances
     int n = 0;
     for (int i = 0; i < 400; ++i) {
       Place(*w, 2, 0, 0, 210);  // starboard, far off the target's bearing: a high gybe score
       Target(*w, 2, 0, 3000);
-      w->LastAvoidTime[2] = -400;
-      w->SameTackNeighbour[2] = neighbour;
+      w->LastAvoidTime[2] = -400, w->SameTackNeighbour[2] = neighbour;
       ConsiderGybe(*w, 179, 180, 2);
       n += w->BoatTack[2] < 0;
     }
@@ -96,8 +85,7 @@ TEST(RaceFleet, ATackTakesEightSecondsAndNotAgainWithinThirty) {
   const int ch = CloseHauledAngleFor(*w, 2);
   Place(*w, 2, 0, 0, 360 - ch);
   Target(*w, 2, 3000, -600);  // far to starboard: a tack is due
-  w->TimeStep = 1;
-  w->LastTackTime[2] = 100 - 29;
+  w->TimeStep = 1, w->LastTackTime[2] = 100 - 29;
   ConsiderTack(*w, 2, 80);
   EXPECT_EQ(w->TackInProgress[2], 0);
   w->LastTackTime[2] = 100 - 31;
@@ -111,24 +99,21 @@ TEST(RaceFleet, ATackTakesEightSecondsAndNotAgainWithinThirty) {
   }
   w->SimSeconds = 108;
   RaceBoatStep(*w, 2);
-  EXPECT_EQ(w->TackInProgress[2], 0);
-  EXPECT_EQ(w->BoatTack[2], -1);
-  EXPECT_EQ(w->BoatHeadings[2], ch);
+  EXPECT_EQ(std::tuple(w->TackInProgress[2], w->BoatTack[2], w->BoatHeadings[2]), std::tuple(0, -1, ch));
 }
 
-TEST(RaceFleet, ANinetyDegreeTurnIsClampedToThirtyFive) {
-  auto w = Racing();
-  for (int b = 2; b <= 4; ++b) w->WindDirectionAtBoat[b] = 200;
-  Place(*w, 2, 0, 0, 0);  // true wind 160 off: no tack for the reaching change
-  Target(*w, 2, 150, 0);
-  RaceBoatStep(*w, 2);
-  EXPECT_EQ(w->BoatHeadings[2], 35);
-  // A turn of exactly 180 degrees counts as a turn to starboard. (The target due west lies
-  // at 271 with the program's degree factor.)
-  Place(*w, 2, 0, 0, 91);
-  Target(*w, 2, -150, 0);
-  RaceBoatStep(*w, 2);
-  EXPECT_EQ(w->BoatHeadings[2], 126);
+TEST(RaceFleet, SteersAtAReachingTargetWithTurnsClampedToThirtyFive) {
+  // A turn of exactly 180 degrees counts as a turn to starboard. (The target due west lies at
+  // 271 with the program's degree factor.) With the wind at 200 no tack is due.
+  struct Case { int wind, heading, targetX, want; } cases[] = {{0, 80, 150, 90}, {200, 0, 150, 35}, {200, 91, -150, 126}};
+  for (const Case& c : cases) {
+    auto w = Racing();
+    for (int b = 2; b <= 4; ++b) w->WindDirectionAtBoat[b] = c.wind;
+    Place(*w, 2, 0, 0, c.heading);
+    Target(*w, 2, c.targetX, 0);  // 150 yards
+    RaceBoatStep(*w, 2);
+    EXPECT_EQ(w->BoatHeadings[2], c.want) << c.heading;
+  }
 }
 
 TEST(RaceFleet, PortBoatTacksOrBearsAwayFromAStarboardBoat) {
@@ -144,10 +129,8 @@ TEST(RaceFleet, PortBoatTacksOrBearsAwayFromAStarboardBoat) {
     Target(*w, 2, 2000, -2000);
     w->CourseError[2] = 30;
     AvoidBoat(*w, 5, 3, 2);
-    EXPECT_EQ(w->BoatHeadings[2], c.heading) << c.upwind;
-    EXPECT_EQ(w->BoatTack[2], c.tack) << c.upwind;
-    EXPECT_EQ(w->ForcedTack[2] == 1, c.forced) << c.upwind;
-    EXPECT_EQ(w->LastAvoidTime[2], 100);
+    EXPECT_EQ(std::tuple(w->BoatHeadings[2], w->BoatTack[2], w->ForcedTack[2] == 1, w->LastAvoidTime[2]),
+              std::tuple(c.heading, c.tack, c.forced, 100)) << c.upwind;
   }
 }
 
@@ -162,9 +145,8 @@ TEST(RaceRules, MarkTouchBeforeAndAfterTwentyUnits) {
   EXPECT_LT(std::hypot(w->BoatX[2] - w->CommitteeBoatX, w->BoatY[2] - w->CommitteeBoatY), w->LegLength / 2);
   EXPECT_EQ(w->PenaltyUntil[2], 40);
 
-  w->SimSeconds = 25;
+  w->SimSeconds = 25, w->BoatLegs[3] = 2;
   Place(*w, 3, w->WindwardMarkX + 1, w->WindwardMarkY - 1, 320);
-  w->BoatLegs[3] = 2;
   CheckMarkTouchAndRecall(*w, 3);
   EXPECT_EQ(w->BoatLegs[3], 2);
   EXPECT_NEAR(std::hypot(w->BoatX[3] - w->WindwardMarkX, w->BoatY[3] - w->WindwardMarkY), 150, 2.5);
@@ -185,8 +167,7 @@ TEST(RaceRules, RecallInTheLastSecondsOnly) {
       {Activity::kWindwardLeewardRace, -6, false}, {Activity::kWindwardLeewardRace, 51, false},
       {Activity::kJustStartRace, -3, false}};
   for (const Case& c : cases) {
-    w->ActivityMode = c.mode;
-    w->SimSeconds = c.t;
+    w->ActivityMode = c.mode, w->SimSeconds = c.t;
     Place(*w, 2, overX, overY, 320);
     w->BoatLegs[2] = 1;
     CheckMarkTouchAndRecall(*w, 2);
@@ -286,13 +267,9 @@ TEST(RaceMessageLine, PenaltyFirstThenStateAndCountdown) {
   w->SimTime = w->SimSeconds = -60;
   RaceClockStep(*w);
   w->PenaltyMessage = PenaltyCode::kRecall, w->Stopped = 1;
-  const std::vector<std::string> lines = MessageLines(*w);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], " ﾍﾟﾅﾙﾃｨ ﾘｺｰﾙ(規則29.1)");
-  EXPECT_EQ(lines[1], "動作停止中。テキストウィンドウの外でマウスをクリックして再開。");
-  EXPECT_EQ(lines[2], " 1 分  45 秒  ");
-  w->PenaltyMessage = w->Stopped = 0;
-  w->SimTime = w->SimSeconds = 10;
+  EXPECT_EQ(MessageLines(*w), (std::vector<std::string>{" ﾍﾟﾅﾙﾃｨ ﾘｺｰﾙ(規則29.1)",
+                                                        "動作停止中。テキストウィンドウの外でマウスをクリックして再開。", " 1 分  45 秒  "}));
+  w->PenaltyMessage = w->Stopped = 0, w->SimTime = w->SimSeconds = 10;
   w->TrueWindAngles[1] = 10, w->BoatSpeedTenths[1] = 0;
   EXPECT_EQ(MessageLines(*w), std::vector<std::string>{"風位に立った ﾊﾞｯｸしている。 "});
 }

@@ -137,11 +137,9 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
   auto at = [&](int b) { return f.ToScreen(now.boats[b - 1].x, now.boats[b - 1].y); };
   int alone = 0;
   for (int b = 2; b <= now.boatCount && alone == 0; ++b) {
-    bool clear = true;
-    for (int o = 1; o <= now.boatCount; ++o) {
-      if (o != b && std::abs(at(o).x - at(b).x) + std::abs(at(o).y - at(b).y) < 4) clear = false;
-    }
-    if (clear) alone = b;
+    int near = 0;
+    for (int o = 1; o <= now.boatCount; ++o) near += std::abs(at(o).x - at(b).x) + std::abs(at(o).y - at(b).y) < 4;
+    if (near == 1) alone = b;  // only itself
   }
   ASSERT_GT(alone, 1);
   w->ClickX = at(alone).x + 1;
@@ -171,58 +169,41 @@ TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {
 // A boat's track laid by hand: a stretch before the start, a beat of three stretches with a
 // tack past waypoints 1..3, then a run to waypoints 4 and 5 with a gybe and two penalties.
 std::vector<ReplayFrame> HandTrack() {
-  struct P {
-    double t, x, y;
-    int leg, tack, twa, wind, penalty;
-  };
-  const P points[] = {{-10, 0, -50, 0, 1, 45, 0, 0}, {0, 0, 0, 1, 1, 45, 0, 0},    {10, 30, 40, 2, 1, 45, 10, 0},
-                      {20, 0, 80, 3, -1, 45, 0, 0},   {30, 0, 100, 4, -1, 150, 0, 1}, {40, 0, 160, 5, 1, 150, 0, 0},
-                      {50, 0, 220, 5, 1, 150, 0, 1}};
+  // t, x, y, leg, tack, true wind angle, wind, penalty
+  const double points[][8] = {{-10, 0, -50, 0, 1, 45, 0, 0}, {0, 0, 0, 1, 1, 45, 0, 0},    {10, 30, 40, 2, 1, 45, 10, 0},
+                              {20, 0, 80, 3, -1, 45, 0, 0},   {30, 0, 100, 4, -1, 150, 0, 1}, {40, 0, 160, 5, 1, 150, 0, 0},
+                              {50, 0, 220, 5, 1, 150, 0, 1}};
   std::vector<ReplayFrame> frames;
-  for (const P& p : points) {
-    ReplayFrame f;
-    f.simTime = p.t;
-    f.windDirection = static_cast<int16_t>(p.wind);
-    f.boatCount = 1;
+  for (const auto& p : points) {
+    ReplayFrame& f = frames.emplace_back();
+    f.simTime = p[0], f.windDirection = static_cast<int16_t>(p[6]), f.boatCount = 1;
     ReplayBoat& b = f.boats[0];
-    b.x = p.x, b.y = p.y;
-    b.leg = static_cast<int8_t>(p.leg);
-    b.tack = static_cast<int8_t>(p.tack);
-    b.trueWindAngle = static_cast<int16_t>(p.twa);
-    b.penalty = static_cast<int8_t>(p.penalty);
-    frames.push_back(f);
+    b.x = p[1], b.y = p[2], b.leg = static_cast<int8_t>(p[3]), b.tack = static_cast<int8_t>(p[4]);
+    b.trueWindAngle = static_cast<int16_t>(p[5]), b.penalty = static_cast<int8_t>(p[7]);
   }
   return frames;
+}
+
+void ExpectLeg(const LegDebrief& l, double seconds, double sailed, double straight, double lifted, int tacks, int gybes,
+               int penalties) {
+  EXPECT_DOUBLE_EQ(l.seconds, seconds);
+  EXPECT_DOUBLE_EQ(l.sailedYards, sailed);
+  EXPECT_DOUBLE_EQ(l.straightYards, straight);
+  EXPECT_DOUBLE_EQ(l.liftedSeconds, lifted);
+  EXPECT_EQ(std::tuple(l.tacks, l.gybes, l.penalties), std::tuple(tacks, gybes, penalties));
 }
 
 TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
   const BoatDebrief d = DebriefBoat(HandTrack(), 1);
   ASSERT_EQ(d.legs.size(), 3u);
-  EXPECT_EQ(d.legs[0].leg, kPreStartLeg);
+  EXPECT_EQ(std::tuple(d.legs[0].leg, d.legs[1].leg, d.legs[2].leg), std::tuple(kPreStartLeg, 1, 2));  // waypoints 1..3 are one leg
   EXPECT_DOUBLE_EQ(d.legs[0].seconds, 10);
   EXPECT_DOUBLE_EQ(d.legs[0].sailedYards, 50);
-  const LegDebrief& beat = d.legs[1];
-  EXPECT_EQ(beat.leg, 1);  // waypoints 1 to 3 are one leg
-  EXPECT_DOUBLE_EQ(beat.seconds, 30);
-  EXPECT_DOUBLE_EQ(beat.sailedYards, 120);   // 50 + 50 + 20 to where the run begins
-  EXPECT_DOUBLE_EQ(beat.straightYards, 100);
-  EXPECT_NEAR(beat.vmgKnots, 100.0 / 30 * 3600 / kYardsPerNauticalMile, 1e-9);
-  // The leg's mean wind is 3.3: starboard in the veer and port in the backs are lifted.
-  EXPECT_DOUBLE_EQ(beat.liftedSeconds, 20);
-  EXPECT_EQ(beat.tacks, 1);
-  EXPECT_EQ(beat.gybes, 0);
-  EXPECT_EQ(beat.penalties, 0);
-
-  const LegDebrief& run = d.legs[2];
-  EXPECT_EQ(run.leg, 2);
-  EXPECT_DOUBLE_EQ(run.seconds, 20);
-  EXPECT_DOUBLE_EQ(run.sailedYards, 120);
-  EXPECT_DOUBLE_EQ(run.straightYards, 120);
-  EXPECT_DOUBLE_EQ(run.liftedSeconds, 0);  // not beating
-  EXPECT_EQ(run.tacks, 0);
-  EXPECT_EQ(run.gybes, 1);
-  EXPECT_EQ(run.penalties, 2);
-
+  // The beat sails 50 + 50 + 20 to where the run begins. Its mean wind is 3.3: starboard in the
+  // veer and port in the backs are lifted. The run is never lifted (not beating).
+  ExpectLeg(d.legs[1], 30, 120, 100, 20, 1, 0, 0);
+  EXPECT_NEAR(d.legs[1].vmgKnots, 100.0 / 30 * 3600 / kYardsPerNauticalMile, 1e-9);
+  ExpectLeg(d.legs[2], 20, 120, 120, 0, 0, 1, 2);
   EXPECT_DOUBLE_EQ(d.total.seconds, 50);  // the start's stretch left out
   EXPECT_DOUBLE_EQ(d.total.sailedYards, 240);
   EXPECT_DOUBLE_EQ(d.total.straightYards, 220);
@@ -232,17 +213,15 @@ TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
 
 TEST(ReplayDebrief, WindShiftsAreMarkedWhereTheWindTurnedEnough) {
   std::vector<ReplayFrame> frames = HandTrack();
-  const auto shifts = WindShifts(frames, kShownShiftDegrees);
-  ASSERT_EQ(shifts.size(), 2u);
-  EXPECT_EQ(shifts[0].simTime, 10);
-  EXPECT_EQ(shifts[0].change, 10);
-  EXPECT_EQ(shifts[1].change, -10);
+  const auto shifts = [&] { return WindShifts(frames, kShownShiftDegrees); };
+  ASSERT_EQ(shifts().size(), 2u);
+  EXPECT_EQ(std::tuple(shifts()[0].simTime, shifts()[0].change, shifts()[1].change), std::tuple(10.0, 10, -10));
   frames[2].windDirection = 4;  // under the threshold
-  EXPECT_TRUE(WindShifts(frames, kShownShiftDegrees).empty());
+  EXPECT_TRUE(shifts().empty());
   frames[2].windDirection = 358;  // across north: a back of 2
   frames[3].windDirection = 353;
-  ASSERT_EQ(WindShifts(frames, kShownShiftDegrees).size(), 2u);
-  EXPECT_EQ(WindShifts(frames, kShownShiftDegrees)[0].change, -7);
+  ASSERT_EQ(shifts().size(), 2u);
+  EXPECT_EQ(shifts()[0].change, -7);
 }
 
 }  // namespace

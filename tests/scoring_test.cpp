@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
+#include <array>
 #include <string>
 
 #include "app/results_screen.h"
@@ -10,15 +10,12 @@
 #include "scoring/scoring.h"
 #include "state/activity.h"
 #include "support/test_world.h"
-#include "world/settings_file.h"
 
 namespace {
 
 std::unique_ptr<World> Finished(int mode) {
   auto w = TestWorld().Activity(mode).Build();
-  w->WindSetting = w->CurrentOn = 0;
-  w->Difficulty = 7;
-  w->SailingState = 2;
+  w->WindSetting = w->CurrentOn = 0, w->Difficulty = 7, w->SailingState = 2;
   w->ResultsShown = w->HelmUsed = w->CloseHauledCommandUsed = 1;
   return w;
 }
@@ -26,8 +23,7 @@ std::unique_ptr<World> Finished(int mode) {
 // A race finished in `place` of `boats`.
 std::unique_ptr<World> Raced(int mode, int boats, int place) {
   auto w = Finished(mode);
-  w->BoatCount = boats;
-  w->FinishCount = place;
+  w->BoatCount = boats, w->FinishCount = place;
   return w;
 }
 
@@ -38,17 +34,14 @@ bool Has(const ScoreSheet& s, const std::string& line) { return Has(s.lines, lin
 
 // --- Races, against constructed finishing orders ---------------------------------------
 TEST(RaceScore, FourAndTenBoatFleets) {
-  EXPECT_EQ(RaceBaseScore(1, 4, 15), 112);
-  EXPECT_EQ(RaceBaseScore(4, 4, 15), 0);
-  EXPECT_EQ(RaceBaseScore(2, 10, 7), 75);
-  EXPECT_EQ(RaceBaseScore(10, 10, 7), 0);
-  EXPECT_EQ(RaceBaseScore(1, 10, 1), 55);  // trunc(9 x 11 x 5/9) = 55
+  // place, boats, difficulty, score; the last is trunc(9 x 11 x 5/9) = 55
+  for (auto [p, n, d, score] : {std::array{1, 4, 15, 112}, {4, 4, 15, 0}, {2, 10, 7, 75}, {10, 10, 7, 0}, {1, 10, 1, 55}})
+    EXPECT_EQ(RaceBaseScore(p, n, d), score) << p << "/" << n << " at " << d;
 }
 
 TEST(RaceScore, WinAtFifteenWithBothAidsOff) {
   auto w = Raced(Activity::kTriangleRace, 4, 1);
-  w->Difficulty = 15;
-  w->AutopilotOff = w->MainAutoTrimOff = 1;
+  w->Difficulty = 15, w->AutopilotOff = w->MainAutoTrimOff = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
   EXPECT_EQ(s.total, 152);
   for (const char* line : {"ﾌｨﾆｯｼｭ順位: 1 ", "難易度: 15 ", "自動操舵ｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 ", "自動ﾒｲﾝｾｰﾙｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 20 "})
@@ -78,9 +71,7 @@ TEST(ExerciseScore, SteeringBaseAndRudderBonus) {
   auto w = Finished(Activity::kSteering);
   w->MaxHeadingError = 12;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 58);
-  w->HelmUsed = 0;
-  w->WindSetting = 2;
-  w->CurrentOn = 1;
+  w->HelmUsed = 0, w->WindSetting = 2, w->CurrentOn = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
   for (const char* line : {"ﾗﾀﾞｰなしﾎﾞｰﾅｽ: 58 ", "風難易度ボーナス: 20 ", "潮流難易度ボーナス: 10 "}) EXPECT_TRUE(Has(s, line)) << line;
   EXPECT_EQ(s.total, 58 + 58 + 20 + 10);
@@ -97,8 +88,7 @@ TEST(ExerciseScore, UpwindHasNoFloorAndItsAidBonuses) {
   EXPECT_EQ(s.lines.size(), 2u) << "no bonus line without its condition";
   w->SimSeconds = 1200;
   EXPECT_EQ(ComputeScoreSheet(*w).total, -20);
-  w->SimSeconds = 400;
-  w->AutopilotOff = w->MainAutoTrimOff = 1;
+  w->SimSeconds = 400, w->AutopilotOff = w->MainAutoTrimOff = 1;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 100);
   w->CommandedTackUsed = 1;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 80) << "a commanded tack forfeits the autopilot bonus";
@@ -108,16 +98,13 @@ TEST(ExerciseScore, MooringAndManOverboardFloorAtTen) {
   auto w = Finished(Activity::kMooring);
   w->SimSeconds = 100;
   EXPECT_EQ(ComputeScoreSheet(*w).total, 50);
-  w->SimSeconds = 190;
-  w->CloseHauledCommandUsed = 0;
-  w->CurrentOn = 1;
+  w->SimSeconds = 190, w->CloseHauledCommandUsed = 0, w->CurrentOn = 1;
   const ScoreSheet s = ComputeScoreSheet(*w);
   for (const char* line : {"ﾍﾞｰｽ ｽｺｱ: 10 ", "潮流難易度ボーナス: 20 ", "ｸﾛｰｽﾎｰﾙﾄﾞｺﾏﾝﾄﾞ不使用ﾎﾞｰﾅｽ: 30 "}) EXPECT_TRUE(Has(s, line)) << line;
   EXPECT_EQ(s.total, 60);
 
   auto m = Finished(Activity::kManOverboard);
-  m->SimSeconds = 60;
-  m->WindSetting = 1;
+  m->SimSeconds = 60, m->WindSetting = 1;
   EXPECT_TRUE(Has(ComputeScoreSheet(*m), "難易度(視認)ボーナス: 14 "));
   EXPECT_EQ(ComputeScoreSheet(*m).total, 70 + 14 + 10);
 }
@@ -159,26 +146,22 @@ TEST(ExerciseScore, FreeSailingAndLessonsHaveNoScore) {
 // --- Bests --------------------------------------------------------------------------------
 TEST(Bests, CapsizeAndCollisionLeaveThemAlone) {
   auto w = Finished(Activity::kMooring);
-  w->BestScores[3] = 40;
-  w->SimSeconds = 0;
-  w->ResultsShown = 4;
+  w->BestScores[3] = 40, w->SimSeconds = 0, w->ResultsShown = 4;
   EXPECT_EQ(ComputeScoreSheet(*w).lines, std::vector<std::string>{"沈(転覆) ｽｺｱ 0   "});
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[3], 40);
-  auto c = Finished(Activity::kCollisionAvoidance);
-  c->ResultsShown = 2;
-  RecordResult(*c);
-  EXPECT_EQ(c->BestScores[7], 0);
+  w = Finished(Activity::kCollisionAvoidance);
+  w->ResultsShown = 2;
+  RecordResult(*w);
+  EXPECT_EQ(w->BestScores[7], 0);
 }
 
 TEST(Bests, OnlyABetterTotalReplacesTheBestAndNoneLeavesTheRange) {
   auto w = Finished(Activity::kUpwind);
-  w->BestScores[2] = 70;
-  w->SimSeconds = 400;
+  w->BestScores[2] = 70, w->SimSeconds = 400;
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[2], 70);
-  w->BestScores[2] = 0;
-  w->SimSeconds = 1500;  // a total of -50
+  w->BestScores[2] = 0, w->SimSeconds = 1500;  // a total of -50
   RecordResult(*w);
   EXPECT_EQ(w->BestScores[2], 0);
   // A total of 250 is shown as it is; the best stays where the file can keep it.
@@ -189,28 +172,6 @@ TEST(Bests, OnlyABetterTotalReplacesTheBestAndNoneLeavesTheRange) {
   EXPECT_EQ(s.totalLine, "ｽｺｱ : " + std::to_string(s.total) + " ");
   RecordResult(*r);
   EXPECT_EQ(r->BestScores[14], 200);
-}
-
-TEST(Bests, ASavedBestSurvivesARestartAndUsePreviousScoreOffClearsThem) {
-  const std::string path = (std::filesystem::temp_directory_path() / "brisamar_scoring_test.bm").string();
-  World w;
-  const int slots[10] = {0, 2, 3, 4, 5, 7, 12, 13, 14, 15};
-  for (int k = 0; k < 10; ++k) w.BestScores[slots[k]] = 101 + k;
-  w.BestScores[1] = 9;  // not kept by the file
-  w.UsePreviousScore = 1;
-  const auto restart = [&] {
-    EXPECT_TRUE(WriteSettingsFile(w, path));
-    World back;
-    EXPECT_EQ(ReadSettingsFile(back, path), SettingsLoad::Loaded);
-    ValidateSettings(back, 1280);
-    return back.BestScores;
-  };
-  const auto back = restart();
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(back[slots[k]], 101 + k) << slots[k];
-  EXPECT_EQ(back[1], 0);
-  w.UsePreviousScore = 0;
-  EXPECT_EQ(restart(), World{}.BestScores);
-  std::filesystem::remove(path);
 }
 
 // --- Skill levels -------------------------------------------------------------------------
@@ -226,8 +187,7 @@ TEST(SkillLevels, BoundariesAndTheBestLevelsKept) {
   EXPECT_EQ(RacingSkillLevel(w), 1);
   w.BestScores[1] = 200;  // the sail-trim lesson has no best of its own
   EXPECT_EQ(SailingSkillLevel(w), 1);
-  w.ActivityMode = Activity::kFreeSailing;
-  w.ResultsShown = 1;
+  w.ActivityMode = Activity::kFreeSailing, w.ResultsShown = 1;
   RecordResult(w);
   // A later run with the bests cleared keeps the best level reached.
   w.BestScores.fill(0);
@@ -252,8 +212,7 @@ std::vector<std::string> DrawnTexts(World& w) {
 
 TEST(ResultsScreen, LessonEndReplacesTheSkillTable) {
   auto w = Finished(Activity::kTrafficRulesLesson);
-  w->ViewWidth = 1280, w->ViewHeight = 720;
-  w->LessonIntroPending = 1;
+  w->ViewWidth = 1280, w->ViewHeight = 720, w->LessonIntroPending = 1;
   auto texts = DrawnTexts(*w);
   EXPECT_TRUE(Has(texts, "教習終了           "));
   EXPECT_FALSE(Has(texts, "ﾍﾞｽﾄｽｺｱ :"));
