@@ -75,10 +75,12 @@ xdotool key Down Return; sleep 0.5
 xdotool key alt+o; sleep 0.5
 xdotool key Down Down Down Down Down Down Down Right; sleep 0.5
 xdotool key Down Return; sleep 0.5
-xdotool key space; sleep 1           # start: the instruction box comes up over the view
-xdotool key space                    # and goes
-# Water where the title screen and the instruction box are white.
-within 30 bluish 640 300 || fail "the sailing view did not appear"
+# Start: water shows beside the instruction box, where the title screen is white; the box goes
+# with the second space bar.
+xdotool key space
+within 30 bluish 100 300 || fail "the activity did not start"
+xdotool key space
+within 30 bluish 640 300 || fail "the instruction box did not close"
 
 # The steering zone lights up while the pointer steers in it, and the boat turns: the first two
 # digits of the heading readout pass through three values at least. (Weather helm can turn a
