@@ -23,14 +23,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number nobody holds, from 120 up; a server that loses a race for its number exits
-# and the next number is tried.
+# A display number nobody holds, from 120 up. The server is ours once its lock file names it;
+# one that loses a race for its number exits, and the next number is tried.
+ours() { [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$xvfb_pid" ]; }
 for n in $(seq 120 160); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
   Xvfb ":$n" -screen 0 1280x720x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
-    if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then export DISPLAY=":$n"; break 2; fi
+    if ours "$n" && DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+      export DISPLAY=":$n"
+      break 2
+    fi
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.2
   done
@@ -67,8 +71,8 @@ xdotool windowfocus --sync "$window"
 xdotool mousemove 1000 300
 
 # Options menu (Alt+O): down past 艇種, デザイン and 難易度 (舵輪 is greyed) to the sailing-area
-# submenu, into it, down from 海岸沿い to 島々, Enter. Then the wind submenu, eight rows down, and
-# 軽風 in it.
+# submenu, into it, down from 海岸沿い to 島々, Enter. Then the wind submenu, seven steps down,
+# and 軽風 in it.
 xdotool key alt+o; sleep 0.5
 xdotool key Down Down Down Right; sleep 0.5
 xdotool key Down Return; sleep 0.5
