@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev fonts-ipafont-gothic
-          libgtest-dev libgmock-dev libbenchmark-dev ccache sox espeak-ng)
+          libgtest-dev libgmock-dev libbenchmark-dev ccache sox espeak-ng
+          xvfb xdotool imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -69,6 +70,23 @@ TEST_F(SettingsFileTest, SaveAndLoadRoundTripEveryFieldAndAFailedSaveKeepsTheFil
   fs::remove(path_ + ".tmp");
   EXPECT_EQ(Load().BoatType, 14);
   EXPECT_FALSE(WriteSettingsFile(original, (dir_ / "no_such_dir" / "op.bm").string()));
+}
+
+// A save killed once its new contents are on disk, before they replace the old file, leaves
+// the old file whole; the next save replaces it over the leftover temporary file.
+TEST_F(SettingsFileTest, ASaveKilledBeforeTheReplaceLeavesTheOldFileWhole) {
+  World original;
+  StoreSettings(original, ValidFields());
+  ASSERT_TRUE(WriteSettingsFile(original, path_));
+  World other;
+  other.BoatType = 1;
+  EXPECT_EXIT(WriteSettingsFile(other, path_, [] { std::raise(SIGKILL); }),
+              ::testing::KilledBySignal(SIGKILL), "");
+  EXPECT_EQ(fs::file_size(path_ + ".tmp"), static_cast<uintmax_t>(kSettingsFileBytes));
+  EXPECT_EQ(CollectSettings(Load()), CollectSettings(original));
+  ASSERT_TRUE(WriteSettingsFile(other, path_));
+  EXPECT_EQ(Load().BoatType, 1);
+  EXPECT_FALSE(fs::exists(path_ + ".tmp"));
 }
 
 TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {

@@ -1,10 +1,13 @@
 #include "world/settings_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 
 #include "state/activity.h"
 #include "state/pages.h"
@@ -86,6 +89,27 @@ constexpr std::array<SettingsField, kSettingsFieldCount> kFields = {
     Option(&OptionGlobals::FitToWindow, IsFlag),
 };
 
+bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Makes the rename itself durable; a folder that cannot be opened only loses that guarantee.
+void SyncFolderOf(const std::string& path) {
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = std::filesystem::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 int32_t& At(OptionGlobals& o, const SettingsField& f) {
   return f.option ? o.*f.option : o.BestScores[static_cast<std::size_t>(f.scoreSlot)];
 }
@@ -124,7 +148,8 @@ SettingsLoad ReadSettingsFile(World& w, const std::string& path) {
   return SettingsLoad::Loaded;
 }
 
-bool WriteSettingsFile(const World& w, const std::string& path) {
+bool WriteSettingsFile(const World& w, const std::string& path,
+                       const std::function<void()>& beforeReplace) {
   const SettingsFields f = CollectSettings(w);
   unsigned char bytes[kSettingsFileBytes];
   for (int k = 0; k < kSettingsFieldCount; ++k) {
@@ -132,23 +157,21 @@ bool WriteSettingsFile(const World& w, const std::string& path) {
     for (int i = 0; i < 4; ++i) bytes[4 * k + i] = static_cast<unsigned char>(u >> (8 * i));
   }
   const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes), kSettingsFileBytes);
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  // The new contents reach the disk before the rename, so that after a crash the name
+  // holds either the old file or the new one, never a short one.
+  const bool written = WriteAll(fd, bytes, kSettingsFileBytes) && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written) {
     std::remove(temp.c_str());
     return false;
   }
+  if (beforeReplace) beforeReplace();
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
   return true;
 }
 

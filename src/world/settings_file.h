@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct World;
@@ -28,9 +29,12 @@ enum class SettingsLoad { Loaded, Missing, Unreadable };
 // The fields an older file lacks keep the value the world holds.
 SettingsLoad ReadSettingsFile(World& w, const std::string& path);
 
-// Writes the file through a temporary file renamed over it, so that a failed or interrupted
-// save leaves the previous file whole. Returns false when nothing was replaced.
-bool WriteSettingsFile(const World& w, const std::string& path);
+// Writes the file through a temporary file, synced to disk and then renamed over it, so that a
+// failed or interrupted save leaves the previous file whole. Returns false when nothing was
+// replaced. beforeReplace runs once the new contents are on disk, just before the rename: the
+// test of an interrupted save stops the process there.
+bool WriteSettingsFile(const World& w, const std::string& path,
+                       const std::function<void()>& beforeReplace = {});
 
 // The values a world holds when no file was read.
 void ApplyBuiltInSettings(World& w);
