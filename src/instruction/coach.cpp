@@ -128,10 +128,13 @@ void DrawVesselLabel(const World& w, Canvas& c, const CoachBox& box, int b, cons
 
 }  // namespace
 
-Point TrafficLabelPoint(const World& w, int x, int y) { return Point{x + CoachLineHeight(w), y + CoachLineHeight(w) / 2}; }
+Point TrafficLabelPoint(const World& w, int x, int y) {
+  const int L = CoachLineHeight(w);
+  return Point{x + L, y + L / 2};
+}
 
 void DrawTrafficLabels(const World& w, Canvas& c) {
-  if (w.ActivityMode != Activity::kTrafficRulesLesson || !IsTrafficScene(w.ActivityMode, w.LessonChoice)) return;
+  if (!IsTrafficScene(w.ActivityMode, w.LessonChoice)) return;
   const TrafficScene& s = kTrafficScenes[w.LessonChoice - 1];
   const CoachBox box = CoachBoxFor(w);
   c.SetFont(FontRole::Normal);

@@ -36,7 +36,8 @@ const TrafficSceneSetUp* TrafficSceneFor(int lessonChoice) {
 }
 
 void SetUpTrafficScene(World& w) {
-  const TrafficSceneSetUp* s = w.ActivityMode == Activity::kTrafficRulesLesson ? TrafficSceneFor(w.LessonChoice) : nullptr;
+  if (w.ActivityMode != Activity::kTrafficRulesLesson) return;
+  const TrafficSceneSetUp* s = TrafficSceneFor(w.LessonChoice);
   if (!s) return;
   const int wind = kLessonWind;
   w.OwnHeading = NormalizeDegrees(wind + s->ownOffWind);
