@@ -63,6 +63,9 @@ TEST_F(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
   EXPECT_EQ(b.bottom, 700 / 3 + 16);
   EXPECT_TRUE(b.framed);
   EXPECT_EQ(CoachTextTop(w), 4);
+  w.LessonIntroPending = 1;  // the traffic-rules scenes are sailed on the introduction
+  EXPECT_EQ(CoachBoxFor(w).bottom, 700 / 3 + 16);
+  w.LessonIntroPending = 0;
   w.ActivityMode = Activity::kRacingRulesLesson;
   EXPECT_FALSE(CoachBoxFor(w).framed);
   w.ActivityMode = Activity::kTacticsLesson;

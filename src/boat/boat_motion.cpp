@@ -13,6 +13,7 @@
 #include "state/hull_class.h"
 #include "state/sound_event.h"
 #include "state/world.h"
+#include "world/vessels.h"
 
 namespace {
 
@@ -20,8 +21,11 @@ bool IsLightFastHull(const World& w) { return w.IsCatamaran || w.IsSkiff || w.Is
 
 double StepFactor(const World& w) {
   // A lesson's introduction holds the boats until a scene is chosen (by its digit or the
-  // space bar); then the scene's boats move while the introduction stays on.
-  const bool introHolds = w.LessonIntroPending && w.LessonChoice <= 0;
+  // space bar); then the scene's boats move while the introduction stays on. A digit past the
+  // traffic-rules lesson's scenes chooses none.
+  const bool chosen = w.ActivityMode == Activity::kTrafficRulesLesson ? IsTrafficScene(w.ActivityMode, w.LessonChoice)
+                                                                       : w.LessonChoice > 0;
+  const bool introHolds = w.LessonIntroPending && !chosen;
   const bool frozen = w.Stopped || w.ChartShown || w.PolarShown || introHolds || w.InstructionPage > 0 || w.CoachShown;
   if (frozen || w.TimeStep == 0) return 0;
   const int m = w.ActivityMode;
@@ -99,7 +103,7 @@ void UpdateBoatPositions(World& w) {
     const int s = w.BoatSpeedTenths[b];
     const int leeway = ComputeLeeway(w, b);
     int course = w.BoatHeadings[b];
-    const bool vessel = w.ActivityMode == Activity::kCollisionAvoidance && b > 1;
+    const bool vessel = IsMotorVessel(w, b);
     if (s >= 0 && !vessel) course -= w.BoatTack[b] * leeway;
 
     double ex = 0, ey = 0;

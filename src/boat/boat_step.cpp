@@ -13,6 +13,7 @@
 #include "state/sound_event.h"
 #include "state/world.h"
 #include "world/depth.h"
+#include "world/vessels.h"
 
 int TackFor(int heading, int windDirection) {
   const int d = heading - windDirection;
@@ -122,7 +123,7 @@ void CheckGrounding(World& w) {
 }
 
 void BoatStep(World& w, int b) {
-  if (w.ActivityMode == Activity::kCollisionAvoidance && b > 1) return;
+  if (IsMotorVessel(w, b)) return;
   StepValues v;
   v.b = b;
   v.user = b == 1;

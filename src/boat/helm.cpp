@@ -9,6 +9,7 @@
 #include "boat/sailing_angles.h"
 #include "boat/wind_at_boat.h"
 #include "sound/sound_events.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/sound_event.h"
 #include "state/world.h"
@@ -52,12 +53,14 @@ int ComputeHelmBias(World& w) {
 }
 
 bool OwnHelmInUse(World& w) {
-  if (w.LessonIntroPending) {
+  // The traffic-rules scenes are sailed by hand though their introduction stays pending.
+  const bool introHolds = w.LessonIntroPending && !IsTrafficScene(w.ActivityMode, w.LessonChoice);
+  if (introHolds) {
     w.HelmInput = 0;
     w.SteeringValue = 0;
     w.HelmBias = 0;
   }
-  return w.SailingState != 0 && !w.LessonIntroPending && !w.InstructionPage;
+  return w.SailingState != 0 && !introHolds && !w.InstructionPage;
 }
 
 void SteerOwnBoat(World& w, bool tackChanged, int steering) {

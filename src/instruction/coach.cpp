@@ -9,6 +9,7 @@
 #include "state/hull_class.h"
 #include "state/pointer.h"
 #include "state/world.h"
+#include "view3d/boat_drawing.h"
 
 namespace {
 
@@ -116,7 +117,33 @@ void DrawButton(const World& w, Canvas& c, const Rect& r, const char* label) {
   c.SetTextOpaque(true);
 }
 
+// Boat b's label beside its point on the screen, while the boat is in sight below the box.
+void DrawVesselLabel(const World& w, Canvas& c, const CoachBox& box, int b, const char* label) {
+  if (!label) return;
+  const int x = w.ProjectedX[10 + b], y = w.ProjectedY[10 + b];
+  if (!BoatInSight(w, b, x, y, w.SceneBottom) || y <= box.bottom) return;
+  const Point p = TrafficLabelPoint(w, x, y);
+  c.TextOut(p.x, p.y, label);
+}
+
 }  // namespace
+
+Point TrafficLabelPoint(const World& w, int x, int y) {
+  const int L = CoachLineHeight(w);
+  return Point{x + L, y + L / 2};
+}
+
+void DrawTrafficLabels(const World& w, Canvas& c) {
+  if (!IsTrafficScene(w.ActivityMode, w.LessonChoice)) return;
+  const TrafficScene& s = kTrafficScenes[w.LessonChoice - 1];
+  const CoachBox box = CoachBoxFor(w);
+  c.SetFont(FontRole::Normal);
+  c.SetTextOpaque(true);
+  c.SetBackColor(palette::kWhite);
+  c.SetTextColor(InkColour(w, CoachInk::Navy));
+  DrawVesselLabel(w, c, box, 1, s.ownLabel);
+  DrawVesselLabel(w, c, box, 2, s.otherLabel);
+}
 
 int CoachLineHeight(const World& w) { return w.ViewWidth < 700 ? 15 : 18; }
 
@@ -125,10 +152,12 @@ int LastSailScene(int mode) { return mode == Activity::kSailShapeLesson ? 9 : 8;
 CoachBox CoachBoxFor(const World& w) {
   const int W = w.ViewWidth, H = w.ViewHeight, m = w.ActivityMode;
   CoachBox box{10, 10, W * 11 / 12, H / 2 + 12, true};
-  if (w.LessonIntroPending == 1) {
-    box = {W * 11 / 21 - 17, 10, W - 12, 218, true};
-  } else if (PageLesson(m)) {
+  // The page lessons keep their strip along the top even while their introduction is pending:
+  // the traffic-rules scenes are sailed below it.
+  if (PageLesson(m)) {
     box = {6, 1, W - 3, H / 3 + 16, !FramelessLesson(m)};
+  } else if (w.LessonIntroPending == 1) {
+    box = {W * 11 / 21 - 17, 10, W - 12, 218, true};
   } else if (IsRace(m)) {
     box.bottom = w.SceneBottom - CoachLineHeight(w);
   }
@@ -227,6 +256,7 @@ void DrawCoach(const World& w, Canvas& c) {
     DrawTacticsCommentary(w, c, top, L, box.left);
   } else {
     WriteLines(w, c, CoachAdvice(w), TextX(box), top, L);
+    DrawTrafficLabels(w, c);
   }
   if (w.LessonIntroPending != 1) {
     c.SetFont(FontRole::Normal);

@@ -51,6 +51,12 @@ std::vector<CoachLine> CoachAdvice(const World& w);
 // results. Runs before the box is drawn.
 void TakeCoachButtonClick(World& w);
 
+// Where a traffic-rules scene's label stands beside a boat seen at screen point (x, y).
+Point TrafficLabelPoint(const World& w, int x, int y);
+// The traffic-rules scene's labels beside the user's boat and the other vessel, each while the
+// vessel is in sight below the box.
+void DrawTrafficLabels(const World& w, Canvas& canvas);
+
 // Draws the box, the advice, the stopped line and the sail lessons' buttons. Changes nothing
 // in the world.
 void DrawCoach(const World& w, Canvas& canvas);

@@ -21,11 +21,12 @@ struct SailScene {
 };
 
 // A traffic-rules scene: title and explanation lines (null-terminated), and the labels beside
-// the other boat and the user's boat (null where the scene has none).
+// the user's boat (the one that keeps clear) and the other vessel (null where the scene has
+// none).
 struct TrafficScene {
   const char* lines[5];
-  const char* otherLabel;
   const char* ownLabel;
+  const char* otherLabel;
 };
 
 extern const char* const kSteeringLines[2];

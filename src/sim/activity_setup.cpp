@@ -1,5 +1,6 @@
 #include "sim/activity_setup.h"
 #include "sim/sail_lesson_scenes.h"
+#include "sim/traffic_scenes.h"
 
 #include <array>
 #include <cmath>
@@ -271,7 +272,10 @@ void ApplyActivityRules(World& w) {
     w.HoldCloseHauled = 1;
   }
   if (IsSailLesson(m)) w.SceneShiftX = -w.ViewWidth / 5;
-  if (m == Activity::kTrafficRulesLesson) w.SceneShiftX = -w.ViewWidth / 3;
+  if (m == Activity::kTrafficRulesLesson) {
+    w.SceneShiftX = -w.ViewWidth / 3;
+    SetUpTrafficScene(w);
+  }
 
   if (m == Activity::kSailTrimLesson) {
     ChangeBoatType(w, w.LessonChoice < 5 ? 2 : (w.LessonChoice < 8 ? 12 : 14));

@@ -12,12 +12,14 @@
 #include "sim/exercise_rules.h"
 #include "sim/replay_record.h"
 #include "sim/steering.h"
+#include "sim/traffic_scenes.h"
 #include "sound/sound_events.h"
 #include "state/activity.h"
 #include "state/angles.h"
 #include "state/sound_event.h"
 #include "state/world.h"
 #include "world/puffs.h"
+#include "world/vessels.h"
 
 void UpdateWind(World& w) {
   if (w.WindSetting == 0 || w.ActivityMode == Activity::kMooring) {
@@ -51,8 +53,8 @@ void UpdateOwnBoatHelm(World& w) {
 }
 
 void NonRaceBoatUpdate(World& w, int b) {
-  // The motor vessels of the collision exercise steam at their set speed, upright.
-  if (w.ActivityMode == Activity::kCollisionAvoidance && b >= 2 && b <= 4) {
+  // The motor vessels steam at their set speed, upright.
+  if (IsMotorVessel(w, b)) {
     w.BoatSpeedTenths[b] = w.VesselSpeeds[b];
     w.BoatSpeeds[b] = w.VesselSpeeds[b];
     w.HeelAngles[b] = 0;
@@ -76,6 +78,7 @@ void StepBoats(World& w) {
       }
     }
     BoatStep(w, b);
+    HoldTrafficSceneBoat(w, b);
     // The rules judge each boat right after its step, before the next boat moves.
     if (race) {
       CheckContacts(w, b);

@@ -46,3 +46,9 @@ constexpr bool IsLessonWithPages(int32_t mode) {
 constexpr bool IsSailLesson(int32_t mode) {
   return mode == Activity::kSailTrimLesson || mode == Activity::kSailShapeLesson;
 }
+// The traffic-rules lesson's sailed scenes, chosen by their digit on its introduction. The
+// introduction stays pending (another digit changes the scene) while the user sails them.
+constexpr int32_t kTrafficSceneCount = 4;
+constexpr bool IsTrafficScene(int32_t mode, int32_t lessonChoice) {
+  return mode == Activity::kTrafficRulesLesson && lessonChoice >= 1 && lessonChoice <= kTrafficSceneCount;
+}

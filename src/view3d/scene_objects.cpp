@@ -14,6 +14,7 @@
 #include "view3d/landscape.h"
 #include "view3d/scatter_table.h"
 #include "view3d/vessel_drawing.h"
+#include "world/vessels.h"
 
 namespace {
 
@@ -201,11 +202,13 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
   }
 
   for (int b = 1; b <= std::min(w.BoatCount, kMaxBoats); ++b) {
-    // The motor vessels of the collision exercise are ships, drawn by their own routine.
-    if (m == Activity::kCollisionAvoidance && b >= 2) {
-      if (b <= 4) items[10 + b] = SceneItem{SceneItemKind::Vessel, b, w.BoatX[b], w.BoatY[b]};
+    // The motor vessels are ships, drawn by their own routine; the collision exercise has no
+    // boats beyond its three ships.
+    if (IsMotorVessel(w, b)) {
+      items[10 + b] = SceneItem{SceneItemKind::Vessel, b, w.BoatX[b], w.BoatY[b]};
       continue;
     }
+    if (m == Activity::kCollisionAvoidance && b >= 2) continue;
     items[10 + b] = SceneItem{SceneItemKind::Boat, b, w.BoatX[b], w.BoatY[b]};
   }
   return std::min(count, kMaxDrawObjects);

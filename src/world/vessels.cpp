@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sound/sound_events.h"
+#include "state/activity.h"
 #include "state/angles.h"
 #include "state/sound_event.h"
 #include "state/world.h"
@@ -19,6 +20,12 @@ struct VesselSector {
 constexpr std::array<VesselSector, 3> kSectors{{{180, 40}, {255, 30}, {319, 40}}};
 
 }  // namespace
+
+bool IsMotorVessel(const World& w, int b) {
+  if (b < 2 || b > kMaxBoats) return false;
+  if (w.ActivityMode == Activity::kCollisionAvoidance) return b <= 4;
+  return IsTrafficScene(w.ActivityMode, w.LessonChoice) && w.SceneObjectKind[10 + b] == kSceneKindVessel;
+}
 
 void PlaceVessel(World& w, int k) {
   if (k < 2 || k > 4) return;

@@ -1,7 +1,12 @@
-// The three motor vessels of the collision-avoidance exercise (boats 2, 3 and 4).
+// The three motor vessels of the collision-avoidance exercise (boats 2, 3 and 4), and the motor
+// vessel of the traffic-rules lesson's power-boat scene.
 #pragma once
 
 struct World;
+
+// Whether boat b is a motor vessel: steams at its set speed, upright, with no sails, and is
+// drawn as a ship.
+bool IsMotorVessel(const World& w, int b);
 
 // Places vessel k (2..4) on its sector around the user's boat, heading across or at the
 // user's position, at (190 - Difficulty) x 10 yards; it also becomes scene object 10 + k.
