@@ -34,10 +34,7 @@ struct Panel : PanelFrame {
   }
 };
 
-constexpr int kCol1 = 429;
-constexpr int kCol2 = 611;
-constexpr int kTop = 461;
-constexpr int kL = 20;
+constexpr int kCol1 = 429, kCol2 = 611, kTop = 461, kL = 20;
 
 TEST(DataPanel, SailAndBoatRows) {
   Panel p;
