@@ -211,13 +211,11 @@ TEST_F(CommandTable, HelpItemsOpenCloseAndSwitch) {
   EXPECT_EQ((std::array{w.InstructionPage, w.LastInstructionPage}), (std::array{0, 909}));
 
   // The first rules items open the page of whichever rules lesson is chosen.
-  w.ActivityMode = 7;
-  RunCommand(w, 32920);
-  EXPECT_EQ(w.InstructionPage, 202);
-  std::tie(w.ActivityMode, w.TutorialStep) = std::tuple{10, 3};
-  RunCommand(w, 32920);
-  EXPECT_EQ(w.InstructionPage, 102);
-  EXPECT_EQ(w.TutorialStep, 0);
+  for (const auto& [mode, page] : {std::pair{7, 202}, {10, 102}}) {
+    std::tie(w.ActivityMode, w.TutorialStep) = std::tuple{mode, 3};
+    RunCommand(w, 32920);
+    EXPECT_EQ((std::array{w.InstructionPage, w.TutorialStep}), (std::array{page, 0})) << mode;
+  }
   EXPECT_FALSE(RunCommand(w, 32923));  // power vessels belong to the traffic rules
 }
 
