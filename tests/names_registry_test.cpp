@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "probe_helpers.h"
@@ -17,18 +18,8 @@
 namespace {
 
 std::string StripComments(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "//") == 0) {
-      while (i < text.size() && text[i] != '\n') ++i;
-    } else if (text.compare(i, 2, "/*") == 0) {
-      i = text.find("*/", i + 2);
-      if (i == std::string::npos) break;
-      ++i;
-    }
-    if (i < text.size()) out += text[i];
-  }
-  return out;
+  static const std::regex kComment(R"(//[^\n]*|/\*[\s\S]*?\*/)");
+  return std::regex_replace(text, kComment, "");
 }
 
 struct Field {
@@ -41,11 +32,11 @@ struct Field {
 // A statement the parser cannot read (two names in one declaration) is reported as such.
 void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& fields,
                        std::vector<std::string>& unreadable) {
-  std::ifstream in(header);
   std::stringstream buffer;
-  buffer << in.rdbuf();
+  buffer << std::ifstream(header).rdbuf();
   const std::string text = StripComments(buffer.str());
   static const std::regex kSection(R"(struct\s+(\w+Globals)\s*(:[^{]*)?\{)");
+  static const std::regex kLabel(R"(^\s*(public|private|protected)\s*:$)");
   for (std::sregex_iterator it(text.begin(), text.end(), kSection), end; it != end; ++it) {
     const std::string section = (*it)[1];
     std::size_t i = static_cast<std::size_t>(it->position() + it->length());
@@ -57,17 +48,13 @@ void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& 
       if (ch == '}') --depth;
       if (depth == 0) break;
       statement += ch;
-      if (depth == 1 && ch == ':' && statement.find_first_not_of(" \t\n") != std::string::npos) {
-        static const std::regex kLabel(R"(^\s*(public|private|protected)\s*:$)");
-        if (std::regex_match(statement, kLabel)) statement.clear();
-      }
+      if (depth == 1 && ch == ':' && std::regex_match(statement, kLabel)) statement.clear();
       // A statement ends at ';' on the struct's level, or at the '}' closing a member
       // function's body.
       static const std::regex kBody(R"(\)\s*(const\s*)?(noexcept\s*)?\{)");
       const bool endsFunction = depth == 1 && ch == '}' && std::regex_search(statement, kBody);
       if (!(depth == 1 && ch == ';') && !endsFunction) continue;
-      std::string s = statement;
-      statement.clear();
+      const std::string s = std::exchange(statement, {});
       if (endsFunction) continue;
       static const std::regex kSkip(R"(^\s*(static|using|friend|typedef|template)\b)");
       if (std::regex_search(s, kSkip)) continue;
@@ -77,9 +64,8 @@ void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& 
       int level = 0;
       bool twoNames = false;
       for (char d : s) {
-        if (d == '<' || d == '(' || d == '{') ++level;
-        if (d == '>' || d == ')' || d == '}') --level;
-        if (d == ',' && level == 0) twoNames = true;
+        level += (d == '<' || d == '(' || d == '{') - (d == '>' || d == ')' || d == '}');
+        twoNames |= d == ',' && level == 0;
       }
       static const std::regex kName(R"((\w+)\s*(\[[^\]]*\]\s*)*$)");
       std::smatch m;
@@ -128,26 +114,23 @@ TEST(Names, EverySectionFieldIsRegisteredAndNothingElse) {
 TEST(Names, ReadsHeadersTheWayTheyAreWritten) {
   // The parser itself, on the forms the section headers use.
   const std::filesystem::path file = std::filesystem::temp_directory_path() / "brisamar_probe_globals.h";
-  {
-    std::ofstream out(file);
-    out << "struct OtherThing { int32_t NotASection = 0; };\n"
-           "struct SampleGlobals : Base {\n"
-           "  // --- heading { with a brace -----\n"
-           "  int32_t Plain = 0;  // trailing; comment\n"
-           "  uint32_t Tick = 0;\n"
-           "  std::array<std::array<int32_t, 3>, 4> Grid{};\n"
-           "  PerBoat<int32_t> Filled = Make(-1000);\n"
-           "  double Inline[3];\n"
-           " private:\n"
-           "  static PerBoat<int32_t> Make(int v) {\n"
-           "    PerBoat<int32_t> a{};\n"
-           "    return a;\n"
-           "  }\n"
-           "};\n"
-           "struct BadGlobals {\n"
-           "  int32_t A = 0, B = 0;\n"
-           "};\n";
-  }
+  std::ofstream(file) << "struct OtherThing { int32_t NotASection = 0; };\n"
+                         "struct SampleGlobals : Base {\n"
+                         "  // --- heading { with a brace -----\n"
+                         "  int32_t Plain = 0;  // trailing; comment\n"
+                         "  /* a block; { comment */ uint32_t Tick = 0;\n"
+                         "  std::array<std::array<int32_t, 3>, 4> Grid{};\n"
+                         "  PerBoat<int32_t> Filled = Make(-1000);\n"
+                         "  double Inline[3];\n"
+                         " private:\n"
+                         "  static PerBoat<int32_t> Make(int v) {\n"
+                         "    PerBoat<int32_t> a{};\n"
+                         "    return a;\n"
+                         "  }\n"
+                         "};\n"
+                         "struct BadGlobals {\n"
+                         "  int32_t A = 0, B = 0;\n"
+                         "};\n";
   std::vector<Field> fields;
   std::vector<std::string> unreadable;
   ReadSectionFields(file, fields, unreadable);

@@ -17,6 +17,7 @@ namespace {
 // On the 1280 x 720 frame the panel's columns start at x 429 and 611, its rows at y 461, one
 // every 20 pixels. The boat reaches on starboard tack.
 using Rows = std::vector<std::string>;
+using Ints = std::array<int32_t, 5>;
 struct Panel : PanelFrame {
   explicit Panel(int width = 1280, int height = 768, int menuBar = 19) : PanelFrame(width, height, menuBar) {
     w.TrueWindAngles[1] = 90;
@@ -33,37 +34,27 @@ struct Panel : PanelFrame {
   }
 };
 
-constexpr int kCol1 = 429;
-constexpr int kCol2 = 611;
-constexpr int kTop = 461;
-constexpr int kL = 20;
+constexpr int kCol1 = 429, kCol2 = 611, kTop = 461, kL = 20;
 
 TEST(DataPanel, SailAndBoatRows) {
   Panel p;
-  p.w.BoatSpeeds[1] = -12.4;
-  p.w.BoatSpeedTenths[1] = -12;
+  std::tie(p.w.BoatSpeeds[1], p.w.BoatSpeedTenths[1]) = std::tuple{-12.4, -12};
   p.Draw();  // sailing backwards; reaching, with no pointing row
   EXPECT_EQ(p.Column(kCol1, {0, 1, 2, 5}), (Rows{"ﾒｲﾝ : ﾌﾙ  ", "ジブ: ﾌﾙ ", "速度 : -1.2", ""}));
 
-  p.w.MainBackwindCopy = 35;
-  p.w.JibFurl = 100;  // the furled label covers the jib's state
-  p.w.HoldCloseHauled = 1;
-  p.w.TrueWindAngles[1] = 44;
+  // The furled label covers the jib's state.
+  std::tie(p.w.MainBackwindCopy, p.w.JibFurl, p.w.HoldCloseHauled, p.w.TrueWindAngles[1]) = std::tuple{35, 100, 1, 44};
   EXPECT_EQ(p.Draw().Column(kCol1, {0, 1, 5}), (Rows{"ﾒｲﾝ : 35", "ジブ: 巻く ", "ｸﾛｰｽﾎｰﾙﾄﾞ (44)"}));
 
-  p.w.SpinnakerFlying[1] = 1;
-  p.w.SpinnakerMistrim = 1;
+  std::tie(p.w.SpinnakerFlying[1], p.w.SpinnakerMistrim) = std::tuple{1, 1};
   EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "ｽﾋﾟﾝ: 出しすぎ");
   // The single-handers have no head sail.
-  p.w.SpinnakerFlying[1] = 0;
-  p.w.HullClass = 1;
+  std::tie(p.w.SpinnakerFlying[1], p.w.HullClass) = std::tuple{0, 1};
   EXPECT_EQ(p.Draw().At(kCol1, kTop + kL), "");
 
   p.w.Monochrome = 1;
-  p.Draw();
-  for (const TextLogEntry& e : p.c->TextLog()) {
+  for (const TextLogEntry& e : p.Draw().c->TextLog())
     EXPECT_TRUE(e.x >= 700 || e.textColor == palette::kBlack || e.textColor == palette::kWhite) << e.text;
-  }
 }
 
 TEST(DataPanel, SpeedButtonsStayInRangeAndAlwaysClick) {
@@ -71,32 +62,27 @@ TEST(DataPanel, SpeedButtonsStayInRangeAndAlwaysClick) {
   const int y = kTop + 6 * kL + 5;
   const int faster = kCol1 + 10;
   const int slower = kCol1 + 1280 / 17 + 10;
-  struct Case {
-    int x, speed, expected;
-  };
+  struct Case { int x, speed, expected; };
   // Each press saves the speed it leaves, also at the ends of the range.
   for (const Case& k : {Case{faster, 9, 10}, Case{faster, 15, 15}, Case{slower, 1, 1}, Case{slower, 2, 1}}) {
-    p.w.SimSpeed = k.speed;
-    p.w.ClickX = k.x;
-    p.w.ClickY = y;
+    std::tie(p.w.SimSpeed, p.w.ClickX, p.w.ClickY) = std::tuple{k.speed, k.x, y};
     const int clicks = p.bw.Count(1);
     p.Draw();  // consumed, and the same speed saved
     EXPECT_EQ((std::array{p.w.SimSpeed, p.w.SavedSimSpeed, p.w.SavedSimSpeedDivisor, p.w.ClickY, p.bw.Count(1)}),
               (std::array{k.expected, k.expected, p.w.SimSpeedDivisor, 0, clicks + 1}))
         << k.speed;
   }
-  p.w.MouseX = slower;
-  p.w.MouseY = y;
+  std::tie(p.w.MouseX, p.w.MouseY) = std::tuple{slower, y};
   EXPECT_NE(p.Draw().Starting("  シミュレータスピードを１段階遅くする"), nullptr);
 }
 
 TEST(ActivityRows, TimeAndCountdown) {
   Panel p;
   p.w.HullClass = 3;  // no depth row
-  p.w.SimTime = 34.1 / 0.8 * 3 + 5;
-  EXPECT_EQ(p.Draw().At(kCol2, kTop), "時間: 3: 07");
-  p.w.SimTime = 34.1 / 0.8 * 3 + 12.1;
-  EXPECT_EQ(p.Draw().At(kCol2, kTop), "時間: 3: 17");
+  for (const auto& [extra, shown] : {std::pair{5.0, "時間: 3: 07"}, {12.1, "時間: 3: 17"}}) {
+    p.w.SimTime = 34.1 / 0.8 * 3 + extra;
+    EXPECT_EQ(p.Draw().At(kCol2, kTop), shown);
+  }
   p.w.SimSpeed = 1;
   EXPECT_EQ(p.Draw().Starting("時間")->textColor, palette::kMaroon);
   for (int mode : {5, 8, 13}) {
@@ -107,7 +93,7 @@ TEST(ActivityRows, TimeAndCountdown) {
   p.w.ActivityMode = 14;
   p.w.SimTime = p.w.SimSeconds = -170;
   ASSERT_NE(p.Draw().Starting("時間"), nullptr);
-  EXPECT_EQ(p.Draw().Starting("時間")->text, "時間: 4: 59");
+  EXPECT_EQ(p.Starting("時間")->text, "時間: 4: 59");
   p.w.SimTime = p.w.SimSeconds = 3;
   EXPECT_EQ(p.Draw().Starting("時間"), nullptr);
 }
@@ -115,8 +101,7 @@ TEST(ActivityRows, TimeAndCountdown) {
 TEST(ActivityRows, ExerciseTargets) {
   Panel p;
   p.w.ActivityMode = 1;  // the finish gate lies 1500 units west
-  p.w.TargetX = {0, -1500, -1500, -370, -370};
-  p.w.TargetY = {0, -35, 35, 0, 0};
+  std::tie(p.w.TargetX, p.w.TargetY) = std::tuple{Ints{0, -1500, -1500, -370, -370}, Ints{0, -35, 35, 0, 0}};
   p.bw.Heading(1, 270);
   p.Draw();
   EXPECT_EQ((Rows{p.At(kCol2, kTop), p.At(kCol2 + 9, kTop + kL)}), (Rows{"ﾌｨﾆｯｼｭ: 750 ﾔｰﾄﾞ   ", "前方 "}));
@@ -125,29 +110,21 @@ TEST(ActivityRows, ExerciseTargets) {
   EXPECT_EQ(p.Draw().At(kCol2 + 9, kTop + kL), "71 度(左舷)");
 
   p.w.ActivityMode = 5;  // docking measures to the pier's face
-  p.w.TargetX = {0, -300, -300, -370, -370};
-  p.w.TargetY = {0, -35, 35, 35, -35};
+  std::tie(p.w.TargetX, p.w.TargetY) = std::tuple{Ints{0, -300, -300, -370, -370}, Ints{0, -35, 35, 35, -35}};
   EXPECT_EQ(p.Draw().At(kCol2, kTop), "着艇: 142 ﾔｰﾄﾞ   ");
 
   // The swimmer's distance shows once the boat is within (20 - Difficulty) x 10 units.
-  p.w.ActivityMode = 6;
-  p.w.Difficulty = 7;
-  p.w.TargetX[1] = 140;
-  p.w.TargetY[1] = 0;
+  std::tie(p.w.ActivityMode, p.w.Difficulty, p.w.TargetX[1], p.w.TargetY[1]) = std::tuple{6, 7, 140, 0};
   EXPECT_EQ(p.Draw().Starting("落水"), nullptr);
   EXPECT_EQ(p.w.TargetDistanceYards, 70);
   p.w.TargetX[1] = 129;
   EXPECT_EQ(p.Draw().At(kCol2, kTop), "落水:  64 ﾔｰﾄﾞ   ");
 
   // Collision avoidance: the picked vessel's bearing, then the one before it.
-  p.w.ActivityMode = 8;
-  p.w.BoatX[3] = 0;
-  p.w.BoatY[3] = -500;
-  p.w.BearingTarget = 3;
+  std::tie(p.w.ActivityMode, p.w.BoatX[3], p.w.BoatY[3], p.w.BearingTarget) = std::tuple{8, 0.0, -500.0, 3};
   p.bw.Heading(1, 270);
   p.Draw();
-  p.w.BoatX[2] = p.w.BoatY[2] = 500;
-  p.w.BearingTarget = 2;
+  std::tie(p.w.BoatX[2], p.w.BoatY[2], p.w.BearingTarget) = std::tuple{500.0, 500.0, 2};
   EXPECT_EQ(p.Draw().Column(kCol2, {0, 1}), (Rows{"方位: 225", "前回方位:90"}));
   EXPECT_EQ(p.w.BearingTarget, 0);
   EXPECT_EQ(p.Starting("ﾌｨﾆｯｼｭ")->y, kTop + 2 * kL);
@@ -155,9 +132,8 @@ TEST(ActivityRows, ExerciseTargets) {
 
 TEST(ActivityRows, NarrowPanelKeepsRowsClearOfTheButtons) {
   Panel p(800, 640);
-  p.w.VerticalSteeringZone = 1;
+  std::tie(p.w.VerticalSteeringZone, p.w.ActivityMode) = std::tuple{1, 5};
   LayOutFrame(p.w);
-  p.w.ActivityMode = 5;
   p.w.TargetX = {0, -300, -300, -370, -370};
   const TextLogEntry* row = p.Draw().Starting("着艇");
   ASSERT_NE(row, nullptr);
@@ -166,20 +142,17 @@ TEST(ActivityRows, NarrowPanelKeepsRowsClearOfTheButtons) {
 
 TEST(ActivityRows, HeaderOrLiftAndTheRaceAnalysisCounters) {
   Panel p;
-  p.w.ActivityMode = 3;
-  p.w.MeanWindDirection = 350;
-  p.w.WindDirectionAtBoat[1] = 5;  // veered 15 degrees: a lift on starboard tack
-  p.w.TrueWindAngles[1] = 45;
+  // Veered 15 degrees: a lift on starboard tack.
+  std::tie(p.w.ActivityMode, p.w.MeanWindDirection, p.w.WindDirectionAtBoat[1], p.w.TrueWindAngles[1]) =
+      std::tuple{3, 350, 5, 45};
   EXPECT_NE(p.Draw().Starting("リフト 15"), nullptr);
   EXPECT_EQ(p.w.TotalFrames, 0);  // nothing counts before the first second
 
-  p.w.SimSeconds = 10;
-  p.w.WindShadowState[1] = 2;
+  std::tie(p.w.SimSeconds, p.w.WindShadowState[1]) = std::tuple{10, 2};
   p.Draw();
   p.w.BoatTack[1] = -1;
   EXPECT_NE(p.Draw().Starting("ヘッダ 15"), nullptr);
-  p.w.WindDirectionAtBoat[1] = 350;
-  p.w.TrueWindAngles[1] = 80;
+  std::tie(p.w.WindDirectionAtBoat[1], p.w.TrueWindAngles[1]) = std::tuple{350, 80};
   EXPECT_NE(p.Draw().Starting("平均的風向  "), nullptr);
   // Three frames counted, two close-hauled, but the headed frame is no lift.
   EXPECT_EQ((std::array{p.w.TotalFrames, p.w.BadAirFrames, p.w.CloseHauledFrames, p.w.LiftedFrames}),
@@ -193,21 +166,16 @@ TEST(ActivityRows, VmgAndTheRaceRows) {
   p.w.TrueWindAngles[1] = 140;
   EXPECT_NE(p.Draw().Starting("VMG: 4.3"), nullptr);
   // The sail-trim lesson works its VMG out from the heading and leaves the wind angle alone.
-  p.w.ActivityMode = 2;
+  std::tie(p.w.ActivityMode, p.w.BoatSpeedTenths[1]) = std::tuple{2, 50};
   p.bw.Heading(1, 60);
-  p.w.BoatSpeedTenths[1] = 50;
   EXPECT_NE(p.Draw().Starting("VMG: 2.5"), nullptr);
   EXPECT_EQ(p.w.TrueWindAngles[1], 140);
 
-  p.w.ActivityMode = 14;
-  p.w.BoatCount = 4;
-  p.w.SimSeconds = 30;
-  p.w.TrueWindAngles[1] = 90;
+  std::tie(p.w.ActivityMode, p.w.BoatCount, p.w.SimSeconds, p.w.TrueWindAngles[1], p.w.WindShadowState[1]) =
+      std::tuple{14, 4, 30, 90, 3};
   p.w.BoatX = {0, 0, 3000, 3500, 100};  // boat 4 is nearest
   p.w.BoatSpeedTenths = {0, 0, 61, 0, 55};
-  p.w.WindShadowState[1] = 3;
-  p.Draw();
-  EXPECT_NE(p.Starting("近接艇:  5.5"), nullptr);
+  EXPECT_NE(p.Draw().Starting("近接艇:  5.5"), nullptr);
   EXPECT_EQ(p.Starting("ﾊﾞｯｸｳｨﾝﾄﾞ")->textColor, palette::kRed);
   p.w.BoatX[4] = 4000;  // none within 3000: boat 2
   EXPECT_NE(p.Draw().Starting("近接艇:  6.1"), nullptr);
@@ -229,8 +197,7 @@ TEST(SteeringStrip, CaptionAndSpeedRowOnEachScreen) {
 TEST(SteeringStrip, PointerInTheZoneHighlightsItAndEndsDownwindManoeuvres) {
   Panel s;
   s.w.GybeCommand = s.w.BearAwayCommand = s.w.HoldDownwindCourse = 1;
-  s.w.MouseX = 600;
-  s.w.MouseY = 612;  // on the top edge: outside
+  std::tie(s.w.MouseX, s.w.MouseY) = std::tuple{600, 612};  // on the top edge: outside
   EXPECT_NE(s.DrawZone().Starting("ｽﾃｱﾘﾝｸﾞ"), nullptr);
   EXPECT_EQ(s.w.GybeCommand, 1);
   s.w.MouseY = 700;
@@ -241,8 +208,7 @@ TEST(SteeringStrip, PointerInTheZoneHighlightsItAndEndsDownwindManoeuvres) {
   // The vertical zone: the panel shows the speed, the zone sets the steering top row.
   s.w.VerticalSteeringZone = 1;
   LayOutFrame(s.w);
-  s.DrawZone();
-  EXPECT_EQ(s.Starting("ｼﾐｭﾚｰﾀ速度"), nullptr);
+  EXPECT_EQ(s.DrawZone().Starting("ｼﾐｭﾚｰﾀ速度"), nullptr);
   EXPECT_EQ(s.w.ZoneTop, s.w.SceneBottom);
   EXPECT_EQ(s.Draw().At(463, kTop + 7 * kL), "ｼﾐｭﾚｰﾀ速度:      9");
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/sound_scheduler.h"
@@ -27,9 +28,7 @@ struct SoundWorld : ::testing::Test {
 
   void SetUp() override {
     w.rng.Seed(1);
-    w.services.sound = &sounds;
-    w.SailingState = 2;
-    w.HullClass = 6;
+    std::tie(w.services.sound, w.SailingState, w.HullClass) = std::tuple{&sounds, 2, 6};
   }
 
   std::vector<int> Clips() const {
@@ -47,6 +46,13 @@ struct SoundWorld : ::testing::Test {
     }
   }
 
+  // Every event number up to the hand-called tack, and both pieces of advice.
+  void PlayEveryEvent() {
+    for (int e = 0; e <= kTackCall; ++e) PlaySoundEvent(w, e);
+    PlayAdvice(w, Advice::kPortGivesWay);
+    PlayAdvice(w, Advice::kWindwardKeepsClear);
+  }
+
   int ClipFor(int event, int draw) {
     w.rng.Seed(SeedForDraw(draw));
     sounds.Clear();
@@ -56,12 +62,7 @@ struct SoundWorld : ::testing::Test {
 };
 
 TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
-  struct Gate {
-    const char* name;
-    int32_t World::*field;
-    int32_t value;
-    bool adviceToo;
-  };
+  struct Gate { const char* name; int32_t World::*field; int32_t value; bool adviceToo; };
   const Gate gates[] = {
       {"SoundOff", &World::SoundOff, 1, true},           {"SailingState", &World::SailingState, 0, true},
       {"ResultsShown", &World::ResultsShown, 1, true},   {"ChartShown", &World::ChartShown, 1, true},
@@ -70,7 +71,7 @@ TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
   };
   for (const Gate& g : gates) {
     SCOPED_TRACE(g.name);
-    SetUp();
+    SetUp();  // restores the sailing state
     sounds.Clear();
     w.*g.field = g.value;
     const uint32_t before = w.rng.State();
@@ -81,18 +82,18 @@ TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
     EXPECT_EQ(w.rng.State(), before);  // a silenced event draws nothing
     PlayAdvice(w, Advice::kPortGivesWay);
     EXPECT_EQ(sounds.Requests().size(), g.adviceToo ? 0u : 1u);
-    w.*g.field = 0;  // SetUp restores the sailing state
+    w.*g.field = 0;
   }
 }
 
 TEST_F(SoundWorld, BeepFollowsOnlySoundOff) {
   w.ChartShown = 1;  // the beep is the system's, not a sound event
-  PlayBeep(w);
+  for (int soundOff : {0, 1}) {
+    w.SoundOff = soundOff;
+    PlayBeep(w);
+  }
   ASSERT_EQ(sounds.Requests().size(), 1u);
   EXPECT_EQ(sounds.Requests()[0].mode, SoundMode::Beep);
-  w.SoundOff = 1;
-  PlayBeep(w);
-  EXPECT_EQ(sounds.Requests().size(), 1u);
 }
 
 TEST_F(SoundWorld, VoiceOffSilencesOnlyTheCalls) {
@@ -101,13 +102,10 @@ TEST_F(SoundWorld, VoiceOffSilencesOnlyTheCalls) {
     w.VoiceOff = voiceOff;
     w.rng.Seed(1);
     sounds.Clear();
-    for (int e = 0; e <= kTackCall; ++e) PlaySoundEvent(w, e);
-    PlayAdvice(w, Advice::kPortGivesWay);
-    PlayAdvice(w, Advice::kWindwardKeepsClear);
-    for (const SoundRequest& r : sounds.Requests()) (voiceOff ? quiet : spoken).insert(r.clip);
-    if (voiceOff) {
-      EXPECT_TRUE(std::none_of(sounds.Requests().begin(), sounds.Requests().end(),
-                               [](const SoundRequest& r) { return r.voice; }));
+    PlayEveryEvent();
+    for (const SoundRequest& r : sounds.Requests()) {
+      (voiceOff ? quiet : spoken).insert(r.clip);
+      EXPECT_FALSE(voiceOff && r.voice) << r.clip;
     }
   }
   // The calls: penalty, tack, goal, the two warnings, capsize, gybe.
@@ -147,10 +145,8 @@ TEST_F(SoundWorld, EveryClipRequestedHasAFileAndUnknownNumbersPlayNothing) {
   for (const ClipFile& c : kClipFiles) files.insert(c.key);
   for (int draw = 0; draw <= 102; draw += 17) {
     w.rng.Seed(SeedForDraw(draw));
-    for (int e = 0; e <= kTackCall; ++e) PlaySoundEvent(w, e);
+    PlayEveryEvent();
   }
-  PlayAdvice(w, Advice::kPortGivesWay);
-  PlayAdvice(w, Advice::kWindwardKeepsClear);
   PlayBeep(w);
   for (const SoundRequest& r : sounds.Requests()) EXPECT_TRUE(files.count(ClipKey(r))) << r.event << " " << r.clip;
 
@@ -191,8 +187,7 @@ TEST_F(SoundThroughPlayer, TackCommandCallsOnlyAfterTheHelmIsDown) {
 }
 
 TEST_F(SoundThroughPlayer, StartSignalIsHeardWholeAndTheWaterKeepsQuietMeanwhile) {
-  PlaySoundEvent(w, kWater);
-  PlaySoundEvent(w, kStartSignal);
+  for (int e : {kWater, kStartSignal}) PlaySoundEvent(w, e);
   At(500);
   PlaySoundEvent(w, kFastWater);
   At(1200);
@@ -200,8 +195,7 @@ TEST_F(SoundThroughPlayer, StartSignalIsHeardWholeAndTheWaterKeepsQuietMeanwhile
 }
 
 TEST_F(SoundThroughPlayer, TackByHandKeepsItsCallAndStopsTheRest) {
-  PlaySoundEvent(w, kSheetOut);
-  PlaySoundEvent(w, kTackCall);
+  for (int e : {kSheetOut, kTackCall}) PlaySoundEvent(w, e);
   EXPECT_EQ(log, (std::vector<std::string>{"+138", "-138", "+145", "+162"}));
 }
 
