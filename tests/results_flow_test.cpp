@@ -59,4 +59,27 @@ TEST(ResultsFlow, ACollisionShowsOnlyTheCloseQuartersLine) {
   EXPECT_TRUE(Contains(run.output, "ResultsShown=2\nBestScores[7]=0\n"));
 }
 
+// After the user's finish the coach, called on the results screen, shows the race analysis over
+// it; an exercise's results take no coach.
+TEST(ResultsFlow, TheCoachShowsTheRaceAnalysisOverARacesResults) {
+  const std::string finish =
+      "key SPACE\nframes 2\nkey SPACE\nframes 5\n"
+      "set CloseHauledFrames 200\nset LiftedFrames 140\nset TotalFrames 400\nset BadAirFrames 100\n"
+      "set ResultsShown 1\nframes 1\ntexts\nkey Y\nframes 1\ntexts\n";
+  const ProbeRun race = RunProbe("command 32822\n" + finish);
+  ASSERT_EQ(race.exitCode, 0) << race.output;
+  const std::string& out = race.output;
+  const std::size_t coach = out.find("ｸﾛｰｽﾎｰﾙﾄﾞでのﾘﾌﾄの風の時間の割合 : 70");
+  ASSERT_NE(coach, std::string::npos) << out;
+  // The results are drawn in both frames, the analysis only in the second, after them.
+  const std::string title = "\"****  結果   ****\"";
+  const std::size_t second = out.find(title, out.find(title) + 1);
+  ASSERT_NE(second, std::string::npos) << out;
+  EXPECT_LT(second, coach);
+  EXPECT_TRUE(Contains(out.substr(coach), "風のシフトの使い方が良い。")) << out;
+  EXPECT_TRUE(Contains(out.substr(coach), "悪い風の時間の割合 : 25")) << out;
+  const ProbeRun exercise = RunProbe("command 32814\n" + finish);
+  EXPECT_FALSE(Contains(exercise.output, "ﾘﾌﾄの風")) << exercise.output;
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/replay_screen.h"
 #include "app/title_screen.h"
 #include "boat/boat_setup.h"
+#include "instruction/coach.h"
 #include "instruction/page_dispatcher.h"
 #include "instruction/tutorial_page.h"
 #include "scoring/scoring.h"
@@ -66,6 +67,10 @@ PaintResult PaintFrame(World& w, Canvas& canvas, const ScreenMetrics& screen) {
   }
   if (w.ResultsShown > 0 && w.ReplayShown == 0 && w.PolarShown == 0) DrawReplayButton(w, canvas);
   if (w.ResultsShown > 0 && w.ReplayShown == 1 && w.PolarShown == 0) PaintReplayScreen(w, canvas);
+  // After the user's finish the coach (Y) shows the race analysis over the results.
+  if (w.ResultsShown == 1 && IsRace(w.ActivityMode) && w.CoachShown > 0 && w.ReplayShown == 0 && w.PolarShown == 0) {
+    DrawCoach(w, canvas);
+  }
   if (w.ResultsShown == 0 && w.SailingState == 2 && w.PolarShown == 0) {
     if (w.ChartShown == 0) {
       TakeLessonWind(w);

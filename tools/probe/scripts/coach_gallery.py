@@ -58,7 +58,7 @@ def shoot(name, commands, out, exe):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--probe", default="build-rel/brisamar-probe")
-    ap.add_argument("--out", default="/work/pngs/coach")
+    ap.add_argument("--out", default="coach_pngs")
     ap.add_argument("--race-after", action="store_true", help="also sail a race and shoot the coach after the finish")
     args = ap.parse_args()
     os.makedirs(args.out, exist_ok=True)
