@@ -1,4 +1,4 @@
-// One paint of the running frame at 1280x720.
+// One paint of the running frame and of the title screen at 1280x720.
 #include <benchmark/benchmark.h>
 
 #include "app/paint.h"
@@ -12,6 +12,15 @@ static void BM_PaintRunningFrame(benchmark::State& state) {
   for (auto _ : state) {
     session.Paint();
   }
+  ReportBudgetRatio(state);
   state.counters["view_h"] = session.world().ViewHeight;
 }
 BENCHMARK(BM_PaintRunningFrame)->Unit(benchmark::kMillisecond);
+
+static void BM_PaintTitleScreen(benchmark::State& state) {
+  ProbeSession session(Screen1280x720());
+  for (auto _ : state) session.Paint();
+  ReportBudgetRatio(state);
+  state.counters["sailing_state"] = session.world().SailingState;
+}
+BENCHMARK(BM_PaintTitleScreen)->Unit(benchmark::kMillisecond);
