@@ -2,6 +2,10 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdint>
 
 #include "probe_runner.h"
 #include "world/sim_speed.h"
@@ -16,10 +20,19 @@ inline ProbeOptions Screen1280x720() {
 // The frame's budget: the shortest frame the simulator allows at its higher speeds (20 ms).
 inline double FrameBudgetSeconds() { return MinFrameMsFor(15) / 1000.0; }
 
-// Reports one iteration's CPU time as a share of the frame budget: 0.1 takes a tenth of it.
-// A ratio, so that figures from a busy machine compare within one run.
-inline void ReportBudgetRatio(benchmark::State& state) {
-  state.counters["budget_ratio"] =
-      benchmark::Counter(static_cast<double>(state.iterations()) * FrameBudgetSeconds(),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+inline double ThreadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// Runs the paint under measure and reports its CPU time as a percentage of the frame budget
+// ("budget_pct" 10 takes a tenth of it): a ratio, so that figures from a busy machine compare
+// within one run.
+template <typename Paint>
+void MeasureAgainstBudget(benchmark::State& state, Paint paint) {
+  const double start = ThreadCpuSeconds();
+  for (auto _ : state) paint();
+  const double perFrame = (ThreadCpuSeconds() - start) / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
+  state.counters["budget_pct"] = 100.0 * perFrame / FrameBudgetSeconds();
 }

@@ -30,8 +30,7 @@ void StartBigFleetRace(ProbeSession& session) {
 static void BM_PaintRaceFrame10Boats(benchmark::State& state) {
   ProbeSession session(Screen1280x720());
   StartBigFleetRace(session);
-  for (auto _ : state) session.Paint();
-  ReportBudgetRatio(state);
+  MeasureAgainstBudget(state, [&] { session.Paint(); });
   state.counters["boats"] = session.world().BoatCount;
   state.counters["view_h"] = session.world().ViewHeight;
 }
@@ -43,7 +42,17 @@ static void BM_AdvanceRace10Boats(benchmark::State& state) {
   World& w = session.world();
   w.SimSpeed = static_cast<int32_t>(state.range(0));
   UpdateSimSpeedDivisor(w);
-  for (auto _ : state) AdvanceWorld(w);
+  for (auto _ : state) {
+    AdvanceWorld(w);
+    // The fleet finishes after some 3300 s; a new race keeps it racing.
+    if (w.SimSeconds > 3000) {
+      state.PauseTiming();
+      w.SailingState = 1;
+      session.Paint();
+      w.InstructionPage = 0;
+      state.ResumeTiming();
+    }
+  }
   state.counters["frames_per_second"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
   state.counters["sim_s"] = w.SimSeconds;
 }
@@ -54,8 +63,7 @@ static void BM_PaintChart10Boats(benchmark::State& state) {
   ProbeSession session(Screen1280x720());
   StartBigFleetRace(session);
   session.world().ChartShown = 1;
-  for (auto _ : state) session.Paint();
-  ReportBudgetRatio(state);
+  MeasureAgainstBudget(state, [&] { session.Paint(); });
 }
 BENCHMARK(BM_PaintChart10Boats)->Unit(benchmark::kMillisecond);
 
@@ -65,7 +73,6 @@ static void BM_PaintResults10Boats(benchmark::State& state) {
   StartBigFleetRace(session);
   for (int i = 0; i < 200; ++i) session.Paint();
   session.world().ResultsShown = 1;
-  for (auto _ : state) session.Paint();
-  ReportBudgetRatio(state);
+  MeasureAgainstBudget(state, [&] { session.Paint(); });
 }
 BENCHMARK(BM_PaintResults10Boats)->Unit(benchmark::kMillisecond);
