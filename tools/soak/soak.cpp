@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -108,6 +110,15 @@ long PeakRssKb() {
   return usage.ru_maxrss;
 }
 
+long ResidentKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
 std::string CheckFleet(const World& w) {
   for (int b = 1; b <= w.BoatCount; ++b) {
     const bool finite = Finite(w.BoatX[b]) && Finite(w.BoatY[b]) && Finite(w.BoatHeadings[b]) &&
@@ -180,10 +191,15 @@ SoakReport RunSoak(const SoakOptions& options, std::ostream* log) {
     }
     if (frame == options.rssMark) {
       report.rssMarkKb = PeakRssKb();
-      if (log) *log << "frame " << frame << ": peak RSS " << report.rssMarkKb << " kB, races " << report.races << std::endl;
+      report.residentMarkKb = ResidentKb();
+      if (log) {
+        *log << "frame " << frame << ": peak RSS " << report.rssMarkKb << " kB, resident " << report.residentMarkKb
+             << " kB, races " << report.races << std::endl;
+      }
     }
   }
   report.paints = session.paints();
   report.rssEndKb = PeakRssKb();
+  report.residentEndKb = ResidentKb();
   return report;
 }

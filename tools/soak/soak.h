@@ -28,6 +28,8 @@ struct SoakReport {
   std::string fault;           // the first broken check, empty when none
   long rssMarkKb = 0;          // peak resident memory at the mark and at the end, kilobytes
   long rssEndKb = 0;
+  long residentMarkKb = 0;     // resident memory at those two moments: the peak keeps the
+  long residentEndKb = 0;      // largest race's replay store, the present figure does not
 };
 
 // Limit of every boat's coordinates, yards each way from the origin.
@@ -41,5 +43,6 @@ std::string CheckFleet(const World& w);
 // and the space bar) as a user would. Stops at the first fault unless told to keep going. Progress lines go to log when given.
 SoakReport RunSoak(const SoakOptions& options, std::ostream* log = nullptr);
 
-// Peak resident memory of this process so far, kilobytes.
+// Peak resident memory of this process so far, and the present one, kilobytes.
 long PeakRssKb();
+long ResidentKb();

@@ -36,7 +36,9 @@ int main(int argc, char** argv) {
   std::cout << "frames " << r.frames << " paints " << r.paints << " checks " << r.checks << " races "
             << r.races << " finished " << r.finished << " seconds " << seconds << "\n"
             << "peak RSS at frame " << options.rssMark << ": " << r.rssMarkKb << " kB, at the end: " << r.rssEndKb
-            << " kB\n";
+            << " kB\n"
+            << "resident at frame " << options.rssMark << ": " << r.residentMarkKb << " kB, at the end: "
+            << r.residentEndKb << " kB\n";
   if (!r.fault.empty()) {
     std::cout << "FAULT " << r.faults << " broken checks, the first at " << r.fault << "\n";
     return 1;
