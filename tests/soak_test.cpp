@@ -64,6 +64,8 @@ TEST(Soak, TenThousandFramesOfRacingStaySound) {
   EXPECT_LT(r.paints, 10000 / 5);
   EXPECT_GT(r.rssMarkKb, 0);
   EXPECT_GE(r.rssEndKb, r.rssMarkKb);
+  EXPECT_GT(r.startMarkKb, 0);
+  EXPECT_GT(r.startEndKb, 0);
 }
 
 }  // namespace

@@ -151,6 +151,7 @@ SoakReport RunSoak(const SoakOptions& options, std::ostream* log) {
     send("key SPACE");  // closes the instruction box
     hand.Reset();
     ++report.races;
+    report.startEndKb = ResidentKb();
   };
 
   send("command " + std::to_string(Cmd::kTriangleRace));
@@ -192,6 +193,7 @@ SoakReport RunSoak(const SoakOptions& options, std::ostream* log) {
     if (frame == options.rssMark) {
       report.rssMarkKb = PeakRssKb();
       report.residentMarkKb = ResidentKb();
+      report.startMarkKb = report.startEndKb;
       if (log) {
         *log << "frame " << frame << ": peak RSS " << report.rssMarkKb << " kB, resident " << report.residentMarkKb
              << " kB, races " << report.races << std::endl;

@@ -30,6 +30,10 @@ struct SoakReport {
   long rssEndKb = 0;
   long residentMarkKb = 0;     // resident memory at those two moments: the peak keeps the
   long residentEndKb = 0;      // largest race's replay store, the present figure does not
+  // Resident memory as the last race before the mark and the last race of all began, when the
+  // replay store is empty: the figures a leak would show in.
+  long startMarkKb = 0;
+  long startEndKb = 0;
 };
 
 // Limit of every boat's coordinates, yards each way from the origin.

@@ -38,7 +38,9 @@ int main(int argc, char** argv) {
             << "peak RSS at frame " << options.rssMark << ": " << r.rssMarkKb << " kB, at the end: " << r.rssEndKb
             << " kB\n"
             << "resident at frame " << options.rssMark << ": " << r.residentMarkKb << " kB, at the end: "
-            << r.residentEndKb << " kB\n";
+            << r.residentEndKb << " kB\n"
+            << "resident as a race began, last before frame " << options.rssMark << ": " << r.startMarkKb
+            << " kB, last of all: " << r.startEndKb << " kB\n";
   if (!r.fault.empty()) {
     std::cout << "FAULT " << r.faults << " broken checks, the first at " << r.fault << "\n";
     return 1;
