@@ -60,6 +60,12 @@ class Hand {
       }
       return;
     }
+    // Stopped head to wind, neither a tack nor the helm toward the mark brings the boat round:
+    // it bears away on the tack it is on to a beam reach to gather way first.
+    if (w.SimSeconds > 0 && w.BoatSpeeds[1] < 10 && w.AutoManoeuvre == 0) {
+      SteerFor(heading, wind + (SignedDegrees(heading - wind) >= 0 ? 100 : -100));
+      return;
+    }
     // Steering for a mark on the other tack would turn the boat through the wind and leave it in
     // irons: it tacks first.
     if (std::abs(off) < 90 && SignedDegrees(heading - wind) * off < 0) {
@@ -74,14 +80,20 @@ class Hand {
     int want = toMark;
     // A dead run is sailed 15 degrees off, on the present gybe.
     if (std::abs(off) > 165) want = wind + 180 + (SignedDegrees(heading - wind) > 0 ? 15 : -15);
-    const int error = SignedDegrees(NormalizeDegrees(want % 360 + 360) - heading);
+    SteerFor(heading, want);
+  }
+
+ private:
+  // The cursor in the steering zone, off its centre as far as the turn still to make.
+  void SteerFor(int heading, int want) {
+    const World& w = session_.world();
+    const int error = SignedDegrees(NormalizeDegrees((want % 360 + 360) % 360) - heading);
     const int reach = std::clamp(6 * error, -160, 160);
     const int x = w.ZoneCentreX + static_cast<int>(w.HelmSign * reach * w.ScaleX / 2);
     Send("move " + std::to_string(x) + " " + std::to_string(w.ZoneTop + 40));
     hauled_ = false;
   }
 
- private:
   void Send(const std::string& line) {
     std::ostringstream ignored;
     session_.RunLine(line, ignored);
