@@ -1,6 +1,9 @@
 // Random numbers, angles and the canvas.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "canvas_helpers.h"
 #include "platform/canvas.h"
 #include "state/angles.h"
 #include "state/world.h"
@@ -83,6 +86,36 @@ TEST(CanvasTest, ShapesExcludeTheirRightAndBottomEdges) {
   c.ClearClip();
   EXPECT_EQ(c.GetPixel(4, 4), Rgb(0, 0, 255));
   EXPECT_EQ(c.GetPixel(6, 6), Rgb(255, 255, 255));
+}
+
+// Texts are laid out once and drawn again from the layout: each font keeps its own widths, and
+// the ink stays in the text's cell below the given top, drawn afresh or from the cache.
+TEST(CanvasTest, TextsDrawnAgainKeepTheirFontAndCell) {
+  Canvas c(400, 120);
+  c.SetFontSizes(17, 40, 12);
+  const std::string text = "ﾒｲﾝ : ﾌﾙ  速度 2.6";
+  c.BeginFrame();
+  const int normal = c.TextWidth(text);
+  c.SetFont(FontRole::Banner);
+  const int banner = c.TextWidth(text);
+  EXPECT_GT(banner, normal * 3 / 2);
+  for (const FontRole role : {FontRole::Normal, FontRole::Banner, FontRole::Normal}) {
+    c.BeginFrame();
+    c.FillRect(Rect{0, 0, 400, 120}, Rgb(255, 255, 255));
+    c.SetFont(role);
+    c.SetTextOpaque(false);
+    c.SetTextColor(Rgb(0, 0, 0));
+    const int top = 30;
+    c.TextOut(10, top, text);
+    const Rect cell{10, top, 10 + c.TextWidth(text), top + c.LineHeight()};
+    const int ink = cell.Width() * cell.Height() - CountPixels(c, Rgb(255, 255, 255), cell);
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(CountPixels(c, Rgb(255, 255, 255), Rect{0, 0, 400, top}), 400 * top);
+    EXPECT_EQ(CountPixels(c, Rgb(255, 255, 255), Rect{0, cell.bottom, 400, 120}), 400 * (120 - cell.bottom));
+  }
+  c.SetFontSizes(34, 40, 12);  // a larger view
+  c.SetFont(FontRole::Normal);
+  EXPECT_GT(c.TextWidth(text), normal * 3 / 2);
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +43,20 @@ double RadialAngle(double cx, double cy, int x, int y) {
 
 }  // namespace
 
+// A text laid out once: shaping is the dearest part of drawing a text, and the panel draws the
+// same labels every frame.
+struct ShapedText {
+  QList<QGlyphRun> runs;  // positioned from the layout's top-left
+  qreal baseline = 0;     // the layout's baseline below its top
+  int advance = 0;
+  int height = 0;
+  int ascent = 0;
+};
+
+// Texts with changing figures (times, speeds) add entries as they go: the cache starts over
+// when it grows past this many per font.
+constexpr qsizetype kShapedTextLimit = 1024;
+
 struct Canvas::Impl {
   QImage image;
   int width = 0;  // logical size
@@ -56,6 +73,30 @@ struct Canvas::Impl {
   int fontSizes[3] = {16, 28, 12};
   QFont fonts[3];
   std::vector<TextLogEntry> log;
+  QHash<QString, ShapedText> shaped[3];
+
+  const ShapedText& Shape(FontRole r, const QString& text) {
+    QHash<QString, ShapedText>& cache = shaped[static_cast<int>(r)];
+    if (auto it = cache.constFind(text); it != cache.constEnd()) return *it;
+    if (cache.size() >= kShapedTextLimit) cache.clear();
+    const QFont& font = fonts[static_cast<int>(r)];
+    const QFontMetrics fm(font);
+    ShapedText s;
+    s.advance = fm.horizontalAdvance(text);
+    s.height = fm.height();
+    s.ascent = fm.ascent();
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    s.baseline = line.ascent();
+    s.runs = layout.glyphRuns();
+    return *cache.insert(text, s);
+  }
 
   void Begin() {
     if (painter.isActive()) painter.end();
@@ -88,6 +129,7 @@ struct Canvas::Impl {
       f.setStyleStrategy(QFont::PreferAntialias);
       if (i == static_cast<int>(FontRole::Banner)) f.setBold(true);
       fonts[i] = f;
+      shaped[i].clear();
     }
     ApplyState();
   }
@@ -296,21 +338,22 @@ void Canvas::SetTextOpaque(bool opaque) { impl_->textOpaque = opaque; }
 void Canvas::TextOut(int x, int y, std::string_view utf8) {
   impl_->log.push_back(TextLogEntry{x, y, std::string(utf8), impl_->textColor, impl_->backColor,
                                     impl_->textOpaque});
-  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   QPainter& p = impl_->painter;
-  QFontMetrics fm(p.font());
+  const ShapedText& shaped = impl_->Shape(impl_->role, text);
   if (impl_->textOpaque) {
-    p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQ(impl_->backColor));
+    p.fillRect(QRect(x, y, shaped.advance, shaped.height), ToQ(impl_->backColor));
   }
   QPen saved = p.pen();
   p.setPen(ToQ(impl_->textColor));
-  p.drawText(QPoint(x, y + fm.ascent()), text);
+  // The baseline one ascent below y, where drawing the text itself would put it.
+  const QPointF origin(x, y + shaped.ascent - shaped.baseline);
+  for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
   p.setPen(saved);
 }
 
 int Canvas::TextWidth(std::string_view utf8) const {
-  QFontMetrics fm(impl_->fonts[static_cast<int>(impl_->role)]);
-  return fm.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  return impl_->Shape(impl_->role, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))).advance;
 }
 
 int Canvas::LineHeight() const {
