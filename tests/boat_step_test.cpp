@@ -81,6 +81,24 @@ TEST_F(BoatStepTest, NoHikingCrewAndNegativeHeelForceGiveNoHeel) {
   EXPECT_EQ(v.heel, -1);
 }
 
+TEST_F(BoatStepTest, FleetHeelStaysInRangeOnEitherSideOfDeadRun) {
+  // A boom past square turns the heel force to windward; at 160 degrees the fleet's floor
+  // (below 160) and its limit (above 160) both stop short.
+  for (const int twa : {159, 160, 161}) {
+    StepValues v;
+    v.b = 2;
+    v.user = false;
+    v.twa = twa;
+    v.drive = 4000;
+    w.HeelAngles[2] = -20;
+    w.SailAngles[2] = 100;
+    ComputeRighting(w, v);
+    ComputeHeel(w, v);
+    EXPECT_GE(v.heel, -20) << twa;
+    EXPECT_LE(v.heel, 35) << twa;
+  }
+}
+
 TEST_F(BoatStepTest, CapsizeOnlyForDinghiesCatamaransAndScows) {
   struct Case {
     int hullClass, catamaran, scow, intro, heel;

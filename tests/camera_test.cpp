@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/paint.h"
+#include "state/angles.h"
 #include "state/world.h"
 #include "view3d/camera.h"
 #include "test_world.h"
@@ -37,6 +38,14 @@ TEST(Camera, LooksALittleToLeewardOfTheBow) {
   EXPECT_EQ(w.LookAngle, -30);
   EXPECT_EQ(w.ViewDirection, 30);
   EXPECT_EQ(w.WaveOrientation, 30);
+  // Many look steps gathered under the chart: still modulo 360.
+  for (const int look : {1080 + 30, -1800 - 30, 36000 + 90}) {
+    w.LookAngle = look;
+    UpdateViewDirection(w);
+    const int turn = ((look % 360) + 360) % 360;
+    EXPECT_EQ(w.LookAngle, turn > 180 ? turn - 360 : turn) << look;
+    EXPECT_EQ(w.ViewDirection, NormalizeDegrees(w.BoatHeadings[1] - w.LookAngle)) << look;
+  }
 }
 
 TEST(Camera, NearFarBehindTheCameraAndFromAbove) {

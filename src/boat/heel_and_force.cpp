@@ -92,7 +92,9 @@ void ComputeHeel(World& w, StepValues& v) {
     e = w.MaxHeel - 1;
   }
   v.previousHeel = previous;
-  v.heel = e;
+  // A fleet boat at exactly 160 degrees off the wind falls between the two rules above, its
+  // heel neither floored at 0 nor limited: every boat keeps the heel range.
+  v.heel = std::clamp(e, -20, 35);
 }
 
 void ComputeForwardForce(World& w, StepValues& v) {

@@ -84,6 +84,19 @@ std::vector<std::string> NameRegistry::Names() const {
   return out;
 }
 
+void NameRegistry::ForEachElement(
+    World& w, const std::function<void(const std::string&, int, int, const Ref&)>& f) const {
+  for (const auto& [name, e] : entries_) {
+    const int n1 = e.dims >= 1 ? e.size1 : 1;
+    const int n2 = e.dims >= 2 ? e.size2 : 1;
+    for (int i = 0; i < n1; ++i) {
+      for (int j = 0; j < n2; ++j) {
+        f(name, e.dims >= 1 ? i : -1, e.dims >= 2 ? j : -1, Ref{e.kind, e.at(w, i, j)});
+      }
+    }
+  }
+}
+
 const NameRegistry& Names() {
   static const NameRegistry registry = [] {
     NameRegistry r;

@@ -46,6 +46,9 @@ class NameRegistry {
   std::optional<Ref> Resolve(World& w, std::string_view fullName, std::string* error = nullptr) const;
 
   std::vector<std::string> Names() const;
+  // Calls f for every element of every global, with its base name and indices (-1 where the
+  // global has fewer dimensions).
+  void ForEachElement(World& w, const std::function<void(const std::string& name, int i, int j, const Ref& ref)>& f) const;
   bool Contains(std::string_view name) const { return entries_.count(std::string(name)) > 0; }
   // Names registered more than once: each must have exactly one home.
   const std::vector<std::string>& Duplicates() const { return duplicates_; }

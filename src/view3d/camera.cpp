@@ -36,7 +36,9 @@ void PlanProject(World& w, int slot, double x, double y, double k) {
 }  // namespace
 
 void UpdateViewDirection(World& w) {
-  w.LookAngle = SignedDegrees(w.LookAngle);
+  // The look commands do not wrap the offset, and while the chart or a page covers the view
+  // no frame brings it back: it is taken modulo 360, however many turns it gathered.
+  w.LookAngle = SignedDegrees(w.LookAngle % 360);
   const int heading = w.BoatHeadings[1];
   if (w.LookAngle == 0 && w.CameraDistance < 4) {
     // The camera looks a little to leeward of the bow, where the sails are.

@@ -175,6 +175,17 @@ bool WriteSettingsFile(const World& w, const std::string& path,
   return true;
 }
 
+bool SettingsFieldAccepts(int field, int32_t value) {
+  return field >= 0 && field < kSettingsFieldCount && kFields[static_cast<std::size_t>(field)].valid(value);
+}
+
+int FirstRejectedSettingsField(const World& w) {
+  for (std::size_t k = 0; k < kFields.size(); ++k) {
+    if (!kFields[k].valid(At(w, kFields[k]))) return static_cast<int>(k);
+  }
+  return -1;
+}
+
 void ApplyBuiltInSettings(World& w) {
   const World fresh;
   for (const SettingsField& f : kFields) At(w, f) = At(fresh, f);

@@ -39,6 +39,12 @@ bool WriteSettingsFile(const World& w, const std::string& path,
 // The values a world holds when no file was read.
 void ApplyBuiltInSettings(World& w);
 
+// Whether a load keeps value in the given field (0-based, file order); any other value goes
+// back to the field's fallback.
+bool SettingsFieldAccepts(int field, int32_t value);
+// The first field whose value a load would not keep, or -1 when every one would be kept.
+int FirstRejectedSettingsField(const World& w);
+
 // Brings every loaded field into its range and derives the state that follows from them.
 // screenWidth is the capped screen width; a vertical steering zone does not fit below 700.
 void ValidateSettings(World& w, int screenWidth);

@@ -117,6 +117,11 @@ bool ProbeSession::Paint() {
   return true;
 }
 
+void ProbeSession::Key(int virtualKey) {
+  // A key that redraws a page once while the loop stays stopped earns exactly one paint.
+  if (KeyDown(*world_, virtualKey).paintOnce) paintOnce_ = true;
+}
+
 bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
   std::string line = rawLine;
   if (const auto hash = line.find('#'); hash != std::string::npos) line.resize(hash);
@@ -209,8 +214,7 @@ bool ProbeSession::RunLine(const std::string& rawLine, std::ostream& out) {
     if (!argCount(1)) return error("usage: key K");
     const int key = VirtualKeyFromName(words[1]);
     if (key < 0) return error("unknown key " + words[1]);
-    // A key that redraws a page once while the loop stays stopped earns exactly one paint.
-    if (KeyDown(w, key).paintOnce) paintOnce_ = true;
+    Key(key);
     return true;
   }
   if (cmd == "move" || cmd == "press" || cmd == "release") {

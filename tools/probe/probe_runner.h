@@ -39,6 +39,8 @@ class ProbeSession {
   long long paints() const { return paints_; }
   // One paint, as the window's paint event; false when the loop is stopped by a menu.
   bool Paint();
+  // A key-down, as the window delivers it (a page drawn once earns its one paint).
+  void Key(int virtualKey);
 
  private:
   ScreenMetrics Metrics() const;
