@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <array>
 
 #include "canvas_helpers.h"
 #include "draw/palette.h"
@@ -35,54 +37,38 @@ using CoachBoxTest = CoachTest;
 using CoachAdviceTest = CoachTest;
 using RaceCommentaryTest = CoachTest;
 
-// --- The box ---------------------------------------------------------------------------------
-
 TEST_F(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
-  w.ViewWidth = 1200;
-  w.ViewHeight = 700;
-  w.SceneBottom = 448;
-  CoachBox b = CoachBoxFor(w);
-  EXPECT_EQ(b.left, 10);
-  EXPECT_EQ(b.top, 10);
-  EXPECT_EQ(b.right, 1100);
-  EXPECT_EQ(b.bottom, 362);
-  EXPECT_TRUE(b.framed);
-
+  std::tie(w.ViewWidth, w.ViewHeight, w.SceneBottom) = std::tuple{1200, 700, 448};
+  auto edges = [&] {
+    const CoachBox b = CoachBoxFor(w);
+    return std::array{b.left, b.top, b.right, b.bottom, int{b.framed}};
+  };
+  EXPECT_EQ(edges(), (std::array{10, 10, 1100, 362, 1}));
   w.LessonIntroPending = 1;
-  b = CoachBoxFor(w);
-  EXPECT_EQ(b.left, 1200 * 11 / 21 - 17);
-  EXPECT_EQ(b.right, 1188);
-  EXPECT_EQ(b.bottom, 218);
+  EXPECT_EQ(edges(), (std::array{1200 * 11 / 21 - 17, 10, 1188, 218, 1}));
   w.LessonIntroPending = 0;
-
   w.ActivityMode = Activity::kTrafficRulesLesson;
-  b = CoachBoxFor(w);
-  EXPECT_EQ(b.left, 6);
-  EXPECT_EQ(b.top, 1);
-  EXPECT_EQ(b.right, 1197);
-  EXPECT_EQ(b.bottom, 700 / 3 + 16);
-  EXPECT_TRUE(b.framed);
+  EXPECT_EQ(edges(), (std::array{6, 1, 1197, 700 / 3 + 16, 1}));
   EXPECT_EQ(CoachTextTop(w), 4);
   w.LessonIntroPending = 1;  // the traffic-rules scenes are sailed on the introduction
   EXPECT_EQ(CoachBoxFor(w).bottom, 700 / 3 + 16);
   w.LessonIntroPending = 0;
-  w.ActivityMode = Activity::kRacingRulesLesson;
-  EXPECT_FALSE(CoachBoxFor(w).framed);
-  w.ActivityMode = Activity::kTacticsLesson;
-  EXPECT_FALSE(CoachBoxFor(w).framed);
+  for (int mode : {Activity::kRacingRulesLesson, Activity::kTacticsLesson}) {
+    w.ActivityMode = mode;
+    EXPECT_FALSE(CoachBoxFor(w).framed) << mode;
+  }
 
   w.ActivityMode = Activity::kTriangleRace;
   EXPECT_EQ(CoachBoxFor(w).bottom, 448 - 18);
   w.ActivityMode = Activity::kSailShapeLesson;
   EXPECT_EQ(CoachBoxFor(w).bottom, 350);
   w.LessonIntroPending = 1;
-  EXPECT_EQ(CoachBoxFor(w).bottom, 350);
-  EXPECT_EQ(CoachBoxFor(w).right, 1188);
+  EXPECT_EQ((std::pair{CoachBoxFor(w).bottom, CoachBoxFor(w).right}), (std::pair{350, 1188}));
   w.LessonIntroPending = 0;
-  w.ActivityMode = Activity::kUpwind;
-  EXPECT_EQ(CoachTextTop(w), 16);
-  w.ActivityMode = Activity::kDocking;
-  EXPECT_EQ(CoachTextTop(w), 25);
+  for (auto [mode, top] : {std::pair{Activity::kUpwind, 16}, {Activity::kDocking, 25}}) {
+    w.ActivityMode = mode;
+    EXPECT_EQ(CoachTextTop(w), top) << mode;
+  }
   // Narrow views write 15-pixel lines.
   EXPECT_EQ(CoachLineHeight(w), 18);
   w.ViewWidth = 699;
@@ -91,15 +77,13 @@ TEST_F(CoachBoxTest, PlacementFollowsModeAndIntroduction) {
 
 TEST_F(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
   w.ActivityMode = Activity::kFreeSailing;
+  const std::string kLine = "セーリングではコーチはない  幸運を祈る！", kStopped = "動作停止中  スペースバーを押して継続";
   Canvas canvas(800, 600);
   DrawCoach(w, canvas);
-  const TextLogEntry* line = FindText(canvas, "セーリングではコーチはない  幸運を祈る！");
-  ASSERT_NE(line, nullptr);
-  EXPECT_EQ(line->y, 25);
-  EXPECT_EQ(line->textColor, palette::kNavy);
-  const TextLogEntry* stopped = FindText(canvas, "動作停止中  スペースバーを押して継続");
-  ASSERT_NE(stopped, nullptr);
-  EXPECT_EQ(stopped->textColor, palette::kRed);
+  const TextLogEntry* line = FindText(canvas, kLine);
+  const TextLogEntry* stopped = FindText(canvas, kStopped);
+  ASSERT_TRUE(line && stopped);
+  EXPECT_EQ((std::tuple{line->y, line->textColor, stopped->textColor}), (std::tuple{25, palette::kNavy, palette::kRed}));
   EXPECT_GT(stopped->y, CoachBoxFor(w).bottom - 2 * CoachLineHeight(w));
   EXPECT_TRUE(CoachShowsOptions(w));
   EXPECT_EQ(CoachOptionRowY(w), CoachBoxFor(w).bottom - 6 * 18);
@@ -107,14 +91,14 @@ TEST_F(CoachBoxTest, DrawsTheAdviceTheStoppedLineAndTheOptions) {
   // No stopped line while an introduction waits; the box's dark blue stays in monochrome, the
   // red goes black.
   w.Monochrome = 1;
-  Canvas mono(800, 600);
-  DrawCoach(w, mono);
-  EXPECT_EQ(FindText(mono, "セーリングではコーチはない  幸運を祈る！")->textColor, palette::kNavy);
-  EXPECT_EQ(FindText(mono, "動作停止中  スペースバーを押して継続")->textColor, palette::kBlack);
+  canvas.BeginFrame();
+  DrawCoach(w, canvas);
+  EXPECT_EQ(FindText(canvas, kLine)->textColor, palette::kNavy);
+  EXPECT_EQ(FindText(canvas, kStopped)->textColor, palette::kBlack);
   w.LessonIntroPending = 1;
-  Canvas intro(800, 600);
-  DrawCoach(w, intro);
-  EXPECT_EQ(FindText(intro, "動作停止中  スペースバーを押して継続"), nullptr);
+  canvas.BeginFrame();
+  DrawCoach(w, canvas);
+  EXPECT_EQ(FindText(canvas, kStopped), nullptr);
 }
 
 // Every line of every activity and scene stays inside the box on an 800x600 frame.
@@ -125,11 +109,8 @@ TEST_F(CoachBoxTest, EveryLineFitsAt800x600) {
                        Activity::kCollisionAvoidance, Activity::kSailShapeLesson, Activity::kTriangleRace};
   // A state that raises many findings at once.
   w.BoatX[1] = w.BoatY[1] = 50;
-  w.BoatSpeedTenths[1] = 30;
-  w.Difficulty = 3;
-  w.SimSeconds = 5;
-  w.JibTopBackwinded = 1;
-  w.ResultsShown = 0;
+  std::tie(w.BoatSpeedTenths[1], w.Difficulty, w.SimSeconds, w.JibTopBackwinded, w.ResultsShown) =
+      std::tuple{30, 3, 5, 1, 0};
   Canvas canvas(800, 562);
   canvas.SetFontSizes(562 / 45 + 1, 562 / 15, 562 / 60);
   int checked = 0;
@@ -151,15 +132,10 @@ TEST_F(CoachBoxTest, EveryLineFitsAt800x600) {
   EXPECT_GT(checked, 300);
 }
 
-// --- Advice conditions ----------------------------------------------------------------------
-
 TEST_F(CoachAdviceTest, SteeringHeadingAdviceOnlyOnceStartedAndFarFromTheTarget) {
-  w.ActivityMode = Activity::kSteering;
-  w.Difficulty = 1;
-  const std::string left = "目標から大きく左にそれている。右に向け。";
-  const std::string right = "目標から大きく右にそれている。左に向け。";
-  w.BoatHeadings[1] = 120;
-  w.TargetDistanceYards = 500;
+  std::tie(w.ActivityMode, w.Difficulty, w.BoatHeadings[1], w.TargetDistanceYards) =
+      std::tuple{Activity::kSteering, 1, 120, 500};
+  const std::string left = "目標から大きく左にそれている。右に向け。", right = "目標から大きく右にそれている。左に向け。";
   EXPECT_FALSE(Says(left));  // still at the origin
   w.BoatX[1] = 10;
   EXPECT_FALSE(Says(left));  // one coordinate is not enough
@@ -194,11 +170,8 @@ TEST_F(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
            {2, 19, -3, 0, 0, heel, true}, {2, 19, -2, 0, 0, heel, false}, {2, -6, 3, 0, 0, reverse, true},
            {2, -5, 3, 0, 0, reverse, false}, {2, -6, 2, 0, 0, reverse, false}, {2, 0, 3, 0, 31, mainBack, true},
            {2, 0, 3, 0, 30, mainBack, false}, {2, 0, -3, 31, 0, jibBack, true}, {2, 0, -3, 30, 0, jibBack, false}}) {
-    w.Difficulty = difficulty;
-    w.HeelAngles[1] = heelAngle;
-    w.WeatherHelm = helm;
-    w.JibState = jib;
-    w.MainBackwindCopy = main;
+    std::tie(w.Difficulty, w.HeelAngles[1], w.WeatherHelm, w.JibState, w.MainBackwindCopy) =
+        std::tuple{difficulty, heelAngle, helm, jib, main};
     EXPECT_EQ(Says(text), shown) << text << " " << difficulty << "/" << heelAngle << "/" << helm << "/" << jib << "/" << main;
   }
 }
@@ -208,40 +181,33 @@ TEST_F(CoachAdviceTest, UpwindTechniqueAndFindings) {
   w.BoatSpeedTenths[1] = 0;
   w.TrueWindAngles[1] = 40;
   EXPECT_TRUE(Advice().empty());  // not moving, not started
-  w.BoatSpeedTenths[1] = 1;
-  w.HelmSign = -1;
-  w.AutopilotOff = 0;
+  std::tie(w.BoatSpeedTenths[1], w.HelmSign, w.AutopilotOff) = std::tuple{1, -1, 0};
   auto a = Advice();
   EXPECT_EQ(a[0].text, "風上風下両側の風見が後に流れるように操舵する。");
   EXPECT_TRUE(Has(a, "ティラーを風下いっぱいまで動かしタックする。"));
   EXPECT_TRUE(Has(a, "自動操舵なしを選んでいない場合はタックボタンでタックする。"));
   EXPECT_EQ(a.size(), 8u);  // seven lines of technique and the tack-button line
-  w.HelmSign = 1;
-  w.AutopilotOff = 1;
+  w.HelmSign = w.AutopilotOff = 1;
   a = Advice();
   EXPECT_TRUE(Has(a, "舵輪を風上いっぱいまで回しタックする。"));
   EXPECT_EQ(a.size(), 7u);
 
   // The findings wait for the start and for 2 seconds of activity time.
   w.BoatX[1] = w.BoatY[1] = 20;
-  w.HeelAngles[1] = w.MaxHeel + 2;
-  w.SimSeconds = 1;
-  EXPECT_FALSE(Says("オーバーヒール"));
-  w.SimSeconds = 2;
-  EXPECT_TRUE(Says("オーバーヒール"));
-  w.HeelAngles[1] = w.MaxHeel + 1;
-  EXPECT_FALSE(Says("オーバーヒール"));
+  for (auto [over, seconds, shown] : {std::tuple{2, 1, false}, {2, 2, true}, {1, 2, false}}) {
+    std::tie(w.HeelAngles[1], w.SimSeconds) = std::tuple{w.MaxHeel + over, seconds};
+    EXPECT_EQ(Says("オーバーヒール"), shown) << over << "/" << seconds;
+  }
   w.JibState = 6;
   EXPECT_TRUE(Says("ジブの風上側の風糸が大きく上にあがっている。風下に向ける。"));
   w.JibState = -1;
-  w.HullClass = Hull::kSingleHander;
-  EXPECT_FALSE(Says("ジブの風下側の風糸が上にあがっている。風上に向ける。"));
-  w.HullClass = Hull::kTwoPerson;
-  EXPECT_TRUE(Says("ジブの風下側の風糸が上にあがっている。風上に向ける。"));
+  for (auto [hull, shown] : {std::pair{Hull::kSingleHander, false}, {Hull::kTwoPerson, true}}) {
+    w.HullClass = hull;
+    EXPECT_EQ(Says("ジブの風下側の風糸が上にあがっている。風上に向ける。"), shown) << hull;
+  }
 
   // In irons: the recovery advice, with the jib lines on boats with a crew.
-  w.BoatSpeedTenths[1] = 0;
-  w.TrueWindAngles[1] = 29;
+  std::tie(w.BoatSpeedTenths[1], w.TrueWindAngles[1]) = std::tuple{0, 29};
   a = Advice();
   EXPECT_TRUE(Has(a, "風位に立ってバックしている。"));
   const size_t withJib = a.size();
@@ -252,12 +218,8 @@ TEST_F(CoachAdviceTest, UpwindTechniqueAndFindings) {
 }
 
 TEST_F(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
-  w.ActivityMode = Activity::kSailTrimLesson;
-  w.MaxHeel = 15;
-  w.LessonChoice = 2;
-  w.Vang = 2;
-  w.MainStalled = 0;
-  w.MainBackwindCopy = 0;
+  std::tie(w.ActivityMode, w.MaxHeel, w.LessonChoice, w.Vang, w.MainStalled, w.MainBackwindCopy) =
+      std::tuple{Activity::kSailTrimLesson, 15, 2, 2, 0, 0};
   const std::string good = "ﾄﾘﾑ良し。";
   for (auto [heel, ok, over] : {std::tuple{7, false, false}, {8, true, false}, {15, true, false}, {16, false, true}}) {
     w.HeelAngles[1] = heel;
@@ -266,14 +228,13 @@ TEST_F(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
   }
   EXPECT_EQ(Advice()[0].text, "ｼｰﾝ 2: 強風のﾘｰﾁﾝｸﾞ");
   EXPECT_EQ(Advice()[0].ink, CoachInk::Maroon);
-  w.HeelAngles[1] = 7;
   w.MainBackwindCopy = 1;
-  EXPECT_TRUE(Says("裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
-  w.HeelAngles[1] = 8;
-  EXPECT_FALSE(Says("裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"));
+  for (auto [heel, shown] : {std::pair{7, true}, {8, false}}) {
+    w.HeelAngles[1] = heel;
+    EXPECT_EQ(Says("裏風が入っている。ﾒｲﾝｼｰﾄを引く( < ｷｰ)。"), shown) << heel;
+  }
 
-  w.LessonChoice = 4;
-  w.Vang = 3;
+  std::tie(w.LessonChoice, w.Vang) = std::tuple{4, 3};
   for (auto [sheet, ease, trim, ok] : {std::tuple{35, true, false, false}, {36, false, false, false}, {37, false, false, true},
                                        {40, false, false, true}, {41, false, true, false}}) {
     w.MainSheet = sheet;
@@ -286,10 +247,8 @@ TEST_F(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
   EXPECT_TRUE(Says("ﾊﾞﾝｸﾞを締めてﾛｰﾘﾝｸﾞを減らす。"));
   EXPECT_FALSE(Says("安全で良いﾄﾘﾑ。"));
 
-  w.LessonChoice = 8;
-  w.PreviousApparentWindAngle = 150;
-  w.SpinnakerCollapse = 0;
-  w.SpinnakerMistrim = 0;
+  std::tie(w.LessonChoice, w.PreviousApparentWindAngle, w.SpinnakerCollapse, w.SpinnakerMistrim) =
+      std::tuple{8, 150, 0, 0};
   for (auto [guy, text] : {std::pair{69, "より風を受けるようにﾎﾟｰﾙを後ろに(ｶﾞｲを引く)"}, {70, "スピントリム良し。"},
                            {84, "スピントリム良し。"}}) {
     w.GuyAngle = guy;
@@ -308,11 +267,8 @@ TEST_F(CoachAdviceTest, SailTrimScenesAtTheirBoundaries) {
 }
 
 TEST_F(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
-  w.ActivityMode = Activity::kSailShapeLesson;
-  w.LessonChoice = 1;
-  w.Cunningham = w.Outhaul = 2;
-  w.MastBend = 3;
-  w.HullClass = Hull::kSpinnakerDinghy;
+  std::tie(w.ActivityMode, w.LessonChoice, w.Cunningham, w.Outhaul, w.MastBend, w.HullClass) =
+      std::tuple{Activity::kSailShapeLesson, 1, 2, 2, 3, Hull::kSpinnakerDinghy};
   auto a = Advice();
   EXPECT_EQ(a[0].text, "ｼｰﾝ 1: ﾒｲﾝｾｰﾙ、順風のｸﾛｰｽﾎｰﾙﾄﾞ");
   EXPECT_TRUE(Has(a, "ﾒｲﾝが浅い。ﾊﾞﾝｸﾞを緩めてﾍﾞﾝﾄﾞを減らす。"));
@@ -322,25 +278,19 @@ TEST_F(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
   EXPECT_EQ(Advice().size(), 3u);  // title and two optimum lines: the shape is right
 
   // The pole target follows the wind: 1 + knots / 9.
-  w.LessonChoice = 7;
-  w.WindSpeedAtBoat[1] = 9;
-  w.PoleHeight = 2;
-  EXPECT_FALSE(Says("スピンポールが高い。"));
-  EXPECT_FALSE(Says("スピンポールが低い。"));
-  w.WindSpeedAtBoat[1] = 8;
-  EXPECT_TRUE(Says("スピンポールが高い。"));
-  w.WindSpeedAtBoat[1] = 18;
-  EXPECT_TRUE(Says("スピンポールが低い。"));
+  std::tie(w.LessonChoice, w.PoleHeight) = std::tuple{7, 2};
+  for (auto [knots, high, low] : {std::tuple{9, false, false}, {17, false, false}, {8, true, false}, {18, false, true}}) {
+    w.WindSpeedAtBoat[1] = knots;
+    EXPECT_EQ(Says("スピンポールが高い。"), high) << knots;
+    EXPECT_EQ(Says("スピンポールが低い。"), low) << knots;
+  }
 
-  w.LessonChoice = 5;
-  w.JibLuff = 3;
-  w.Forestay = 0;
-  w.BarberHauler = 2;
-  w.JibTopBackwinded = 1;
-  w.ViewWidth = 701;
-  EXPECT_TRUE(Says("最上の風上の風糸が上がっている。ｵｰﾊﾞｰﾊﾟﾜｰでなければﾘｰﾀﾞｰを前に。"));
-  w.ViewWidth = 700;
-  EXPECT_TRUE(Says("最上の風上の風糸が上がっている。ﾘｰﾀﾞｰを前に。"));
+  std::tie(w.LessonChoice, w.JibLuff, w.Forestay, w.BarberHauler, w.JibTopBackwinded) = std::tuple{5, 3, 0, 2, 1};
+  for (auto [width, text] : {std::pair{701, "最上の風上の風糸が上がっている。ｵｰﾊﾞｰﾊﾟﾜｰでなければﾘｰﾀﾞｰを前に。"},
+                             {700, "最上の風上の風糸が上がっている。ﾘｰﾀﾞｰを前に。"}}) {
+    w.ViewWidth = width;
+    EXPECT_TRUE(Says(text)) << width;
+  }
 }
 
 TEST_F(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
@@ -361,8 +311,6 @@ TEST_F(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
   EXPECT_TRUE(Says("クロースリーチでブイに近づく。"));
 }
 
-// --- The sail lessons' buttons -----------------------------------------------------------------
-
 class CoachButtonsTest : public CoachTest {
  protected:
   CoachButtonsTest() {
@@ -377,8 +325,7 @@ class CoachButtonsTest : public CoachTest {
 };
 
 TEST_F(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
-  w.LessonChoice = 4;
-  w.BoatType = 2;
+  std::tie(w.LessonChoice, w.BoatType) = std::tuple{4, 2};
   Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 5);
   EXPECT_EQ(w.BoatType, 12);  // the set-up ran again: scene 5 sails the keelboat
@@ -386,19 +333,15 @@ TEST_F(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
 
   w.CoachShown = 1;
   Click(CoachButtonsFor(w).back);
-  EXPECT_EQ(w.LessonChoice, 4);
-  EXPECT_EQ(w.BoatType, 2);
-  w.CoachShown = 1;
-  w.LessonChoice = 1;
-  Click(CoachButtonsFor(w).back);
-  EXPECT_EQ(w.LessonChoice, 0);
-  w.CoachShown = 1;
-  Click(CoachButtonsFor(w).back);
-  EXPECT_EQ(w.LessonChoice, 0);
+  EXPECT_EQ((std::array{w.LessonChoice, w.BoatType}), (std::array{4, 2}));
+  for (auto [from, to] : {std::pair{1, 0}, {0, 0}}) {
+    std::tie(w.CoachShown, w.LessonChoice) = std::tuple{1, from};
+    Click(CoachButtonsFor(w).back);
+    EXPECT_EQ(w.LessonChoice, to) << from;
+  }
 
   // At the last scene the next button is gone, and a click where it stood does nothing.
-  w.CoachShown = 1;
-  w.LessonChoice = 8;
+  std::tie(w.CoachShown, w.LessonChoice) = std::tuple{1, 8};
   EXPECT_FALSE(CoachButtonsFor(w).nextShown);
   Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 8);
@@ -413,31 +356,23 @@ TEST_F(CoachButtonsTest, NextAndBackMoveBetweenScenesAndSetTheLessonUp) {
 }
 
 TEST_F(CoachButtonsTest, EndShowsTheResultsAndButtonsActOnlyInTheSailLessons) {
-  w.LessonChoice = 3;
-  w.InstructionPage = 1;
+  std::tie(w.LessonChoice, w.InstructionPage) = std::tuple{3, 1};
   Click(CoachButtonsFor(w).end);
-  EXPECT_EQ(w.ResultsShown, 1);
-  EXPECT_EQ(w.InstructionPage, 0);
+  EXPECT_EQ((std::array{w.ResultsShown, w.InstructionPage}), (std::array{1, 0}));
 
-  w.ResultsShown = 0;
-  w.ActivityMode = Activity::kUpwind;
-  w.LessonChoice = 3;
+  std::tie(w.ResultsShown, w.ActivityMode) = std::tuple{0, Activity::kUpwind};
   Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 3);
-  w.ActivityMode = Activity::kSailTrimLesson;
-  w.CoachShown = 0;
+  std::tie(w.ActivityMode, w.CoachShown) = std::tuple{Activity::kSailTrimLesson, 0};
   Click(CoachButtonsFor(w).next);
   EXPECT_EQ(w.LessonChoice, 3);
   // A click just outside a button's edge is not on it.
   w.CoachShown = 1;
   const Rect next = CoachButtonsFor(w).next;
-  w.ClickX = next.left;
-  w.ClickY = next.top + 2;
+  std::tie(w.ClickX, w.ClickY) = std::tuple{next.left, next.top + 2};
   TakeCoachButtonClick(w);
   EXPECT_EQ(w.LessonChoice, 3);
 }
-
-// --- The race commentary -------------------------------------------------------------------------
 
 TEST_F(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
   w.TotalFrames = w.CloseHauledFrames = w.LiftedFrames = w.BadAirFrames = 0;
@@ -448,9 +383,7 @@ TEST_F(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
   EXPECT_EQ(SharePercent(5, 0), 0);
   EXPECT_EQ(SharePercent(2, 3), 66);
 
-  w.CloseHauledFrames = 100;
-  w.TotalFrames = 200;
-  w.BadAirFrames = 50;
+  std::tie(w.CloseHauledFrames, w.TotalFrames, w.BadAirFrames) = std::tuple{100, 200, 50};
   for (auto [lifted, good, veryGood] : {std::tuple{60, false, false}, {61, true, false}, {75, true, false}, {76, false, true}}) {
     w.LiftedFrames = lifted;
     a = RaceAnalysis(w);
@@ -461,22 +394,19 @@ TEST_F(RaceCommentaryTest, AnalysisGuardsItsDivisions) {
 }
 
 TEST_F(RaceCommentaryTest, ForecastBeforeTheSignalAdviceDuringAnalysisAfter) {
-  w.ActivityMode = Activity::kTriangleRace;
-  w.SimSeconds = 0;
-  w.OscillatingShiftsExpected = 0;
-  w.PersistentShiftRate = 6;
-  auto t = TacticsCommentary(w);
-  ASSERT_EQ(t.size(), 3u);
-  EXPECT_EQ(t[2].text, "低気圧が北側を通過中。振れ戻りのない時計回りのシフトが予想される。");
-  EXPECT_EQ(t[2].ink, CoachInk::Teal);
-  w.PersistentShiftRate = 5;
-  EXPECT_EQ(TacticsCommentary(w)[2].text, "振れ戻りのないシフトはないと思われる。");
-  w.PersistentShiftRate = -6;
-  EXPECT_EQ(TacticsCommentary(w)[2].text, "低気圧が南側を通過中。振れ戻りのない反時計回りのシフトが予想される。");
+  std::tie(w.ActivityMode, w.SimSeconds, w.OscillatingShiftsExpected) = std::tuple{Activity::kTriangleRace, 0, 0};
+  for (auto [rate, text] : {std::pair{6, "低気圧が北側を通過中。振れ戻りのない時計回りのシフトが予想される。"},
+                            {5, "振れ戻りのないシフトはないと思われる。"}, {-5, "振れ戻りのないシフトはないと思われる。"},
+                            {-6, "低気圧が南側を通過中。振れ戻りのない反時計回りのシフトが予想される。"}}) {
+    w.PersistentShiftRate = rate;
+    const auto t = TacticsCommentary(w);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[2].text, text) << rate;
+    EXPECT_EQ(t[2].ink, CoachInk::Teal);
+  }
 
-  w.SimSeconds = 30;
-  w.WindShadowState[1] = 2;
-  t = TacticsCommentary(w);
+  std::tie(w.SimSeconds, w.WindShadowState[1]) = std::tuple{30, 2};
+  auto t = TacticsCommentary(w);
   EXPECT_EQ(t[0].text, "帆走良し。よりよくできる可能性有り ");
   EXPECT_EQ(t[0].ink, CoachInk::Blue);
   EXPECT_TRUE(Has(t, "悪い風の中にいる。"));
@@ -484,16 +414,14 @@ TEST_F(RaceCommentaryTest, ForecastBeforeTheSignalAdviceDuringAnalysisAfter) {
   EXPECT_FALSE(Has(TacticsCommentary(w), "悪い風の中にいる。"));
 
   // Hiking rows skip the cruiser and the offshore racer.
-  w.HullClass = Hull::kKeelboat;
-  w.MaxHeel = 23;
-  w.HeelAngles[1] = 22;
+  std::tie(w.HullClass, w.MaxHeel) = std::tuple{Hull::kKeelboat, 23};
   w.SkipperHike = w.Crew1Hike = w.Crew2Hike = 1;
-  EXPECT_TRUE(Has(TacticsCommentary(w), "風上に移動。"));
-  w.HeelAngles[1] = 21;
-  EXPECT_FALSE(Has(TacticsCommentary(w), "風上に移動。"));
+  for (auto [heel, shown] : {std::pair{22, true}, {21, false}}) {
+    w.HeelAngles[1] = heel;
+    EXPECT_EQ(Has(TacticsCommentary(w), "風上に移動。"), shown) << heel;
+  }
 
-  w.ResultsShown = 1;
-  w.CloseHauledFrames = 0;
+  std::tie(w.ResultsShown, w.CloseHauledFrames) = std::tuple{1, 0};
   Canvas canvas(800, 600);
   DrawCoach(w, canvas);
   const TextLogEntry* p = FindText(canvas, "  ｸﾛｰｽﾎｰﾙﾄﾞでのﾘﾌﾄの風の時間の割合 : 0");

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 
 #include "sim/exercise_rules.h"
 #include "state/activity.h"
@@ -43,8 +45,7 @@ TEST(SteeringPracticeRules, EndsOnlyInsideTheGate) {
 
 TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
   Exercise e(Activity::kSteering);
-  e.w->BoatHeadings[1] = 200;
-  e.w->SimSeconds = 20;
+  std::tie(e.w->BoatHeadings[1], e.w->SimSeconds) = std::tuple{200, 20};
   ApplyExerciseRules(*e.w);
   EXPECT_EQ(e.w->MaxHeadingError, 0);
   e.w->SimSeconds = 21;
@@ -60,32 +61,24 @@ TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
 
 TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
   Exercise e(Activity::kUpwind, 2);
-  e.w->HoldCloseHauled = 1;
-  e.w->WindSpeed = 11;
-  e.w->AutoManoeuvre = 1;
-  e.w->WindDirectionAtBoat[1] = 263;
+  std::tie(e.w->HoldCloseHauled, e.w->WindSpeed, e.w->AutoManoeuvre, e.w->WindDirectionAtBoat[1]) =
+      std::tuple{1, 11, 1, 263};
   EXPECT_EQ(e.RunAt(-1501, 99), 1);
-  EXPECT_EQ(e.w->JibAutoTrimActive, 0);
-  EXPECT_EQ(e.w->HoldCloseHauled, 0);
-  EXPECT_EQ(e.w->JibSheet, 1);
-  EXPECT_EQ(e.w->CommandedTackUsed, 1);
-  EXPECT_EQ(e.w->BoatHeadings[0], 263);
+  EXPECT_EQ((std::array{e.w->JibAutoTrimActive, e.w->HoldCloseHauled, e.w->JibSheet, e.w->CommandedTackUsed,
+                        e.w->BoatHeadings[0]}),
+            (std::array{0, 0, 1, 1, 263}));
   Exercise easy(Activity::kUpwind, 1);
-  easy.w->HoldCloseHauled = 1;
-  easy.w->WindSpeed = 10;
+  std::tie(easy.w->HoldCloseHauled, easy.w->WindSpeed) = std::tuple{1, 10};
   EXPECT_EQ(easy.RunAt(-1501, 100), 0);
-  EXPECT_EQ(easy.w->HoldCloseHauled, 1);
-  EXPECT_EQ(easy.w->JibSheet, 0);
+  EXPECT_EQ((std::array{easy.w->HoldCloseHauled, easy.w->JibSheet}), (std::array{1, 0}));
 }
 
 TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFly) {
   Exercise e(Activity::kMooring);
   const double bx = e.w->TargetX[1], by = e.w->TargetY[1];
-  e.w->SpeedOverGround = 29;
-  e.w->MainBackwindCopy = 80;
+  std::tie(e.w->SpeedOverGround, e.w->MainBackwindCopy) = std::tuple{29, 80};
   EXPECT_EQ(e.RunAt(bx + 7, by - 7), 0) << "the main must be let fly, not just luffing";
-  e.w->MainBackwindCopy = 81;
-  e.w->SpeedOverGround = 30;
+  std::tie(e.w->SpeedOverGround, e.w->MainBackwindCopy) = std::tuple{30, 81};
   EXPECT_EQ(e.Run(), 0);
   e.w->SpeedOverGround = 29;
   EXPECT_EQ(e.RunAt(bx + 8, by), 0);
@@ -96,8 +89,7 @@ TEST(MooringRules, TheWheelSkipperHikesWhileTheMainDraws) {
   Exercise e(Activity::kMooring);
   e.w->HelmSign = 1;
   for (const auto& [backwind, hike] : {std::pair{49, 2}, std::pair{50, 0}}) {
-    e.w->MainBackwindCopy = backwind;
-    e.w->SkipperHike = 0;
+    std::tie(e.w->MainBackwindCopy, e.w->SkipperHike) = std::tuple{backwind, 0};
     e.Run();
     EXPECT_EQ(e.w->SkipperHike, hike) << backwind;
   }
@@ -120,13 +112,10 @@ TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
   const int fall = e.w->OverboardSeconds;
   ASSERT_GE(fall, 10);
   e.At(120.7, -40.2);
-  e.w->PreviousSimSeconds = fall - 1;
-  e.w->SimSeconds = fall;
+  std::tie(e.w->PreviousSimSeconds, e.w->SimSeconds) = std::tuple{fall - 1, fall};
   e.Run();
-  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
-  EXPECT_EQ(e.w->TargetX[1], 120);
-  EXPECT_EQ(e.w->TargetY[1], -40);
-  EXPECT_EQ(e.w->Crew1Hike, 0);
+  EXPECT_EQ((std::array{e.Count(SoundEvent::kGoal), e.w->TargetX[1], e.w->TargetY[1], e.w->Crew1Hike}),
+            (std::array{1, 120, -40, 0}));
   // The clock standing still on that second does not throw him in again.
   e.w->PreviousSimSeconds = fall;
   e.RunAt(300, 300);
@@ -134,8 +123,8 @@ TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
   EXPECT_EQ(e.w->TargetX[1], 120);
   // A fast step over the second still throws him in.
   Exercise fast(Activity::kManOverboard);
-  fast.w->PreviousSimSeconds = fast.w->OverboardSeconds - 1;
-  fast.w->SimSeconds = fast.w->OverboardSeconds + 1;
+  std::tie(fast.w->PreviousSimSeconds, fast.w->SimSeconds) =
+      std::tuple{fast.w->OverboardSeconds - 1, fast.w->OverboardSeconds + 1};
   fast.Run();
   EXPECT_EQ(fast.Count(SoundEvent::kGoal), 1);
 }
@@ -143,19 +132,13 @@ TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
 TEST(ManOverboardRules, NoPickUpWithinSixSecondsOfTheFall) {
   Exercise e(Activity::kManOverboard);
   const int fall = e.w->OverboardSeconds;
-  e.w->PreviousSimSeconds = e.w->SimSeconds = fall + 6;
-  e.w->TargetDistanceYards = 0;
-  e.w->BoatSpeedTenths[1] = 0;
   e.w->MainBackwindCopy = 99;
-  EXPECT_EQ(e.Run(), 0);
-  e.w->PreviousSimSeconds = e.w->SimSeconds = fall + 7;
-  e.w->TargetDistanceYards = 5;
-  EXPECT_EQ(e.Run(), 0);
-  e.w->TargetDistanceYards = 4;
-  e.w->BoatSpeedTenths[1] = 30;
-  EXPECT_EQ(e.Run(), 0);
-  e.w->BoatSpeedTenths[1] = 29;
-  EXPECT_EQ(e.Run(), 1);
+  // Seconds after the fall, distance, speed in tenths: whether the pick-up ends the exercise.
+  for (auto [after, yards, tenths, ends] : {std::tuple{6, 0, 0, 0}, {7, 5, 0, 0}, {7, 4, 30, 0}, {7, 4, 29, 1}}) {
+    e.w->PreviousSimSeconds = e.w->SimSeconds = fall + after;
+    std::tie(e.w->TargetDistanceYards, e.w->BoatSpeedTenths[1]) = std::tuple{yards, tenths};
+    EXPECT_EQ(e.Run(), ends) << after << "/" << yards << "/" << tenths;
+  }
 }
 
 TEST(TrafficRulesLessonRules, KeepsTheCameraBack) {
@@ -209,8 +192,7 @@ TEST(MotorVessels, RangeAndSpeedFollowTheDifficulty) {
 TEST(MotorVessels, VesselThreeHeadsForTheUser) {
   for (uint32_t seed = 1; seed < 30; ++seed) {
     auto w = TestWorld().Activity(Activity::kCollisionAvoidance).Seed(seed).Tables().Build();
-    w->BoatX[1] = 40;
-    w->BoatY[1] = -25;
+    std::tie(w->BoatX[1], w->BoatY[1]) = std::tuple{40, -25};
     PlaceVessel(*w, 3);
     const int back = BearingTo(w->BoatX[1] - w->BoatX[3], w->BoatY[3] - w->BoatY[1]);
     EXPECT_LE(std::abs(SignedDegrees(back - w->BoatHeadings[3])), 1) << seed;

@@ -24,8 +24,7 @@ struct KeyboardTest : ::testing::Test {
 
 TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndThePageKeysSaveTheSpeed) {
   Sailing();
-  w.SimSpeed = 7;
-  w.SimSpeedDivisor = 333;
+  std::tie(w.SimSpeed, w.SimSpeedDivisor) = std::tuple{7, 333};
   KeyDown(w, vk::kSpace);
   EXPECT_EQ(w.SimSpeed, 1);
   KeyDown(w, vk::kSpace);
@@ -49,9 +48,7 @@ TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
   };
   for (const auto& [page, key, expected] : kCases) {
     auto fresh = TestWorld().Build();
-    fresh->InstructionPage = page;
-    fresh->TutorialStep = 2;
-    fresh->JibSheet = 8;
+    std::tie(fresh->InstructionPage, fresh->TutorialStep, fresh->JibSheet) = std::tuple{page, 2, 8};
     KeyDown(*fresh, key);
     EXPECT_EQ(fresh->InstructionPage, expected) << page << " " << key;
     EXPECT_EQ(fresh->TutorialStep, expected != page ? 0 : 2) << page;
@@ -74,9 +71,7 @@ TEST_F(KeyboardTest, PlusAndMinusTrimTheHeadsailWithoutAPage) {
 
 TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
   Sailing();
-  w.InstructionPage = 103;
-  w.TutorialStepCount = 1;
-  w.RepaintSuspended = 0;
+  std::tie(w.InstructionPage, w.TutorialStepCount, w.RepaintSuspended) = std::tuple{103, 1, 0};
   w.MainAutoTrimActive = w.JibAutoTrimActive = w.SpinnakerAutoTrimActive = w.GuyAutoTrimActive = 1;
   EXPECT_TRUE(KeyDown(w, 'A').paintOnce);
   EXPECT_EQ((std::array{w.RepaintSuspended, w.TutorialStep}), (std::array{1, 1}));
@@ -89,8 +84,7 @@ TEST_F(KeyboardTest, AOnATutorialPageStepsAndPaintsOnce) {
   KeyDown(w, 'A');
   EXPECT_EQ(w.MainAutoTrimActive, 1);
   // Without a page A only toggles the trim and asks for nothing.
-  w.InstructionPage = 0;
-  w.LessonIntroPending = 0;
+  w.InstructionPage = w.LessonIntroPending = 0;
   EXPECT_FALSE(KeyDown(w, 'A').paintOnce);
   EXPECT_EQ(w.TutorialStep, 1);
 }
@@ -127,14 +121,12 @@ TEST_F(KeyboardTest, SpaceWalksTheLessons) {
   w.ActivityMode = 10;
   KeyDown(w, vk::kSpace);  // start: the first page opens at once
   EXPECT_EQ((std::array{w.SailingState, w.LessonIntroPending, w.LastInstructionPage}), (std::array{1, 1, 101}));
-  w.SailingState = 2;
-  w.InstructionPage = w.LastInstructionPage = 107;
+  std::tie(w.SailingState, w.InstructionPage, w.LastInstructionPage) = std::tuple{2, 107, 107};
   KeyDown(w, vk::kSpace);  // sailing: exactly N, back to the title and the first page
   EXPECT_EQ((std::array{w.SailingState, w.LastInstructionPage, w.RepaintSuspended}), (std::array{0, 101, 0}));
 
   // The sail-trim lesson: its introduction, then the first scene, then slow motion.
-  w.ActivityMode = 2;
-  w.InstructionPage = 0;
+  std::tie(w.ActivityMode, w.InstructionPage) = std::tuple{2, 0};
   KeyDown(w, vk::kSpace);
   EXPECT_EQ((std::array{w.SailingState, w.LessonIntroPending}), (std::array{1, 1}));
   std::tie(w.SailingState, w.LessonIntroPending, w.InstructionPage) = std::tuple{2, 0, 2};
@@ -188,8 +180,7 @@ TEST_F(KeyboardTest, SailPowerKeysBendEveryMast) {
   w.HullClass = 5;  // the menu would keep the cruising sloop's bend at 1
   KeyDown(w, '1');
   EXPECT_EQ((std::array{w.MastBend, w.Forestay, w.Vang}), (std::array{3, 0, 2}));
-  w.HullClass = 1;
-  w.IsOptimist = 1;
+  w.HullClass = w.IsOptimist = 1;
   KeyDown(w, '1');
   EXPECT_EQ((std::array{w.Vang, w.SpritTension}), (std::array{3, 3}));
   KeyDown(w, '2');
@@ -209,10 +200,10 @@ TEST_F(KeyboardTest, CrewKeys) {
   KeyDown(w, 'K');
   EXPECT_EQ(w.SkipperHike + w.Crew1Hike + w.Crew2Hike, 6);
   // The function keys set the opposite signs of the menu items that name them.
-  KeyDown(w, vk::kF7);
-  EXPECT_EQ(w.CrewForeAft, -1);
-  KeyDown(w, vk::kF9);
-  EXPECT_EQ(w.CrewForeAft, 1);
+  for (auto [key, foreAft] : {std::pair{vk::kF7, -1}, {vk::kF9, 1}}) {
+    KeyDown(w, key);
+    EXPECT_EQ(w.CrewForeAft, foreAft) << key;
+  }
 }
 
 TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
@@ -221,8 +212,7 @@ TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
   KeyDown(w, vk::kPeriod);
   EXPECT_EQ((std::pair{w.MainSheet, w.MainAutoTrimActive}), (std::pair{47.0, 0}));
   w.MainSheet = -2.5;
-  KeyDown(w, vk::kComma);
-  KeyDown(w, vk::kComma);
+  for (int i = 0; i < 2; ++i) KeyDown(w, vk::kComma);
   EXPECT_DOUBLE_EQ(w.MainSheet, -3.0);
   ASSERT_EQ(sounds.Requests().size(), 3u);
   EXPECT_EQ((std::array{sounds.Requests()[0].event, sounds.Requests()[2].event}), (std::array{2, 1}));
@@ -234,8 +224,7 @@ TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
 
 TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
   Sailing();
-  w.RepaintSuspended = 1;
-  w.LastInstructionPage = 907;
+  std::tie(w.RepaintSuspended, w.LastInstructionPage) = std::tuple{1, 907};
   for (int key : {'X', 'R', 'H', 'I', 'M', 'S', 'W', 'F', 'T'}) KeyDown(w, key);
   EXPECT_EQ((std::array{w.RepaintSuspended, w.MiniViewZoom, w.ChartShown, w.Stopped}), (std::array{1, 128, 1, 1}));
   // Y and / redraw by themselves.
@@ -249,18 +238,14 @@ TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
 // Punctuation goes by the character typed, so the key that types "+" works on the Japanese
 // layout (";" and "+") and on the US layout ("=" and "+").
 TEST(KeyCodes, QtKeysToVirtualKeys) {
-  const std::tuple<int, const char16_t*, int> kCases[] = {
-      {Qt::Key_Plus, u"+", vk::kPlus},        {Qt::Key_Semicolon, u";", vk::kPlus},
-      {Qt::Key_Equal, u"=", vk::kPlus},       {Qt::Key_Comma, u",", vk::kComma},
-      {Qt::Key_Less, u"<", vk::kComma},       {Qt::Key_Greater, u">", vk::kPeriod},
-      {Qt::Key_Minus, u"-", vk::kMinus},      {Qt::Key_Question, u"?", vk::kSlash},
-      {Qt::Key_BracketLeft, u"[", vk::kLBracket}, {Qt::Key_BracketRight, u"]", vk::kRBracket},
-      {Qt::Key_A, u"a", 'A'},                 {Qt::Key_A, u"\x01", 'A'},  // with Ctrl
-      {Qt::Key_7, u"7", '7'},                 {Qt::Key_Space, u" ", vk::kSpace},
-      {Qt::Key_PageDown, u"", vk::kPageDown}, {Qt::Key_F9, u"", vk::kF9},
-      {Qt::Key_Colon, u":", vk::kNone},       {Qt::Key_Escape, u"\x1b", vk::kNone},
-      {Qt::Key_Shift, u"", vk::kNone},
-  };
+  const std::tuple<int, const char16_t*, int> kCases[] = {  // "\x01" is A with Ctrl
+      {Qt::Key_Plus, u"+", vk::kPlus}, {Qt::Key_Semicolon, u";", vk::kPlus}, {Qt::Key_Equal, u"=", vk::kPlus},
+      {Qt::Key_Comma, u",", vk::kComma}, {Qt::Key_Less, u"<", vk::kComma}, {Qt::Key_Greater, u">", vk::kPeriod},
+      {Qt::Key_Minus, u"-", vk::kMinus}, {Qt::Key_Question, u"?", vk::kSlash}, {Qt::Key_A, u"\x01", 'A'},
+      {Qt::Key_BracketLeft, u"[", vk::kLBracket}, {Qt::Key_BracketRight, u"]", vk::kRBracket}, {Qt::Key_A, u"a", 'A'},
+      {Qt::Key_7, u"7", '7'}, {Qt::Key_Space, u" ", vk::kSpace}, {Qt::Key_PageDown, u"", vk::kPageDown},
+      {Qt::Key_F9, u"", vk::kF9}, {Qt::Key_Colon, u":", vk::kNone}, {Qt::Key_Escape, u"\x1b", vk::kNone},
+      {Qt::Key_Shift, u"", vk::kNone}};
   for (const auto& [qtKey, text, expected] : kCases) EXPECT_EQ(VirtualKeyFromQt(qtKey, text), expected) << qtKey;
   EXPECT_EQ((std::array{VirtualKeyFromName("PLUS"), VirtualKeyFromName("q"), VirtualKeyFromName("120"),
                         VirtualKeyFromName("NOPE")}),

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
@@ -69,43 +70,36 @@ TEST(WaveStateWord, NamesTheWaveClassExceptInALessonIntroduction) {
 TEST(LessonIntroduction, WavePatternsInsteadOfCrests) {
   Scene s;
   s.w->LessonIntroPending = 1;
-  s.w->CrestX[10] = 0;
-  s.w->CrestY[10] = -100;
-  s.w->WindSpeed = 21;  // class 3: the large pattern, with its foam
+  std::tie(s.w->CrestX[10], s.w->CrestY[10], s.w->WindSpeed) = std::tuple{0, -100, 21};  // class 3: the large pattern, with its foam
   EXPECT_GT(s.Draw().Count(palette::kCrestFoam, kOpenWater), 50);
   s.w->WindSpeed = 10;  // class 1: small ripples, and no crest
   s.Draw();
   EXPECT_EQ(s.Count(palette::kCrest), 0);
   EXPECT_GT(s.Count(palette::kRipple, kOpenWater), 50);
   // The small pattern is a detail that simple graphics and high simulator speeds drop.
-  s.w->SimpleGraphics = 1;
-  EXPECT_EQ(s.Draw().Count(palette::kWater, kOpenWater), kOpenWater.Width() * kOpenWater.Height());
-  s.w->SimpleGraphics = 0;
-  s.w->SimSpeed = 12;
-  EXPECT_EQ(s.Draw().Count(palette::kWater, kOpenWater), kOpenWater.Width() * kOpenWater.Height());
+  for (auto [simple, speed] : {std::pair{1, 9}, {0, 12}}) {
+    std::tie(s.w->SimpleGraphics, s.w->SimSpeed) = std::tuple{simple, speed};
+    EXPECT_EQ(s.Draw().Count(palette::kWater, kOpenWater), kOpenWater.Width() * kOpenWater.Height()) << speed;
+  }
 }
 
 TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
   Scene s;
-  s.w->WaveClass = 2;
-  s.w->CrestX[300] = -40;  // ahead: drawn only while all 600 crests are
-  s.w->CrestY[300] = -120;
-  s.w->SimSpeed = 12;
-  EXPECT_GT(s.Draw().Count(palette::kCrest), 20);
-  s.w->SimSpeed = 13;
-  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
-  s.w->SimSpeed = 9;
-  s.w->SimpleGraphics = 1;
-  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
-  s.w->SimpleGraphics = 0;
-  s.w->InstructionPage = 10;
-  EXPECT_EQ(s.Draw().Count(palette::kCrest), 0);
+  // Crest 300 lies ahead: drawn only while all 600 crests are.
+  std::tie(s.w->WaveClass, s.w->CrestX[300], s.w->CrestY[300]) = std::tuple{2, -40, -120};
+  // Simulator speed, simple graphics, page shown: whether the crest shows.
+  for (auto [speed, simple, page, shown] :
+       {std::tuple{12, 0, 0, true}, {13, 0, 0, false}, {9, 1, 0, false}, {9, 0, 10, false}}) {
+    std::tie(s.w->SimSpeed, s.w->SimpleGraphics, s.w->InstructionPage) = std::tuple{speed, simple, page};
+    const int crest = s.Draw().Count(palette::kCrest);
+    EXPECT_EQ(crest > 20, shown) << speed << "/" << simple << "/" << page;
+    if (!shown) EXPECT_EQ(crest, 0);
+  }
 }
 
 TEST(Puffs, OnlyWithWindShiftsAndRipplesAroundTheBoatInside) {
   Scene s;
-  s.w->PuffY[1] = -600;
-  s.w->PuffRadius[1] = 300;
+  std::tie(s.w->PuffY[1], s.w->PuffRadius[1]) = std::tuple{-600, 300};
   EXPECT_EQ(s.Draw().Count(palette::kPuff), 0);
   s.w->WindSetting = 2;
   EXPECT_GT(s.Draw().Count(palette::kPuff), 1000);
@@ -117,10 +111,7 @@ TEST(Puffs, OnlyWithWindShiftsAndRipplesAroundTheBoatInside) {
 
 TEST(Monochrome, WhiteWaterGreySkyBlackCrestsAndText) {
   Scene s;
-  s.w->Monochrome = 1;
-  s.w->WaveClass = 3;
-  s.w->CrestX[0] = -40;
-  s.w->CrestY[0] = -120;
+  std::tie(s.w->Monochrome, s.w->WaveClass, s.w->CrestX[0], s.w->CrestY[0]) = std::tuple{1, 3, -40, -120};
   s.Draw();
   EXPECT_EQ(s.c->GetPixel(5, 150), palette::kWaterMono);
   EXPECT_EQ(s.c->GetPixel(5, 30), palette::kSkyOvercast);
@@ -140,8 +131,7 @@ TEST(Shore, SeenFromTheWaterInEveryAreaAndMirroring) {
       s.w->SailingArea = area;
       StartActivity(*s.w);
       mirrors.insert(s.w->MirrorScenery);
-      s.w->SceneryObjectCount = 0;
-      s.w->InstructionPage = 0;
+      s.w->SceneryObjectCount = s.w->InstructionPage = 0;
       const int landward = s.w->ShoreQuadrant == 1 ? 0 : 180;
       s.w->BoatHeadings[1] = landward + 6;
       s.Draw();
@@ -163,10 +153,8 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   race.w->SceneObjectKind[6] = race.w->SceneObjectKind[8] = kSceneKindBuoy;
   race.w->SceneObjectKind[7] = kSceneKindCommitteeBoat;
   EXPECT_EQ(CollectSceneItems(*race.w, items), 20);
-  EXPECT_EQ(items[6].kind, SceneItemKind::Pin);
-  EXPECT_EQ(items[7].kind, SceneItemKind::CommitteeBoat);
-  EXPECT_EQ(items[8].kind, SceneItemKind::Mark);
-  EXPECT_EQ(items[9].kind, SceneItemKind::None);
+  EXPECT_EQ((std::array{items[6].kind, items[7].kind, items[8].kind, items[9].kind}),
+            (std::array{SceneItemKind::Pin, SceneItemKind::CommitteeBoat, SceneItemKind::Mark, SceneItemKind::None}));
 
   // Free sailing keeps none of an earlier race's course objects.
   race.w->ActivityMode = Activity::kFreeSailing;
@@ -176,26 +164,22 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   // The swimmer is in the water only from the fall on.
   Scene overboard(Activity::kManOverboard);
   overboard.w->OverboardSeconds = 12;
-  overboard.w->SimSeconds = 11;
-  CollectSceneItems(*overboard.w, items);
-  EXPECT_EQ(items[6].kind, SceneItemKind::None);
-  overboard.w->SimSeconds = 12;
-  CollectSceneItems(*overboard.w, items);
-  EXPECT_EQ(items[6].kind, SceneItemKind::Swimmer);
+  for (auto [seconds, kind] : {std::pair{11, SceneItemKind::None}, {12, SceneItemKind::Swimmer}}) {
+    overboard.w->SimSeconds = seconds;
+    CollectSceneItems(*overboard.w, items);
+    EXPECT_EQ(items[6].kind, kind) << seconds;
+  }
 }
 
 TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
   // A round island with a mark just off its shore, in front of it and then behind it.
   Scene s(Activity::kTriangleRace);
-  s.w->SceneryObjectCount = 1;
-  s.w->SceneryY[1] = -1100;
-  s.w->ScenerySize[1] = 200;
+  std::tie(s.w->SceneryObjectCount, s.w->SceneryY[1], s.w->ScenerySize[1]) = std::tuple{1, -1100, 200};
   for (int k = 0; k < kOutlinePoints; ++k) {
     s.w->SceneryOutlineX[1][k] = static_cast<int>(200 * std::sin(10 * k * kDegToRad));
     s.w->SceneryOutlineY[1][k] = -1100 - static_cast<int>(200 * std::cos(10 * k * kDegToRad));
   }
-  s.w->SceneObjectKind[8] = kSceneKindBuoy;
-  s.w->SceneObjectY[8] = -880;
+  std::tie(s.w->SceneObjectKind[8], s.w->SceneObjectY[8]) = std::tuple{kSceneKindBuoy, -880};
   s.Draw();
   const int x = s.w->ProjectedX[8], y = s.w->ProjectedY[8];
   EXPECT_GT(s.Count(palette::kLandGreen), 2000);
