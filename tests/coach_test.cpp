@@ -177,9 +177,7 @@ TEST_F(CoachAdviceTest, SteeringHelmRowsAtTheirBoundaries) {
 }
 
 TEST_F(CoachAdviceTest, UpwindTechniqueAndFindings) {
-  w.ActivityMode = Activity::kUpwind;
-  w.BoatSpeedTenths[1] = 0;
-  w.TrueWindAngles[1] = 40;
+  std::tie(w.ActivityMode, w.BoatSpeedTenths[1], w.TrueWindAngles[1]) = std::tuple{Activity::kUpwind, 0, 40};
   EXPECT_TRUE(Advice().empty());  // not moving, not started
   std::tie(w.BoatSpeedTenths[1], w.HelmSign, w.AutopilotOff) = std::tuple{1, -1, 0};
   auto a = Advice();
@@ -294,8 +292,7 @@ TEST_F(CoachAdviceTest, SailShapeFindingsDependOnBoatSize) {
 }
 
 TEST_F(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
-  w.ActivityMode = Activity::kTrafficRulesLesson;
-  w.LessonChoice = 0;
+  std::tie(w.ActivityMode, w.LessonChoice) = std::tuple{Activity::kTrafficRulesLesson, 0};
   EXPECT_TRUE(Advice().empty());
   w.LessonChoice = 3;
   EXPECT_EQ(Advice()[0].text, "ｼｰﾝ 3. 追い越し:追い越し艇は避けなければならない。");
@@ -314,12 +311,10 @@ TEST_F(CoachAdviceTest, TrafficRulesScenesAndFixedParagraphs) {
 class CoachButtonsTest : public CoachTest {
  protected:
   CoachButtonsTest() {
-    w.ActivityMode = Activity::kSailTrimLesson;
-    w.SailingState = 2;
+    std::tie(w.ActivityMode, w.SailingState) = std::tuple{Activity::kSailTrimLesson, 2};
   }
   void Click(const Rect& r) {
-    w.ClickX = (r.left + r.right) / 2;
-    w.ClickY = (r.top + r.bottom) / 2;
+    std::tie(w.ClickX, w.ClickY) = std::tuple{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     TakeCoachButtonClick(w);
   }
 };

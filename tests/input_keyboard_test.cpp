@@ -32,8 +32,7 @@ TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndThePageKeysSaveTheSpeed) {
   // Page up and down work as the panel's speed buttons, whose ends the panel tests check.
   KeyDown(w, vk::kPageUp);
   EXPECT_EQ(w.SavedSimSpeed, 8);
-  KeyDown(w, vk::kPageDown);
-  KeyDown(w, vk::kPageDown);
+  for (int i = 0; i < 2; ++i) KeyDown(w, vk::kPageDown);
   EXPECT_EQ(w.SimSpeed, 6);
 }
 
@@ -102,12 +101,10 @@ TEST_F(KeyboardTest, ArrowsWrapPastAFullTurn) {
 TEST_F(KeyboardTest, AutopilotOffStopsTackAndCloseHauledOnly) {
   Sailing();
   w.AutopilotOff = 1;
-  KeyDown(w, 'T');
-  KeyDown(w, 'C');
+  for (int key : {'T', 'C'}) KeyDown(w, key);
   EXPECT_EQ(w.AutoManoeuvre, 0);
   EXPECT_TRUE(sounds.Requests().empty());
-  KeyDown(w, 'D');
-  KeyDown(w, 'J');
+  for (int key : {'D', 'J'}) KeyDown(w, key);
   EXPECT_EQ((std::array{w.BearAwayCommand, w.GybeCommand}), (std::array{1, 1}));
   w.AutopilotOff = 0;
   KeyDown(w, 'T');
@@ -192,8 +189,7 @@ TEST_F(KeyboardTest, CrewKeys) {
   KeyDown(w, '7');
   EXPECT_EQ((std::array{w.Crew1Hike, w.Crew2Hike}), (std::array{1, 1}));
   w.HullClass = 3;  // one crew on the trapeze side
-  KeyDown(w, '7');
-  KeyDown(w, '7');
+  for (int i = 0; i < 2; ++i) KeyDown(w, '7');
   EXPECT_EQ((std::array{w.Crew1Hike, w.Crew2Hike}), (std::array{2, 1}));
   for (int i = 0; i < 5; ++i) KeyDown(w, '6');
   EXPECT_EQ(w.SkipperHike, -2);

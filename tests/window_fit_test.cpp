@@ -68,9 +68,8 @@ TEST(FrameFit, TheMarginsMapToNothingAndUnfittedIsOneToOne) {
   // A release over the right margin still gives a point, beyond the frame's right edge.
   EXPECT_GE(WindowToViewUnbounded(p, 1919.0, 500.0).x, 1280);
   const FramePlacement tall = PlaceFrame(1000, 1200, 1280, 720, true);
-  EXPECT_FALSE(WindowToView(tall, 500.0, tall.top - 1.0));
-  EXPECT_FALSE(WindowToView(tall, 500.0, tall.top + tall.height + 0.0));
-  EXPECT_TRUE(WindowToView(tall, 500.0, tall.top + 0.0));
+  for (auto [y, inside] : {std::pair{tall.top - 1, false}, {tall.top + tall.height, false}, {tall.top, true}})
+    EXPECT_EQ(WindowToView(tall, 500.0, y + 0.0).has_value(), inside) << y;
   // A window smaller than the frame: several view pixels share a window pixel.
   const FramePlacement small = PlaceFrame(640, 360, 1280, 720, true);
   EXPECT_EQ(WindowToView(small, 639.0, 359.0), (Point{1279, 719}));
