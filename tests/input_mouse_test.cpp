@@ -32,7 +32,7 @@ struct MouseTest : ::testing::Test {
 
 TEST_F(MouseTest, LeftBarSetsTheMainSheetAndTraveller) {
   // The top is fully in; the last u pixels above half height all read fully out.
-  for (const auto [y, sheet] : {std::pair{73, -3.0}, {200, 20.0}, {345, 46.0}, {346, 47.0}, {359, 47.0}}) {
+  for (const auto& [y, sheet] : {std::pair{73, -3.0}, {200, 20.0}, {345, 46.0}, {346, 47.0}, {359, 47.0}}) {
     w.MainAutoTrimActive = 1;
     Click(5, y);
     EXPECT_DOUBLE_EQ(w.MainSheet, sheet) << y;
@@ -42,7 +42,7 @@ TEST_F(MouseTest, LeftBarSetsTheMainSheetAndTraveller) {
   Click(5, 72);  // on the scene's top edge: outside the bar
   EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
 
-  for (const auto [y, traveller] : {std::pair{375, 0}, {392, 1}, {460, 4}, {507, 4}, {508, 2}}) {
+  for (const auto& [y, traveller] : {std::pair{375, 0}, {392, 1}, {460, 4}, {507, 4}, {508, 2}}) {
     w.Traveller = 2;
     Click(14, y);  // the last below the bar: left as it was
     EXPECT_EQ(w.Traveller, traveller) << y;

@@ -93,7 +93,9 @@ TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
     std::tie(s.w->SimSpeed, s.w->SimpleGraphics, s.w->InstructionPage) = std::tuple{speed, simple, page};
     const int crest = s.Draw().Count(palette::kCrest);
     EXPECT_EQ(crest > 20, shown) << speed << "/" << simple << "/" << page;
-    if (!shown) EXPECT_EQ(crest, 0);
+    if (!shown) {
+      EXPECT_EQ(crest, 0);
+    }
   }
 }
 

@@ -80,11 +80,11 @@ xdotool key alt+o; sleep 0.5
 xdotool key Down Down Down Down Down Down Down Right; sleep 0.5
 xdotool key Down Return; sleep 0.5
 # Start: water shows beside the instruction box, where the title screen is white; the box goes
-# with the second space bar.
+# with the second space bar (water again right of the boat's sails, where the box stood).
 xdotool key space
 within 30 bluish 100 300 || fail "the activity did not start"
 xdotool key space
-within 30 bluish 640 300 || fail "the instruction box did not close"
+within 30 bluish 1000 300 || fail "the instruction box did not close"
 
 # The steering zone lights up while the pointer steers in it, and the boat turns: the first two
 # digits of the heading readout pass through three values at least. (Weather helm can turn a
