@@ -2,7 +2,7 @@
 below the swimmer, reach up to him, let the main fly a few yards short and stop beside him."""
 
 import sys
-from sailor import Probe, Skipper, point_from, bearing, report
+from sailor import Probe, Skipper, report
 
 png = sys.argv[1] if len(sys.argv) > 1 else "/tmp/man_overboard_results.png"
 shoot = float(sys.argv[2]) if len(sys.argv) > 2 else 8
@@ -19,10 +19,9 @@ while p.frames < 30000:
     g = s.read()
     if g["ResultsShown"] > 0:
         break
-    x, y, wd = g["BoatX[1]"], g["BoatY[1]"], g["WindDirection"]
     if phase == "sail":
         # A beam reach until the call; then away from the swimmer for the room to turn.
-        s.helm.steer(g["BoatHeadings[1]"], wd - 90)   # the reach on the side the boat starts
+        s.helm.steer(g["BoatHeadings[1]"], g["WindDirection"] - 90)   # the reach on the side the boat starts
         if g["SimSeconds"] > fall + 15:
             t = p.get("TargetX[1]", "TargetY[1]")
             bx, by = t["TargetX[1]"], t["TargetY[1]"]
@@ -31,19 +30,7 @@ while p.frames < 30000:
             phase = "stage"
         p.run(2)
         continue
-    d = ((x - bx) ** 2 + (y - by) ** 2) ** 0.5
-    if phase == "stage":
-        sx, sy = point_from(bx, by, wd + 180 - slant, 45)
-        s.trim()
-        s.steer_to(g, sx, sy)
-        if ((x - sx) ** 2 + (y - sy) ** 2) ** 0.5 < 12:
-            phase = "shoot"
-    else:
-        s.helm.steer(g["BoatHeadings[1]"], bearing(bx - x, y - by), gain=6)
-        if d < shoot:
-            s.let_fly()
-        if g["BoatSpeedTenths[1]"] < 3 and d > 7:
-            phase = "stage"
+    phase = s.approach(g, phase, bx, by, slant, shoot)
     p.run(2)
 report(p, "man overboard", png)
 p.close()

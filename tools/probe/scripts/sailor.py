@@ -38,9 +38,9 @@ class Probe:
         self.send(f"frames {n}")
         self.frames += n
 
-    def texts(self):
-        # The text log ends where the next command's answer begins: ask for a marker.
-        self.send("texts")
+    def listing(self, command):
+        # A listing ends where the next command's answer begins: ask for a marker.
+        self.send(command)
         self.send("get SailingState")
         lines = []
         while True:
@@ -49,15 +49,11 @@ class Probe:
                 return lines
             lines.append(line)
 
+    def texts(self):
+        return self.listing("texts")
+
     def sounds(self):
-        self.send("sounds")
-        self.send("get SailingState")
-        lines = []
-        while True:
-            line = self.read()
-            if line.startswith("SailingState="):
-                return lines
-            lines.append(line)
+        return self.listing("sounds")
 
     def close(self):
         self.p.stdin.close()
@@ -152,3 +148,19 @@ class Skipper:
         if self.main_free:
             self.probe.send("key A")   # every sheet back to automatic trim
             self.main_free = False
+
+    def approach(self, g, phase, bx, by, slant, shoot):
+        """One step of a stop beside a point: sail to a staging point 45 yards below it, reach up
+        to it, let the main fly `shoot` yards short; stopped short or overshot, go round again.
+        Returns the next phase, "stage" or "shoot"."""
+        x, y = g["BoatX[1]"], g["BoatY[1]"]
+        if phase == "stage":
+            sx, sy = point_from(bx, by, g["WindDirection"] + 180 - slant, 45)
+            self.trim()
+            self.steer_to(g, sx, sy)
+            return "shoot" if ((x - sx) ** 2 + (y - sy) ** 2) ** 0.5 < 12 else "stage"
+        d = ((x - bx) ** 2 + (y - by) ** 2) ** 0.5
+        self.helm.steer(g["BoatHeadings[1]"], bearing(bx - x, y - by), gain=6)
+        if d < shoot:
+            self.let_fly()
+        return "stage" if g["BoatSpeedTenths[1]"] < 3 and d > 7 else "shoot"
