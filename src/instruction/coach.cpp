@@ -5,6 +5,7 @@
 #include "draw/palette.h"
 #include "instruction/coach_texts.h"
 #include "sim/activity_setup.h"
+#include "sim/sail_lesson_scenes.h"
 #include "state/activity.h"
 #include "state/hull_class.h"
 #include "state/pointer.h"
@@ -147,8 +148,6 @@ void DrawTrafficLabels(const World& w, Canvas& c) {
 
 int CoachLineHeight(const World& w) { return w.ViewWidth < 700 ? 15 : 18; }
 
-int LastSailScene(int mode) { return mode == Activity::kSailShapeLesson ? 9 : 8; }
-
 CoachBox CoachBoxFor(const World& w) {
   const int W = w.ViewWidth, H = w.ViewHeight, m = w.ActivityMode;
   CoachBox box{10, 10, W * 11 / 12, H / 2 + 12, true};
@@ -215,10 +214,10 @@ std::vector<CoachLine> CoachAdvice(const World& w) {
       break;
     case Activity::kCollisionAvoidance: AddAll(out, kCollisionLines); break;
     case Activity::kSailTrimLesson:
-      if (scene >= 1 && scene <= 8) SailSceneAdvice(w, kSailTrimScenes[scene - 1], out);
+      if (scene >= 1 && scene <= LastSailScene(m)) SailSceneAdvice(w, kSailTrimScenes[scene - 1], out);
       break;
     case Activity::kSailShapeLesson:
-      if (scene >= 1 && scene <= 9) SailSceneAdvice(w, kSailShapeScenes[scene - 1], out);
+      if (scene >= 1 && scene <= LastSailScene(m)) SailSceneAdvice(w, kSailShapeScenes[scene - 1], out);
       break;
     default: break;
   }

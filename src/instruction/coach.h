@@ -40,8 +40,6 @@ CoachButtons CoachButtonsFor(const World& w);
 int CoachOptionRowY(const World& w);
 // Whether the box carries the option summary (every activity but the two sail lessons).
 bool CoachShowsOptions(const World& w);
-// The last scene of a sail lesson: 8 in the sail-trim lesson, 9 in the sail-shape lesson.
-int LastSailScene(int mode);
 
 // The activity's advice for the present state (the races excepted: see TacticsCommentary).
 std::vector<CoachLine> CoachAdvice(const World& w);

@@ -1,5 +1,7 @@
 #include "sim/sail_lesson_scenes.h"
 
+#include <iterator>
+
 #include "boat/boat_family.h"
 #include "state/activity.h"
 #include "state/world.h"
@@ -57,10 +59,13 @@ void Put(T& field, int value) {
 
 }  // namespace
 
+int LastSailScene(int mode) {
+  return static_cast<int>(mode == Activity::kSailShapeLesson ? std::size(kShapeScenes) : std::size(kTrimScenes));
+}
+
 const SailLessonScene* SailLessonSceneFor(int mode, int scene) {
-  if (mode == Activity::kSailTrimLesson && scene >= 1 && scene <= 8) return &kTrimScenes[scene - 1];
-  if (mode == Activity::kSailShapeLesson && scene >= 1 && scene <= 9) return &kShapeScenes[scene - 1];
-  return nullptr;
+  if (!IsSailLesson(mode) || scene < 1 || scene > LastSailScene(mode)) return nullptr;
+  return mode == Activity::kSailShapeLesson ? &kShapeScenes[scene - 1] : &kTrimScenes[scene - 1];
 }
 
 void SetUpSailLessonScene(World& w) {
@@ -90,7 +95,7 @@ void SetUpSailLessonScene(World& w) {
 
 void HoldSailLessonScene(World& w) {
   if (!IsSailLesson(w.ActivityMode)) return;
-  if (w.LessonChoice > (w.ActivityMode == Activity::kSailShapeLesson ? 9 : 8)) {
+  if (w.LessonChoice > LastSailScene(w.ActivityMode)) {
     w.ResultsShown = 1;
     w.CoachShown = 0;
     return;

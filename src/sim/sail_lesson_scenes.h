@@ -20,6 +20,9 @@ struct SailLessonScene {
 // A starting value no control takes: the control stays as set up.
 constexpr int kSceneKeeps = -99;
 
+// The last scene of a sail lesson: 8 in the sail-trim lesson, 9 in the sail-shape lesson.
+int LastSailScene(int mode);
+
 // The scene of a sail lesson, 1-based; null outside the lesson's scenes.
 const SailLessonScene* SailLessonSceneFor(int mode, int scene);
 
