@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ranges>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "instruction/coach.h"
 #include "instruction/coach_texts.h"
@@ -22,8 +24,7 @@ namespace {
 
 std::unique_ptr<World> Lesson(int mode, int scene) {
   auto w = TestWorld().Sailing().Build();
-  w->ActivityMode = mode;
-  w->LessonChoice = scene;
+  std::tie(w->ActivityMode, w->LessonChoice) = std::pair{mode, scene};
   return w;
 }
 
@@ -39,21 +40,13 @@ TEST(SailLessonScenesTest, EverySceneHoldsItsSettingsEveryFrame) {
       SetUpActivity(w);
       const SailLessonScene& s = *SailLessonSceneFor(mode, scene);
       // The user's hand (or the boat's turning) moves what the scene holds; the next frame puts it back.
-      w.BoatHeadings[1] = s.heading + 40;
-      w.WindSpeed = 3;
-      w.MainAutoTrimActive = !s.mainAuto;
-      w.JibAutoTrimActive = !s.jibAuto;
-      w.SpinnakerFlying[1] = !s.spinnaker;
+      std::tie(w.BoatHeadings[1], w.WindSpeed, w.MainAutoTrimActive, w.JibAutoTrimActive, w.SpinnakerFlying[1]) =
+          std::tuple{s.heading + 40, 3, !s.mainAuto, !s.jibAuto, !s.spinnaker};
       ApplyExerciseRules(w);
-      SCOPED_TRACE(testing::Message() << mode << "/" << scene);
-      EXPECT_EQ(w.BoatHeadings[1], s.heading);
-      EXPECT_EQ(w.WindSpeed, s.windSpeed);
-      EXPECT_EQ(w.MainAutoTrimActive, s.mainAuto ? 1 : 0);
-      EXPECT_EQ(w.JibAutoTrimActive, s.jibAuto ? 1 : 0);
-      EXPECT_EQ(w.SpinnakerFlying[1], s.spinnaker ? 1 : 0);
-      EXPECT_EQ(w.HoldCloseHauled, s.closeHauled ? 1 : 0);
-      EXPECT_EQ(w.CoachShown, 1);
-      EXPECT_EQ(w.ResultsShown, 0);
+      EXPECT_EQ((std::tuple{w.BoatHeadings[1], w.WindSpeed, w.MainAutoTrimActive, w.JibAutoTrimActive, w.SpinnakerFlying[1],
+                            w.HoldCloseHauled, w.CoachShown, w.ResultsShown}),
+                (std::tuple{s.heading, s.windSpeed, int{s.mainAuto}, int{s.jibAuto}, int{s.spinnaker}, int{s.closeHauled}, 1, 0}))
+          << mode << "/" << scene;
     }
   }
 }
@@ -62,9 +55,7 @@ TEST(SailLessonScenesTest, SetUpLeavesSomethingToCorrect) {
   auto trim = Lesson(Activity::kSailTrimLesson, 1), shape = Lesson(Activity::kSailShapeLesson, 4);
   SetUpActivity(*trim);
   SetUpActivity(*shape);
-  EXPECT_EQ(trim->Vang, 1);
-  EXPECT_EQ(shape->JibLuff, 3);
-  EXPECT_EQ(shape->BarberHauler, 3);
+  EXPECT_EQ((std::tuple{trim->Vang, shape->JibLuff, shape->BarberHauler}), (std::tuple{1, 3, 3}));
 }
 
 // The lesson ends past its last scene; before the first the coach stays closed.
@@ -75,8 +66,7 @@ TEST(SailLessonScenesTest, TheLessonEndsPastItsLastScene) {
     EXPECT_EQ(w->ResultsShown, 0);
     w->LessonChoice = last + 1;
     ApplyExerciseRules(*w);
-    EXPECT_EQ(w->ResultsShown, 1);
-    EXPECT_EQ(w->CoachShown, 0);
+    EXPECT_EQ((std::pair{w->ResultsShown, w->CoachShown}), (std::pair{1, 0}));
   }
   auto w = Lesson(Activity::kSailTrimLesson, 0);
   ApplyExerciseRules(*w);
@@ -88,7 +78,7 @@ TEST(SailLessonScenesTest, TheLessonEndsPastItsLastScene) {
 
 std::string Repeat(const std::string& line, int n) {
   std::string out;
-  for (int i = 0; i < n; ++i) out += line + "\n";
+  while (n-- > 0) out += line + "\n";
   return out;
 }
 
@@ -126,8 +116,7 @@ std::vector<std::string> Findings(const World& w) {
   const SailScene& scene = w.ActivityMode == Activity::kSailShapeLesson ? kSailShapeScenes[w.LessonChoice - 1]
                                                                         : kSailTrimScenes[w.LessonChoice - 1];
   std::vector<std::string> out;
-  const std::vector<CoachLine> lines = CoachAdvice(w);
-  for (size_t i = 1 + scene.optimum.size(); i < lines.size(); ++i) out.push_back(lines[i].text);
+  for (const CoachLine& l : CoachAdvice(w) | std::views::drop(1 + scene.optimum.size())) out.push_back(l.text);
   return out;
 }
 

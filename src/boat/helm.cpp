@@ -53,8 +53,7 @@ int ComputeHelmBias(World& w) {
 }
 
 bool OwnHelmInUse(World& w) {
-  // The traffic-rules scenes are sailed by hand though their introduction stays pending.
-  const bool introHolds = w.LessonIntroPending && !IsTrafficScene(w.ActivityMode, w.LessonChoice);
+  const bool introHolds = IntroHoldsTheHelm(w.LessonIntroPending, w.ActivityMode, w.LessonChoice);
   if (introHolds) {
     w.HelmInput = 0;
     w.SteeringValue = 0;

@@ -39,8 +39,7 @@ int UpdateSteering(World& w, bool tackChanged) {
   if (tackChanged) w.SteeringTackFlipped ^= 1;
 
   int s = 0;
-  const bool handSteered = w.LessonIntroPending == 0 || IsTrafficScene(w.ActivityMode, w.LessonChoice);
-  const bool inside = handSteered && PointerInZone(w, z);
+  const bool inside = !IntroHoldsTheHelm(w.LessonIntroPending, w.ActivityMode, w.LessonChoice) && PointerInZone(w, z);
   if (inside) {
     const double scale = w.ScaleX > 0 ? w.ScaleX : 1.0;
     if (z.vertical) {

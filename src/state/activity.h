@@ -52,3 +52,8 @@ constexpr int32_t kTrafficSceneCount = 4;
 constexpr bool IsTrafficScene(int32_t mode, int32_t lessonChoice) {
   return mode == Activity::kTrafficRulesLesson && lessonChoice >= 1 && lessonChoice <= kTrafficSceneCount;
 }
+// A lesson's pending introduction holds the user's helm, but for the traffic-rules scenes,
+// which are sailed by hand while it stays on.
+constexpr bool IntroHoldsTheHelm(int32_t introPending, int32_t mode, int32_t lessonChoice) {
+  return introPending != 0 && !IsTrafficScene(mode, lessonChoice);
+}
