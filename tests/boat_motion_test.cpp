@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "boat/boat_motion.h"
 #include "boat_test_world.h"
@@ -16,15 +17,9 @@ TEST_F(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
   for (auto [simSpeed, points] : {std::pair{1, 1}, {4, 2}, {6, 4}, {7, 8}, {10, 24}, {12, 0}, {15, 0}}) {
     BoatWorld bw;
     World& w = bw.w;
-    w.SimSpeed = simSpeed;
-    w.TimeStep = 0;
-    w.BoatX[1] = 5;
-    w.BoatSpeedTenths[1] = 50;
+    std::tie(w.SimSpeed, w.TimeStep, w.BoatX[1], w.BoatSpeedTenths[1]) = std::tuple{simSpeed, 0, 5, 50};
     w.WakeX[1].fill(-1);
-    for (int f = 0; f < 24; ++f) {
-      w.FrameCounter = f;
-      UpdateBoatPositions(w);
-    }
+    for (w.FrameCounter = 0; w.FrameCounter < 24; ++w.FrameCounter) UpdateBoatPositions(w);
     EXPECT_EQ(w.BoatX[1], 5);
     EXPECT_EQ(std::count(w.WakeX[1].begin(), w.WakeX[1].end(), 5.0), points) << simSpeed;
   }
@@ -32,16 +27,12 @@ TEST_F(BoatMotion, PausedBoatsStayPutButTheWakeRecordsAtItsInterval) {
 
 TEST_F(BoatMotion, BackwardsStraightAsternForwardsCrabbingToLeeward) {
   Heading(1, 90);
-  w.TrueWindAngles[1] = 90;
-  w.BoatTack[1] = -1;
-  w.BoatSpeedTenths[1] = -20;
+  std::tie(w.TrueWindAngles[1], w.BoatTack[1], w.BoatSpeedTenths[1]) = std::tuple{90, -1, -20};
   UpdateBoatPositions(w);
   EXPECT_NEAR(w.BoatX[1], -20 * 0.0216, 1e-6);
   EXPECT_NEAR(w.BoatY[1], 0, 1e-3);
-  w.BoatX[1] = w.BoatY[1] = 0;
-  w.BoatSpeedTenths[1] = 20;
-  w.DriveForces[1] = 100;
-  w.SailAngles[1] = 30;
+  std::tie(w.BoatX[1], w.BoatY[1], w.BoatSpeedTenths[1], w.DriveForces[1], w.SailAngles[1]) =
+      std::tuple{0, 0, 20, 100, 30};
   UpdateBoatPositions(w);
   EXPECT_GT(w.LeewayAngle, 0);
   EXPECT_GT(w.BoatY[1], 0.01);  // the wind is from the north
@@ -61,16 +52,13 @@ TEST_F(BoatMotion, LeewayOfASlowBoatGrowsAsItStops) {
   w.Grounded = 1;
   EXPECT_EQ(ComputeLeeway(w, 1), 0);
   // Under way, a strong drive.
-  w.Grounded = w.CentreboardUp = 0;
-  w.SimSeconds = 10;
-  w.BoatSpeedTenths[1] = 6;
-  w.DriveForces[1] = 5000;
+  std::tie(w.Grounded, w.CentreboardUp, w.SimSeconds, w.BoatSpeedTenths[1], w.DriveForces[1]) =
+      std::tuple{0, 0, 10, 6, 5000};
   EXPECT_EQ(ComputeLeeway(w, 1), 15);
 }
 
 TEST_F(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
-  w.EffectiveCurrent = 10;
-  w.CurrentDirection = 90;  // from the east
+  std::tie(w.EffectiveCurrent, w.CurrentDirection) = std::tuple{10, 90};  // from the east
   UpdateBoatPositions(w);
   EXPECT_NEAR(w.BoatX[1], -10 * 0.0216, 1e-4);
   EXPECT_EQ(w.SpeedOverGround, 10);
@@ -79,33 +67,25 @@ TEST_F(BoatMotion, StoppedBoatDriftsWithTheCurrent) {
   UpdateBoatPositions(w);
   EXPECT_EQ(w.BoatX[1], 0);
   // Before a race start: half the current, and a slow boat drifts down the wind.
-  w.ActivityMode = 14;
-  w.SimSeconds = -100;
-  w.Difficulty = 7;
+  std::tie(w.ActivityMode, w.SimSeconds, w.Difficulty) = std::tuple{14, -100, 7};
   UpdateBoatPositions(w);
   EXPECT_NEAR(w.BoatX[1], -5 * 0.0216, 1e-4);
   EXPECT_NEAR(w.BoatY[1], 5 * 0.0216, 1e-4);
 }
 
 TEST_F(BoatMotion, WavePitchSounds) {
-  w.TrueWindAngles[1] = 120;
-  w.SimSeconds = 7;
-  w.BoatSpeeds[1] = 50;  // at hull speed in flat water
+  std::tie(w.TrueWindAngles[1], w.SimSeconds, w.BoatSpeeds[1]) = std::tuple{120, 7, 50};  // at hull speed, flat water
   RunWavePitch(w);
   w.BoatSpeeds[1] = 30;
   RunWavePitch(w);
   EXPECT_EQ((std::array{Count(5), Count(11)}), (std::array{1, 1}));  // each sound once
   // A flogging main, unless the crew is calling a commanded tack.
   w.MainBackwindPercent = 70;
-  w.AutoManoeuvre = 1;
-  RunWavePitch(w);
-  w.AutoManoeuvre = 0;
-  RunWavePitch(w);
+  for (int m : {1, 0}) w.AutoManoeuvre = m, RunWavePitch(w);
   EXPECT_EQ(Count(7), 1);
 
   // Close-hauled in big waves a crest under the bow kicks the pitch once, then cools down.
-  w.WaveClass = 3;
-  w.TrueWindAngles[1] = 45;
+  std::tie(w.WaveClass, w.TrueWindAngles[1]) = std::tuple{3, 45};
   w.CrestX.fill(5000);
   w.CrestX[0] = 5;
   RunWavePitch(w);

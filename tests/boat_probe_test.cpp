@@ -43,23 +43,17 @@ TEST(BoatProbe, EveryBoatTypeSettlesFromRestOnABeamReach) {
     }
     Readings r = Read(script + "get TrueWindAngles[1] BoatX[1]\n");
     // One reading every 5 s from 5 to 90 s.
-    const std::vector<double>& speed = r["BoatSpeeds[1]"];
-    const std::vector<double>& heel = r["HeelAngles[1]"];
-    ASSERT_EQ(speed.size(), 18u) << type;
-    ASSERT_EQ(heel.size(), 18u) << type;
-    ASSERT_EQ(r["MaxHeel"].size(), 1u) << type;
+    const std::vector<double>&speed = r["BoatSpeeds[1]"], &heel = r["HeelAngles[1]"];
+    ASSERT_TRUE(speed.size() == 18 && heel.size() == 18 && r["MaxHeel"].size() == 1 && r["BoatX[1]"].size() == 1)
+        << type;
     for (std::size_t i = 0; i < heel.size(); ++i) {
-      EXPECT_GE(heel[i], -20) << type;
-      EXPECT_LE(heel[i], r["MaxHeel"][0]) << type;
-      if (i > 0 && i < 6) {
-        EXPECT_GT(speed[i], speed[i - 1]) << type << " slows at " << 5 * i << " s";
-      }
+      EXPECT_TRUE(heel[i] >= -20 && heel[i] <= r["MaxHeel"][0]) << type << ": " << heel[i];
+      EXPECT_TRUE(i == 0 || i >= 6 || speed[i] > speed[i - 1]) << type << " slows at " << 5 * i << " s";
     }
     const double at60s = speed[11], at90s = speed[17];
     EXPECT_GT(at90s, 10) << type;
     EXPECT_LT(std::abs(at90s - at60s), 3) << type;  // under 0.3 knots from 60 to 90 s
     EXPECT_EQ(r["TrueWindAngles[1]"], std::vector<double>{90}) << type;
-    ASSERT_EQ(r["BoatX[1]"].size(), 1u) << type;
     EXPECT_LT(r["BoatX[1]"][0], -100) << type;  // sailed west
   }
 }
@@ -77,8 +71,7 @@ TEST(BoatProbe, CommandedTackEndsCloseHauledOnTheOtherTack) {
 TEST(BoatProbe, RunningAgroundStopsTheBoatAndBeeps) {
   const std::string start = FreeSailing(12, 270, 2) + "until SimTime >= 20 100000\n";
   Readings island = Read(start + "get SceneryX[1] SceneryY[1]\n");
-  ASSERT_EQ(island["SceneryX[1]"].size(), 1u);
-  ASSERT_EQ(island["SceneryY[1]"].size(), 1u);
+  ASSERT_TRUE(island["SceneryX[1]"].size() == 1 && island["SceneryY[1]"].size() == 1);
   std::ostringstream script;
   script << start << "sounds\nset BoatX[1] " << island["SceneryX[1]"][0] << "\nset BoatY[1] "
          << island["SceneryY[1]"][0] << "\nframes 3\n"

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "boat/boat_setup.h"
 #include "state/world.h"
@@ -19,54 +20,40 @@ std::unique_ptr<World> BoatOfType(int type) {
 
 TEST(BoatSetup, ScowIsClassSixWithTheDinghyRulesOverridden) {
   auto w = BoatOfType(15);
-  EXPECT_EQ(w->HullClass, 6);
-  EXPECT_EQ(w->IsScow, 1);
-  EXPECT_EQ(w->HasTraveller, 1);
-  EXPECT_EQ(w->SpinnakerKind, 3);
-  EXPECT_EQ(w->HelmSign, -1);
-  // It must not read as a plain keelboat on the next set-up either.
+  EXPECT_EQ((std::array{w->HullClass, w->IsScow, w->HasTraveller, w->SpinnakerKind}), (std::array{6, 1, 1, 3}));
+  // It must not read as a plain keelboat on the next set-up either. (HelmSign: see below.)
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->HullClass, 6);
-  EXPECT_EQ(w->IsScow, 1);
+  EXPECT_EQ((std::array{w->HullClass, w->IsScow}), (std::array{6, 1}));
 }
 
 TEST(BoatSetup, KeelboatDesignValuesAreUsedOnlyInTheirRanges) {
   for (const auto& [length, expected] : {std::pair{19, 25}, {20, 20}, {50, 50}, {51, 25}, {0, 25}}) {
     auto w = BoatOfType(12);  // from the default keelboat: no reset
-    w->DesignLength = length;
-    w->DesignDisplacement = 12;
-    w->DesignSailArea = 7;
+    std::tie(w->DesignLength, w->DesignDisplacement, w->DesignSailArea) = std::tuple{length, 12, 7};
     SetUpBoatClass(*w);
     EXPECT_EQ(w->ScaleLength, expected) << "design length " << length;
     EXPECT_DOUBLE_EQ(w->TimeScale, std::sqrt(15.0 / expected));
-    EXPECT_EQ(w->DisplacementClass, 10);
-    EXPECT_EQ(w->SailAreaClass, 10);
+    EXPECT_EQ((std::array{w->DisplacementClass, w->SailAreaClass}), (std::array{10, 10}));
   }
 }
 
 TEST(BoatSetup, DesignValuesResetOnlyWhenTheClassChanges) {
   auto w = BoatOfType(12);
-  w->DesignLength = 35;
-  w->DesignDisplacement = 8;
+  std::tie(w->DesignLength, w->DesignDisplacement) = std::tuple{35, 8};
   SetUpBoatClass(*w);
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->ScaleLength, 35);
-  EXPECT_EQ(w->DisplacementClass, 8);
+  EXPECT_EQ((std::array{w->ScaleLength, w->DisplacementClass}), (std::array{35, 8}));
 
   w->BoatType = 14;  // offshore racer: class 7, so its own defaults
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->ScaleLength, 40);
-  EXPECT_EQ(w->DisplacementClass, 10);
-  EXPECT_EQ(w->IsOffshoreRacer, 1);
+  EXPECT_EQ((std::array{w->ScaleLength, w->DisplacementClass, w->IsOffshoreRacer}), (std::array{40, 10, 1}));
 
-  w->DesignLength = 30;
-  w->BoatType = 12;  // back to the keelboat: reset to 25 ft, light, fractional
+  // Back to the keelboat: reset to 25 ft, light, fractional.
+  std::tie(w->DesignLength, w->BoatType) = std::tuple{30, 12};
   SetUpBoatClass(*w);
-  EXPECT_EQ(w->ScaleLength, 25);
-  EXPECT_EQ(w->DesignLength, 25);
-  EXPECT_EQ(w->DisplacementClass, 9);
-  EXPECT_EQ(w->RigHeightPercent, 80);
-  EXPECT_EQ(w->IsOffshoreRacer, 0);
+  EXPECT_EQ(
+      (std::array{w->ScaleLength, w->DesignLength, w->DisplacementClass, w->RigHeightPercent, w->IsOffshoreRacer}),
+      (std::array{25, 25, 9, 80, 0}));
 }
 
 TEST(BoatSetup, HelmSignIsForcedExceptOnSloopAndOffshoreRacer) {
@@ -86,11 +73,7 @@ TEST(BoatSetup, ExtraFlagsAndJibResetFollowTheClass) {
   auto w = BoatOfType(7);
   EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),
             (std::array{3, 0, 0, 0}));
-  w->JibSize = 3;
-  w->JibLuff = 1;
-  w->Reefed = 1;
-  w->JibFurl = 50;
-  w->BoatType = 12;
+  std::tie(w->JibSize, w->JibLuff, w->Reefed, w->JibFurl, w->BoatType) = std::tuple{3, 1, 1, 50, 12};
   SetUpBoatClass(*w);
   // The keelboat after it takes none of those, and its jib starts full and plain.
   EXPECT_EQ((std::array{w->SpinnakerKind, w->HasTraveller, w->VangOutsidePreset, w->HasFurlingJib}),

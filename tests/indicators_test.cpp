@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
@@ -23,12 +24,8 @@ struct View {
       TestWorld().Tables().Activity(Activity::kFreeSailing).Screen(1920, 1080).Build();
   std::unique_ptr<Canvas> c;
   View() {
-    w->BoatTack[1] = 1;
-    w->BoatHeadings[1] = w->ViewDirection = 90;
-    w->TrueWindAngles[1] = 45;
-    w->WindSpeedAtBoat[1] = 12;
-    w->ApparentWindSpeed = 17;
-    w->PreviousApparentWindAngle = 30;
+    std::tie(w->BoatTack[1], w->BoatHeadings[1], w->ViewDirection, w->TrueWindAngles[1], w->WindSpeedAtBoat[1],
+             w->ApparentWindSpeed, w->PreviousApparentWindAngle) = std::tuple{1, 90, 90, 45, 12, 17, 30};
     Clear();
   }
   void Clear() {
@@ -37,6 +34,7 @@ struct View {
     c->FillRect(Rect{0, 0, w->ViewWidth, w->ViewHeight}, palette::kWater);
   }
   const TextLogEntry* Find(const std::string& prefix) const { return FindText(*c, prefix, true); }
+  void Indicators() { Clear(), DrawViewIndicators(*w, *c, kX, kY); }
 };
 
 }  // namespace
@@ -57,9 +55,9 @@ TEST(Compass, ThreeDigitHeadingsMoveLeft) {
 
 TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
   View v;
-  v.w->CurrentSpeed = 12;
-  v.w->EffectiveCurrent = 0;  // switched off, or all taken by the lee of the land
-  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  // The current switched off, or all taken by the lee of the land.
+  std::tie(v.w->CurrentSpeed, v.w->EffectiveCurrent) = std::tuple{12, 0};
+  v.Indicators();
   ASSERT_NE(v.Find("真の風  12"), nullptr);
   ASSERT_NE(v.Find("見ｶｹﾉ風 17"), nullptr);
   EXPECT_EQ(v.Find("潮"), nullptr);
@@ -67,15 +65,13 @@ TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
   for (int x = cx - 26; x <= cx + 26; ++x) ASSERT_EQ(v.c->GetPixel(x, kY - 10), palette::kWater);
 
   v.w->EffectiveCurrent = 7;
-  v.Clear();
-  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  v.Indicators();
   ASSERT_NE(v.Find("潮   0.7"), nullptr);
   EXPECT_EQ(v.Find("潮")->x, cx - 25);
 
   // During a lesson's introduction only the true wind is shown.
   v.w->LessonIntroPending = 1;
-  v.Clear();
-  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  v.Indicators();
   EXPECT_NE(v.Find("真の風"), nullptr);
   EXPECT_EQ(v.Find("見ｶｹﾉ風"), nullptr);
   EXPECT_EQ(v.Find("潮"), nullptr);
@@ -84,15 +80,14 @@ TEST(WindDials, LabelsAndTheCurrentDialOnlyWithACurrent) {
 TEST(WindDials, TheLongStrokePointsWhereTheWindComesFromOrNorthInTheRulesLesson) {
   View v;
   const int cy = kY - 10;
-  v.w->TrueWindAngles[1] = 90;  // on the beam: from the right on starboard tack
-  DrawWindIndicator(*v.w, *v.c, kTrueWindDial, 1, kX, kY);
-  EXPECT_EQ(v.c->GetPixel(kTrueX + 18, cy), palette::kWhite);
-  EXPECT_EQ(v.c->GetPixel(kTrueX - 18, cy), palette::kWater);
-  v.w->BoatTack[1] = -1;
-  v.Clear();
-  DrawWindIndicator(*v.w, *v.c, kTrueWindDial, 1, kX, kY);
-  EXPECT_EQ(v.c->GetPixel(kTrueX - 18, cy), palette::kWhite);
-  EXPECT_EQ(v.c->GetPixel(kTrueX + 18, cy), palette::kWater);
+  v.w->TrueWindAngles[1] = 90;  // on the beam: from the right on starboard tack, the left on port
+  for (int tack : {1, -1}) {
+    v.w->BoatTack[1] = tack;
+    v.Clear();
+    DrawWindIndicator(*v.w, *v.c, kTrueWindDial, 1, kX, kY);
+    EXPECT_EQ(v.c->GetPixel(kTrueX + 18 * tack, cy), palette::kWhite) << tack;
+    EXPECT_EQ(v.c->GetPixel(kTrueX - 18 * tack, cy), palette::kWater) << tack;
+  }
 
   // The apparent dial keeps its direction for the waves, folded into -179..180.
   v.w->BoatTack[1] = 1;
@@ -103,11 +98,8 @@ TEST(WindDials, TheLongStrokePointsWhereTheWindComesFromOrNorthInTheRulesLesson)
   EXPECT_EQ(v.w->ScreenWindBearing, 130);
 
   // The racing-rules lesson shows the absolute wind, from the north, instead of the beam wind.
-  v.w->ViewDirection = 90;
-  v.Clear();
-  v.w->ActivityMode = 10;
-  v.w->WindDirection = 0;
-  DrawViewIndicators(*v.w, *v.c, kX, kY);
+  std::tie(v.w->ViewDirection, v.w->ActivityMode, v.w->WindDirection) = std::tuple{90, 10, 0};
+  v.Indicators();
   EXPECT_EQ(v.Find("真の風"), nullptr);
   EXPECT_EQ(v.Find("見ｶｹﾉ風"), nullptr);
   const int dialY = kY - v.w->ViewHeight / 30;

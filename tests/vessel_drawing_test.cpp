@@ -44,8 +44,7 @@ TEST(VesselDrawing, AShipAheadIsDrawnWhereThePickLooksForIt) {
   s.Draw();  // fills the screen points the pick reads
   const int x = s.w->VesselScreenX[2], y = s.w->VesselScreenY[2];
   EXPECT_NEAR(x, s.w->ViewWidth / 2, 40);
-  EXPECT_GT(y, s.w->SceneTop);
-  EXPECT_LT(y, kScene.bottom);
+  EXPECT_TRUE(y > s.w->SceneTop && y < kScene.bottom) << y;
   const Rect around{x - 150, y - 60, x + 150, y + 10};
   EXPECT_GT(CountPixels(*s.c, palette::kShipHullDark, around), 20);
   EXPECT_GT(CountPixels(*s.c, palette::kShipCabin, around), 5);
@@ -68,12 +67,13 @@ TEST(VesselDrawing, ColoursTellTheShipsApartAndMonochromeDropsThem) {
 
 TEST(VesselDrawing, NothingOutsideTheViewAndTheApparentHeading) {
   ShipScene s;
-  Canvas c(s.w->ViewWidth, s.w->ViewHeight);
+  const Rect view{0, 0, s.w->ViewWidth, s.w->ViewHeight};
+  Canvas c(view.right, view.bottom);
   c.BeginFrame();
-  c.FillRect(Rect{0, 0, s.w->ViewWidth, s.w->ViewHeight}, palette::kWhite);
+  c.FillRect(view, palette::kWhite);
   DrawVessel(*s.w, c, 2, -5, 300, 2.0);
   DrawVessel(*s.w, c, 2, 600, s.w->SceneTop, 2.0);
-  EXPECT_EQ(CountPixels(c, palette::kShipHullDark, Rect{0, 0, s.w->ViewWidth, s.w->ViewHeight}), 0);
+  EXPECT_EQ(CountPixels(c, palette::kShipHullDark, view), 0);
   // Crossing ahead from left to right, seen from astern with the camera forward: 90 degrees.
   s.w->ViewDirection = 0;
   EXPECT_EQ(ApparentVesselHeading(*s.w, 2), 90);
