@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "chart_session.h"
 #include "draw/palette.h"
@@ -20,8 +21,7 @@ TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
   s.Start(1);
   s.Run("key SPACE\nframes 1\n");
   ASSERT_EQ(s.w().MiniViewZoom, 64);
-  const int expected[] = {32, 16, 8, 4, 2, 2};
-  for (int zoom : expected) {
+  for (int zoom : {32, 16, 8, 4, 2, 2}) {
     s.PressOn("ｽﾞｰﾑｲﾝ ");
     EXPECT_EQ(s.w().MiniViewZoom, zoom);
     EXPECT_EQ(s.w().ClickY, 0);  // consumed
@@ -41,11 +41,9 @@ TEST(MiniView, ZoomButtonsHalveAndDoubleWithinTwoAnd128) {
 TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
   auto world = TestWorld().Build();
   World& w = *world;
-  w.ScaleX = 1;
-  w.MiniViewZoom = 4;  // one pixel per yard
-  w.BoatX[1] = 250.5;
-  w.BoatY[1] = -120.25;
-  w.BoatHeadings[1] = 30;
+  // One pixel per yard.
+  std::tie(w.ScaleX, w.MiniViewZoom, w.BoatX[1], w.BoatY[1], w.BoatHeadings[1]) =
+      std::tuple{1.0, 4, 250.5, -120.25, 30};
   const Rect view{0, 300, 600, 480};
   const Point origin{300, (5 * 480 + 4 * 300) / 9};
   for (int bearing : {0, 45, 137, 250, 329}) {
@@ -66,12 +64,8 @@ TEST(MiniView, FarObjectsStandAt7000YardsOnTheirTrueBearing) {
 TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
   auto world = TestWorld().Activity(Activity::kManOverboard).Build();
   World& w = *world;
-  w.ScaleX = 1;
-  w.MiniViewZoom = 4;
-  w.Difficulty = 15;
-  w.OverboardSeconds = 11;
-  w.TargetY[1] = -30;
-  w.TimeStep = 0.2;
+  std::tie(w.ScaleX, w.MiniViewZoom, w.Difficulty, w.OverboardSeconds, w.TargetY[1], w.TimeStep) =
+      std::tuple{1.0, 4, 15, 11, -30, 0.2};
   Canvas c(640, 480);
   const Rect view{0, 300, 300, 480};
   auto seen = [&](int seconds) {
@@ -87,8 +81,7 @@ TEST(MiniView, SwimmerIsSeenOnlyForAWhileAfterTheFall) {
   w.Stopped = 1;
   seen(11);
   EXPECT_EQ(w.SwimmerSightFrames, 1);
-  w.Stopped = 0;
-  w.SwimmerSightFrames = 48;
+  std::tie(w.Stopped, w.SwimmerSightFrames) = std::tuple{0, 48};
   EXPECT_TRUE(seen(12));
   EXPECT_FALSE(seen(12));
   EXPECT_FALSE(seen(13));

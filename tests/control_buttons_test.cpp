@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "draw/palette.h"
 #include "input/control_buttons.h"
@@ -25,8 +26,7 @@ struct Buttons : PanelFrame {
   void Click(const std::string& label) {
     const TextLogEntry* e = Draw().Find(label);
     ASSERT_NE(e, nullptr) << label;
-    w.ClickX = e->x + 2;
-    w.ClickY = e->y + 3;
+    std::tie(w.ClickX, w.ClickY) = std::tuple{e->x + 2, e->y + 3};
     Draw();
   }
 };
@@ -85,14 +85,12 @@ TEST(ControlButtons, AutopilotOffHidesCloseHauledAndTack) {
   // They are gone, and a click where they stood does nothing and no other button takes it.
   for (const TextLogEntry& e : {closeHauled, tack}) {
     EXPECT_FALSE(b.Shows(e.text)) << e.text;
-    b.w.ClickX = e.x + 2;
-    b.w.ClickY = e.y + 3;
+    std::tie(b.w.ClickX, b.w.ClickY) = std::tuple{e.x + 2, e.y + 3};
     b.Draw();
     EXPECT_EQ((std::array{b.w.AutoManoeuvre, b.w.SailPowerPreset, b.w.ClickY}), (std::array{0, 0, e.y + 3}));
   }
 
-  b.w.AutopilotOff = 0;
-  b.w.SimSeconds = 40;
+  std::tie(b.w.AutopilotOff, b.w.SimSeconds) = std::tuple{0, 40};
   b.Click("ﾀｯｸ");
   EXPECT_EQ((std::array{b.w.AutoManoeuvre, b.w.LastTackTime[1]}), (std::array{1, 40}));
   EXPECT_GT(b.bw.Count(12), 0);
@@ -100,8 +98,8 @@ TEST(ControlButtons, AutopilotOffHidesCloseHauledAndTack) {
 
 TEST(ControlButtons, AllAutoAndAllSheetsOut) {
   Buttons b;
-  b.w.MainAutoTrimActive = b.w.JibAutoTrimActive = b.w.SpinnakerAutoTrimActive = b.w.GuyAutoTrimActive = 0;
-  b.w.MainAutoTrimOff = 1;
+  std::tie(b.w.MainAutoTrimActive, b.w.JibAutoTrimActive, b.w.SpinnakerAutoTrimActive, b.w.GuyAutoTrimActive,
+           b.w.MainAutoTrimOff) = std::tuple{0, 0, 0, 0, 1};
   b.Click("全自動");
   EXPECT_EQ((std::array{b.w.MainAutoTrimActive, b.w.JibAutoTrimActive, b.w.SpinnakerAutoTrimActive,
                         b.w.GuyAutoTrimActive}),
@@ -121,8 +119,7 @@ TEST(ControlButtons, CrewAndVangByBoat) {
   Buttons b;
   b.w.HullClass = 5;  // the cruising sloop's crew stays put; its vang works
   EXPECT_EQ((std::pair{b.Shows("ﾊｲｸ"), b.Shows("ﾊﾞﾝｸﾞT")}), (std::pair{false, true}));
-  b.w.HullClass = 9;
-  b.w.IsCatamaran = 1;
+  std::tie(b.w.HullClass, b.w.IsCatamaran) = std::tuple{9, 1};
   EXPECT_FALSE(b.Shows("ﾊﾞﾝｸﾞT"));
   b.w.ActivityMode = 11;
   EXPECT_EQ((std::pair{b.Shows("ﾒｲﾝｲﾝ"), b.Shows("前方")}), (std::pair{false, true}));
@@ -131,8 +128,7 @@ TEST(ControlButtons, CrewAndVangByBoat) {
 TEST(HelpLine, InThePanelOnWideScreensAndInTheSceneOnSmallOnes) {
   Buttons b;
   const TextLogEntry* main = b.Draw().Find("ﾒｲﾝｲﾝ");
-  b.w.MouseX = main->x + 2;
-  b.w.MouseY = main->y + 3;
+  std::tie(b.w.MouseX, b.w.MouseY) = std::tuple{main->x + 2, main->y + 3};
   const TextLogEntry* help = b.Draw().Find("メインシートを少し引く");
   ASSERT_NE(help, nullptr);
   EXPECT_EQ((Point{help->x, help->y}), (Point{793, 9 * 18 - 9 + 460}));
@@ -144,9 +140,7 @@ TEST(HelpLine, InThePanelOnWideScreensAndInTheSceneOnSmallOnes) {
   EXPECT_EQ(b.Draw().Find("メインシートを少し引く"), nullptr);
 
   ProbeOptions small;
-  small.screenWidth = 800;
-  small.screenHeight = 640;
-  small.largeMenuFont = 1;
+  std::tie(small.screenWidth, small.screenHeight, small.largeMenuFont) = std::tuple{800, 640, 1};
   // Free sailing on the coast; the pointer on the main-in button.
   const auto run = RunProbe("command 32806\nkey SPACE\nframes 2\nkey SPACE\nframes 2\nmove 520 375\nframes 2\ntexts\n", small);
   // At 0.53 of the width, 18 pixels and the wind dials' height above the scene's bottom (366).

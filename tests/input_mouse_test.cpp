@@ -54,9 +54,7 @@ TEST_F(MouseTest, RightBarTrimsTheJibOrTheFlyingSpinnaker) {
   EXPECT_EQ((std::array{w.JibSheet, w.JibAutoTrimActive}), (std::array{0, 0}));
   Click(1266, 380);  // below half height but above h2 + v
   EXPECT_EQ(w.JibSheet, 24);
-  w.SpinnakerFlying[1] = 1;
-  w.JibSheet = 8;
-  w.SpinnakerSheet = 0;
+  std::tie(w.SpinnakerFlying[1], w.JibSheet, w.SpinnakerSheet) = std::tuple{1, 8, 0};
   Click(1279, 216);
   EXPECT_EQ((std::array{w.SpinnakerSheet, w.SpinnakerAutoTrimActive, w.JibSheet}), (std::array{12, 0, 8}));
   Click(1265, 216);  // one pixel too far left
@@ -66,13 +64,11 @@ TEST_F(MouseTest, RightBarTrimsTheJibOrTheFlyingSpinnaker) {
 // Any press resumes a stopped simulation and still acts; under a page the bars wait and the
 // press stays latched for the page's buttons.
 TEST_F(MouseTest, PressResumesAndActsButNotThroughAPage) {
-  w.Stopped = 1;
-  w.RepaintSuspended = 1;
+  std::tie(w.Stopped, w.RepaintSuspended) = std::tuple{1, 1};
   LeftButtonDown(w, 5, 200);
   EXPECT_EQ((std::array{w.Stopped, w.RepaintSuspended}), (std::array{0, 0}));
   EXPECT_DOUBLE_EQ(w.MainSheet, 20.0);
-  w.InstructionPage = 3;
-  w.MainSheet = 10;
+  std::tie(w.InstructionPage, w.MainSheet) = std::tuple{3, 10.0};
   LeftButtonDown(w, 5, 200);
   EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
   EXPECT_EQ((std::array{w.ClickX, w.ClickY}), (std::array{5, 200}));
@@ -80,21 +76,17 @@ TEST_F(MouseTest, PressResumesAndActsButNotThroughAPage) {
 
 TEST_F(MouseTest, WheelMovesOneUnitPerMessage) {
   w.MainSheet = 10;
-  MouseWheel(w, 240);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 11.0);
-  MouseWheel(w, 60);
-  MouseWheel(w, -119);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 11.0);
-  MouseWheel(w, -120);
-  EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
+  // A message of any size moves one unit; a part of one below a notch moves nothing.
+  for (const auto& [delta, sheet] : {std::pair{240, 11.0}, {60, 11.0}, {-119, 11.0}, {-120, 10.0}}) {
+    MouseWheel(w, delta);
+    EXPECT_DOUBLE_EQ(w.MainSheet, sheet) << delta;
+  }
   ASSERT_EQ(sounds.Requests().size(), 2u);
   EXPECT_EQ((std::array{sounds.Requests()[0].event, sounds.Requests()[1].event}), (std::array{2, 1}));
 }
 
 TEST_F(MouseTest, HelpAndGlossaryPageButtons) {
-  w.PageButtonsY = 605;
-  w.NextPageButtonX = 832;
-  w.PrevPageButtonX = 1024;
+  std::tie(w.PageButtonsY, w.NextPageButtonX, w.PrevPageButtonX) = std::tuple{605, 832, 1024};
   // The page, where the press lands, the page shown after.
   const std::array<int, 4> kCases[] = {
       {901, 833, 606, 902}, {912, 833, 606, 913}, {913, 833, 606, 913}, {902, 1025, 606, 901},
@@ -112,10 +104,7 @@ TEST_F(MouseTest, HelpAndGlossaryPageButtons) {
 }
 
 TEST_F(MouseTest, TutorialAdvanceButtonWraps) {
-  w.InstructionPage = 104;
-  w.AdvanceButtonY = 288;
-  w.TutorialStepCount = 2;
-  w.TutorialStep = 1;
+  std::tie(w.InstructionPage, w.AdvanceButtonY, w.TutorialStepCount, w.TutorialStep) = std::tuple{104, 288, 2, 1};
   LeftButtonDown(w, 10, 290);
   EXPECT_EQ((std::array{w.TutorialStep, w.ClickY}), (std::array{2, 0}));
   LeftButtonDown(w, 427, 290);
@@ -175,9 +164,8 @@ TEST_F(MouseTest, DragInTheSailingViewTrimsTheMain) {
 
 // Views too small for the bars must not divide by zero.
 TEST_F(MouseTest, DegenerateBarsReadAsTheirFarEnd) {
-  w.ViewHeight = 100;  // u = 2, h2 = 50
-  w.SceneTop = 48;     // the main-sheet scale has no length left
-  w.SceneBottom = 52;
+  // u = 2, h2 = 50; the main-sheet scale has no length left.
+  std::tie(w.ViewHeight, w.SceneTop, w.SceneBottom) = std::tuple{100, 48, 52};
   LeftButtonDown(w, 5, 49);
   EXPECT_DOUBLE_EQ(w.MainSheet, 47.0);
   LeftButtonDown(w, 5, 53);  // traveller scale 52 - 52 = 0

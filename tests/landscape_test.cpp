@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
@@ -47,20 +48,18 @@ TEST(LandTest, LooksForEitherGreen) {
   c.SetPixel(300, 100, palette::kBlack);      // monochrome land
   c.SetPixel(400, 101, palette::kBlack);      // but not one row below
   c.SetPixel(500, 100, Rgb(0, 127, 0));
-  EXPECT_TRUE(LandUnderPoint(*v.w, c, 100, 100));
-  EXPECT_TRUE(LandUnderPoint(*v.w, c, 200, 100));
-  EXPECT_TRUE(LandUnderPoint(*v.w, c, 300, 100));
-  EXPECT_FALSE(LandUnderPoint(*v.w, c, 400, 100));
-  EXPECT_FALSE(LandUnderPoint(*v.w, c, 500, 100));
-  EXPECT_FALSE(LandUnderPoint(*v.w, c, -5, 100));  // off the canvas is not black land
-
-  // With few colours only the lighter green counts, four rows below or one beside that.
-  v.w->ScreenBitsPerPixel = 8;
   c.SetPixel(601, 104, palette::kLandGreen);
   c.SetPixel(700, 104, palette::kLandDark);
-  EXPECT_FALSE(LandUnderPoint(*v.w, c, 200, 100));
-  EXPECT_TRUE(LandUnderPoint(*v.w, c, 600, 100));
-  EXPECT_FALSE(LandUnderPoint(*v.w, c, 700, 100));
+  // Off the canvas is not black land. With few colours only the lighter green counts, four
+  // rows below or one beside that.
+  for (const auto& [x, full, few] : {std::tuple{100, true, false}, {200, true, false}, {300, true, false},
+                                     {400, false, false}, {500, false, false}, {-5, false, false},
+                                     {600, false, true}, {700, false, false}}) {
+    v.w->ScreenBitsPerPixel = 32;
+    EXPECT_EQ(LandUnderPoint(*v.w, c, x, 100), full) << x;
+    v.w->ScreenBitsPerPixel = 8;
+    EXPECT_EQ(LandUnderPoint(*v.w, c, x, 100), few) << x;
+  }
 }
 
 TEST(LandSegment, VerticalSegmentsNeverTreesOnlyWithFullGraphicsAndOnlyTheWaterSide) {

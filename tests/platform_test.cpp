@@ -1,7 +1,9 @@
 // Random numbers, angles and the canvas.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 #include "canvas_helpers.h"
 #include "platform/canvas.h"
@@ -14,13 +16,11 @@ namespace {
 TEST(Random, FixedSeedGivesTheClassicSequenceWithinTheBound) {
   auto owned = TestWorld().Seed(1).Build();
   World& w = *owned;
-  // The classic C library's rand() after srand(1): 41, 18467, 6334, 26500, 19169.
-  const int expected[] = {41, 18467, 6334, 26500, 19169};
-  for (int e : expected) EXPECT_EQ(w.rng.Next(), e);
+  // The classic C library's rand() after srand(1).
+  for (int e : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(w.rng.Next(), e);
   w.rng.Seed(1);
-  EXPECT_EQ(RandomBelow(w, 100), 0);   // 41 / 320
-  EXPECT_EQ(RandomBelow(w, 100), 57);  // 18467 / 320
-  EXPECT_EQ(RandomBelow(w, 10), 1);    // 6334 / 3200
+  // 41 / 320, 18467 / 320, 6334 / 3200
+  EXPECT_EQ((std::array{RandomBelow(w, 100), RandomBelow(w, 100), RandomBelow(w, 10)}), (std::array{0, 57, 1}));
 
   // From zero to slightly above the bound; odd bounds are safe.
   w.rng.Seed(12345);
@@ -40,34 +40,25 @@ TEST(Random, FixedSeedGivesTheClassicSequenceWithinTheBound) {
 }
 
 TEST(Angles, NormaliseOnceEachWayAndBearings) {
-  EXPECT_EQ(NormalizeDegrees(360), 0);
-  EXPECT_EQ(NormalizeDegrees(-1), 359);
-  EXPECT_EQ(NormalizeDegrees(725), 365);  // only one correction
-  EXPECT_EQ(SignedDegrees(181), -179);
-  EXPECT_EQ(SignedDegrees(180), 180);
-  EXPECT_EQ(SignedDegrees(-180), 180);
-  EXPECT_EQ(SignedDegrees(350), -10);
+  // Only one correction each way.
+  for (const auto& [in, out] : {std::pair{360, 0}, {-1, 359}, {725, 365}}) EXPECT_EQ(NormalizeDegrees(in), out) << in;
+  for (const auto& [in, out] : {std::pair{181, -179}, {180, 180}, {-180, 180}, {350, -10}}) {
+    EXPECT_EQ(SignedDegrees(in), out) << in;
+  }
   EXPECT_EQ(PointAt(0, 0, 100, 0), (IntPoint{0, -100}));   // north is -y
   EXPECT_EQ(PointAt(10, 10, 100, 90), (IntPoint{109, 10}));  // sin 90 a hair below 1
-  EXPECT_EQ(BearingTo(0, 1), 0);
-  EXPECT_EQ(BearingTo(1, 0), 90);
-  EXPECT_EQ(BearingTo(0, -1), 180);
-  // Rounding adds a half before truncating toward zero, so westerly bearings come out one
-  // degree high.
-  EXPECT_EQ(BearingTo(-1, 0), 271);
-  EXPECT_EQ(BearingTo(-1, 1), 316);
+  // Rounding adds a half before truncating toward zero, so westerly bearings come out one high.
+  for (const auto& [x, y, bearing] : {std::array{0, 1, 0}, {1, 0, 90}, {0, -1, 180}, {-1, 0, 271}, {-1, 1, 316}}) {
+    EXPECT_EQ(BearingTo(x, y), bearing) << x << "," << y;
+  }
 }
 
 TEST(Angles, TrigTablesUseTheProgramsDegreeFactor) {
-  auto owned = TestWorld().Build();
-  World& w = *owned;
-  FillTrigTables(w.SinTable, w.CosTable);
-  EXPECT_EQ(w.SinTable[0], 0);
-  EXPECT_EQ(w.CosTable[0], 100);
-  EXPECT_EQ(w.SinTable[30], 50);
-  EXPECT_EQ(w.SinTable[90], 99);
-  EXPECT_EQ(w.CosTable[180], -99);
-  EXPECT_EQ(w.SinTable[361], 1);
+  auto w = TestWorld().Build();
+  FillTrigTables(w->SinTable, w->CosTable);
+  EXPECT_EQ((std::array{w->SinTable[0], w->CosTable[0], w->SinTable[30], w->SinTable[90], w->CosTable[180],
+                        w->SinTable[361]}),
+            (std::array{0, 100, 50, 99, -99, 1}));
 }
 
 TEST(CanvasTest, ShapesExcludeTheirRightAndBottomEdges) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -91,17 +92,13 @@ TEST_F(SettingsFileTest, ASaveKilledBeforeTheReplaceLeavesTheOldFileWhole) {
 
 TEST_F(SettingsFileTest, FieldsAreLittleEndianInFileOrder) {
   World w;
-  w.BoatType = 0x0102 + 0;  // deliberately odd to see the byte order
-  w.IsOffshoreCatamaran = 1;
-  w.BestScores[15] = 0x11223344;
+  std::tie(w.BoatType, w.IsOffshoreCatamaran, w.BestScores[15]) = std::tuple{0x0102, 1, 0x11223344};
   ASSERT_TRUE(WriteSettingsFile(w, path_));
   std::ifstream in(path_, std::ios::binary);
   std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_EQ(b.size(), 144u);
-  EXPECT_EQ(b[0], 0x02);
-  EXPECT_EQ(b[120], 0x44);  // BestScores slot 15 is field 31
-  EXPECT_EQ(b[136], 1);     // the offshore catamaran flag closes the older file
-  EXPECT_EQ(b[140], 1);     // then the window's fit, on by default
+  // Slot 15 is field 31; the offshore catamaran flag closes the older file, then the fit.
+  EXPECT_EQ((std::array{b[0], b[120], b[136], b[140]}), (std::array<unsigned char, 4>{0x02, 0x44, 1, 1}));
 }
 
 // A file written before the fit option existed (140 bytes) loads every field it has and the
@@ -162,24 +159,13 @@ TEST_F(SettingsFileTest, MissingShortOrGarbageFilesLoadValidValues) {
   }
 }
 
+// Out-of-range values are in RangeEdgesOfTheLoadedFields; here the rules across fields.
 TEST_F(SettingsFileTest, ValidationRulesOfTheLoadedFields) {
   SettingsFields f = ValidFields();
-  f[13] = 7;   // WindSetting out of range
-  f[22] = 250;  // slot 2 out of range
-  WriteFields(f);
-  World w = Load();
-  EXPECT_EQ(w.WindSetting, 2);
-  EXPECT_EQ(w.BestScores[2], 0);
-  EXPECT_EQ(w.BestScores[0], 121);
-  f[13] = 4;   // kept as it stands
   f[31] = 0;  // without UsePreviousScore no best score survives
+  f[17] = 1;  // the vertical steering zone needs a wide enough screen
   WriteFields(f);
-  w = Load();
-  EXPECT_EQ(w.WindSetting, 4);
-  for (int32_t s : w.BestScores) EXPECT_EQ(s, 0);
-  // The vertical steering zone needs a wide enough screen.
-  f[17] = 1;
-  WriteFields(f);
+  for (int32_t s : Load().BestScores) EXPECT_EQ(s, 0);
   EXPECT_EQ(Load(1280).VerticalSteeringZone, 1);
   EXPECT_EQ(Load(640).VerticalSteeringZone, 0);
 }
@@ -197,8 +183,9 @@ TEST_F(SettingsFileTest, RangeEdgesOfTheLoadedFields) {
       {3, 12, 0}, {4, 90, 0}, {5, 0, fresh.HullClass}, {5, 10, 10}, {5, 11, fresh.HullClass},
       {6, 9, fresh.ActivityMode}, {6, 16, fresh.ActivityMode}, {8, 0, fresh.SimSpeed}, {8, 15, 15},
       {8, 16, fresh.SimSpeed}, {10, 5, fresh.SailingArea}, {10, 4, 4}, {11, 0, -1}, {11, 2, -1}, {13, -1, 2},
+      {13, 4, 4}, {13, 5, 2},
       {16, 16, fresh.Difficulty}, {16, 15, 15}, {19, 3200, 3200}, {19, 3201, 0}, {20, -1, 0}, {21, 200, 200},
-      {21, 201, 0}, {30, -1, 0}, {18, 2, fresh.ButtonHelpShown}, {35, 2, 1}, {35, -1, 1},
+      {21, 201, 0}, {22, 250, 0}, {30, -1, 0}, {18, 2, fresh.ButtonHelpShown}, {35, 2, 1}, {35, -1, 1},
   };
   for (const Case& c : cases) {
     SettingsFields f = ValidFields();
@@ -210,26 +197,21 @@ TEST_F(SettingsFileTest, RangeEdgesOfTheLoadedFields) {
 
 TEST_F(SettingsFileTest, RacesAndLessonsReopenWhereTheyWere) {
   SettingsFields f = ValidFields();
-  f[6] = 14;  // triangle race
-  f[7] = 0;
-  f[16] = 1;  // Difficulty 1
-  f[13] = 0;  // steady wind
+  std::tie(f[6], f[7], f[16], f[13]) = std::tuple{14, 0, 1, 0};  // triangle race, Difficulty 1, steady wind
   WriteFields(f);
   World race = Load();
   EXPECT_EQ((std::array{race.Difficulty, race.WindSetting, race.BoatCount}), (std::array{7, 2, 4}));
   f[7] = 1;  // big fleet
   WriteFields(f);
   EXPECT_EQ(Load().BoatCount, 10);
-
-  f[6] = 10;  // racing-rules lesson
-  WriteFields(f);
-  World lesson = Load();
-  EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LastInstructionPage, lesson.LessonIntroPending}),
-            (std::array{101, 101, 1}));
-  f[6] = 2;  // sail-trim lesson: introduction, no page
-  WriteFields(f);
-  lesson = Load();
-  EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LessonIntroPending}), (std::array{0, 1}));
+  // The racing-rules lesson reopens on its first page, the sail-trim lesson at its introduction.
+  for (const auto& [mode, page] : {std::pair{10, 101}, {2, 0}}) {
+    f[6] = mode;
+    WriteFields(f);
+    World lesson = Load();
+    EXPECT_EQ((std::array{lesson.InstructionPage, lesson.LastInstructionPage, lesson.LessonIntroPending}),
+              (std::array{page, mode == 10 ? 101 : lesson.LastInstructionPage, 1})) << mode;
+  }
 }
 
 }  // namespace

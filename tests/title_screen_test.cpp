@@ -58,10 +58,7 @@ TEST(TitleScreen, ViewAngleWrapsAfterAFullTurn) {
 
 TEST(TitleScreen, TurningBoatInItsPoseLeavesTheViewAlone) {
   Title t;
-  t.w.CameraDistance = 1;
-  t.w.BoatHeadings[1] = 20;
-  t.w.SpinnakerFlying[1] = 1;
-  t.w.Crew1Hike = -1;
+  std::tie(t.w.CameraDistance, t.w.BoatHeadings[1], t.w.SpinnakerFlying[1], t.w.Crew1Hike) = std::tuple{1, 20, 1, -1};
   t.Paint();
   EXPECT_EQ((std::array{t.w.CameraDistance, t.w.IllustrationMode, t.w.SpinnakerFlying[1], t.w.Crew1Hike}),
             (std::array{1, 0, 0, 2}));
@@ -96,12 +93,10 @@ TEST(TitleScreen, TextsAndTheirColours) {
 
 TEST(TitleScreen, ActivityAndDesignRows) {
   Title t;
-  t.w.ActivityMode = 0;
-  t.w.SailingArea = 2;
+  std::tie(t.w.ActivityMode, t.w.SailingArea) = std::tuple{0, 2};
   t.Paint().Expect("セーリング: 島々     ", 640 * 2 / 5, -1, palette::kDarkGreen);
   // The just-start races name their course.
-  t.w.ActivityMode = 13;
-  t.w.JustStartCourseUpDown = 1;
+  std::tie(t.w.ActivityMode, t.w.JustStartCourseUpDown) = std::tuple{13, 1};
   t.Paint().Expect("ジャストスタート　上下コース       ", -1, -1, palette::kMaroon);
   t.w.JustStartCourseUpDown = 0;
   t.Paint().Expect("ジャストスタート　三角コース ", -1, -1);
@@ -128,8 +123,7 @@ TEST(TitleScreen, ActivityAndDesignRows) {
 
 TEST(TitleScreen, MonochromeUsesOnlyBlackAndWhite) {
   Title t;
-  t.w.Monochrome = 1;
-  t.w.ActivityMode = 14;
+  std::tie(t.w.Monochrome, t.w.ActivityMode) = std::tuple{1, 14};
   for (int frame = 0; frame < 40; ++frame) t.Paint();
   ASSERT_NE(t.Find("  BRISAMAR  "), nullptr);
   for (const TextLogEntry& e : t.canvas.TextLog()) {

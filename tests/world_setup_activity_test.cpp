@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <set>
+#include <tuple>
 
 #include "boat/boat_setup.h"
 #include "sim/activity_setup.h"
@@ -33,10 +34,7 @@ TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
     EXPECT_EQ(w->ActivityStartSeconds, -170);
   }
   auto w = FreshWorld();
-  w->ActivityMode = 13;
-  w->BoatCount = 4;
-  w->MeanWindDirection = 30;
-  w->SimTime = 55;
+  std::tie(w->ActivityMode, w->BoatCount, w->MeanWindDirection, w->SimTime) = std::tuple{13, 4, 30, 55.0};
   SetUpActivity(*w);
   EXPECT_DOUBLE_EQ(w->SimTime, 0);
   EXPECT_EQ(w->ActivityStartSeconds, 0);
@@ -44,15 +42,8 @@ TEST(ActivitySetup, RaceClocksStartAtTheCountdownOrAtZero) {
 
 TEST(ActivitySetup, CommonPartClearsTheLastActivity) {
   auto w = FreshWorld();
-  w->ActivityMode = 3;
-  w->SailingArea = 4;
-  w->AutopilotOff = 1;
-  w->MainAutoTrimOff = 1;
-  w->ResultsShown = 2;
-  w->BoatCount = 10;
-  w->BoatSpeeds[7] = 55;
-  w->SpeedOverride[3] = 20;
-  w->TotalFrames = 900;
+  std::tie(w->ActivityMode, w->SailingArea, w->AutopilotOff, w->MainAutoTrimOff, w->ResultsShown, w->BoatCount,
+           w->BoatSpeeds[7], w->SpeedOverride[3], w->TotalFrames) = std::tuple{3, 4, 1, 1, 2, 10, 55, 20, 900};
   SetUpActivity(*w);
   EXPECT_EQ(w->AutopilotOff, 1) << "upwind sailing keeps its no-autopilot choice";
   EXPECT_EQ(w->BoatSpeeds[7], 0) << "every slot, not only the new activity's boats";
@@ -92,9 +83,7 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
 
   for (const auto& [step, type] : {std::pair{0, 2}, {4, 2}, {5, 12}, {7, 12}, {8, 14}}) {
     auto w = FreshWorld();
-    w->ActivityMode = 2;
-    w->LessonChoice = step;
-    w->HelmSign = 1;
+    std::tie(w->ActivityMode, w->LessonChoice, w->HelmSign) = std::tuple{2, step, 1};
     SetUpActivity(*w);
     EXPECT_EQ(w->BoatType, type) << "step " << step;
     EXPECT_EQ(w->HelmSign, -1);
@@ -102,12 +91,10 @@ TEST(ActivitySetup, LessonsSwapTheBoatAndHeelToTheNewOne) {
   }
 
   auto rules = FreshWorld();
-  rules->ActivityMode = 10;
-  rules->CurrentOn = 1;
+  std::tie(rules->ActivityMode, rules->CurrentOn) = std::tuple{10, 1};
   SetUpActivity(*rules);
-  EXPECT_EQ(rules->InstructionPage, 101);
-  EXPECT_EQ(rules->WindSetting, 0);
-  EXPECT_EQ(rules->CurrentOn, 0) << "no current while the introduction is pending";
+  // No wind shifts nor current while the introduction is pending.
+  EXPECT_EQ((std::array{rules->InstructionPage, rules->WindSetting, rules->CurrentOn}), (std::array{101, 0, 0}));
 }
 
 TEST(Vessels, CollisionAvoidanceVesselsStartOnTheirSectors) {
@@ -145,11 +132,10 @@ TEST(Weather, ScenarioStaysWithinItsLimits) {
     }
     EXPECT_TRUE(w->SeaBreeze == 1 || w->SailingArea < 3);
     EXPECT_TRUE(w->PuffStrength == 0 || w->SeaBreeze == 0);
-    EXPECT_GE(w->CurrentSpeed, 10);
-    EXPECT_LE(w->CurrentSpeed, 14);
+    EXPECT_TRUE(w->CurrentSpeed >= 10 && w->CurrentSpeed <= 14) << w->CurrentSpeed;
     for (int i = 1; i <= 5; ++i) {
-      EXPECT_GE(std::hypot(w->PuffX[i], w->PuffY[i]), 500);
-      EXPECT_LE(std::hypot(w->PuffX[i], w->PuffY[i]), 2564);
+      const double r = std::hypot(w->PuffX[i], w->PuffY[i]);
+      EXPECT_TRUE(r >= 500 && r <= 2564) << r;
       // Upwind of the boat: within about 70 degrees of the wind.
       const int bearing = BearingTo(w->PuffX[i], -w->PuffY[i]);
       EXPECT_LE(std::abs(SignedDegrees(bearing - w->WindDirection)), 74);
