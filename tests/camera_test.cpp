@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "app/paint.h"
 #include "state/angles.h"
@@ -24,19 +25,13 @@ World Scene(int zoom = 2) {
 TEST(Camera, LooksALittleToLeewardOfTheBow) {
   World w = Scene(2);
   EXPECT_EQ(w.ViewDirection, 354);
-  w.CameraDistance = 1;
-  UpdateViewDirection(w);
-  EXPECT_EQ(w.ViewDirection, 352);
-  w.BoatTack[1] = -1;
-  UpdateViewDirection(w);
-  EXPECT_EQ(w.ViewDirection, 8);
-  w.LookAngle = 180;  // looking astern drops the bias
-  UpdateViewDirection(w);
-  EXPECT_EQ(w.ViewDirection, 180);
-  w.LookAngle = -390;  // kept within -179..180
-  UpdateViewDirection(w);
+  // Closer in, the other tack, looking astern (no bias), a look kept within -179..180.
+  for (auto [zoom, tack, look, view] : {std::tuple{1, 1, 0, 352}, {1, -1, 0, 8}, {1, -1, 180, 180}, {1, -1, -390, 30}}) {
+    std::tie(w.CameraDistance, w.BoatTack[1], w.LookAngle) = std::tuple{zoom, tack, look};
+    UpdateViewDirection(w);
+    EXPECT_EQ(w.ViewDirection, view) << look;
+  }
   EXPECT_EQ(w.LookAngle, -30);
-  EXPECT_EQ(w.ViewDirection, 30);
   EXPECT_EQ(w.WaveOrientation, 30);
   // Many look steps gathered under the chart: still modulo 360.
   for (const int look : {1080 + 30, -1800 - 30, 36000 + 90}) {
@@ -88,10 +83,8 @@ TEST(Camera, NearFarBehindTheCameraAndFromAbove) {
 }
 
 TEST(Camera, DrawOrderFarFirstTiesInListOrder) {
-  auto owned = TestWorld().Build();
-  World& w = *owned;
-  const int keys[] = {0, 300, 100, 300, 19500, 50};
-  for (int i = 1; i <= 5; ++i) w.DrawKey[i] = keys[i];
+  World w = *TestWorld().Build();
+  std::tie(w.DrawKey[1], w.DrawKey[2], w.DrawKey[3], w.DrawKey[4], w.DrawKey[5]) = std::tuple{300, 100, 300, 19500, 50};
   OrderObjects(w, 5);
   // Object 4's key lies beyond 19000: it is never drawn.
   EXPECT_EQ((std::array{w.DrawOrder[1], w.DrawOrder[2], w.DrawOrder[3], w.DrawOrder[4], w.DrawOrder[5]}),

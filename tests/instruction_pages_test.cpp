@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "chart_session.h"
 #include "draw/palette.h"
@@ -13,15 +14,15 @@
 
 namespace {
 
+const char* const kStopped = "動作停止中  スペースバーを押して継続";
+const char* const kContinue = "スペースバーを押して継続";
+
 struct Page {
   std::unique_ptr<World> world;
   World& w;
   Canvas c{1280, 720};
-  Page(int mode, int page, int lessonIntro)
-      : world(TestWorld().View(1280, 720).Activity(mode).Build()), w(*world) {
-    w.SceneBottom = 460;
-    w.InstructionPage = page;
-    w.LessonIntroPending = lessonIntro;
+  Page(int mode, int page, int lessonIntro) : world(TestWorld().View(1280, 720).Activity(mode).Build()), w(*world) {
+    std::tie(w.SceneBottom, w.InstructionPage, w.LessonIntroPending) = std::tuple{460, page, lessonIntro};
   }
   const std::vector<TextLogEntry>& Draw() {
     c.BeginFrame();
@@ -36,16 +37,15 @@ TEST(PageDispatcher, BoxPlacementAndWhereNoBoxBelongs) {
   Page sailing(1, 1, 0);
   EXPECT_EQ(InstructionBoxRect(sailing.w), (Rect{256, 10, 1267, 455}));
   const TextLogEntry stopped = sailing.Draw().back();
-  EXPECT_EQ(stopped.text, "動作停止中  スペースバーを押して継続");
+  EXPECT_EQ(stopped.text, kStopped);
   EXPECT_EQ((Point{stopped.x, stopped.y}), (Point{266, 455 - 24}));
 
   Page lesson(2, 2, 1);
   EXPECT_EQ(InstructionBoxRect(lesson.w), (Rect{10, 10, 1265, 360}));
   const TextLogEntry intro = lesson.Draw().back();
-  EXPECT_EQ(intro.text, "スペースバーを押して継続");
+  EXPECT_EQ(intro.text, kContinue);
   EXPECT_EQ((Point{intro.x, intro.y}), (Point{20, 360 - 24}));
-  lesson.w.ViewWidth = 640;  // the smallest screens space the lines by 15
-  lesson.w.ViewHeight = 450;
+  std::tie(lesson.w.ViewWidth, lesson.w.ViewHeight) = std::pair{640, 450};  // the smallest screens space lines by 15
   EXPECT_EQ(lesson.Draw().back().y, 225 - 20);
 
   Page chosenScene(11, 11, 1);
@@ -79,19 +79,17 @@ TEST(InstructionBoxes, OpenWithTheirFirstLineAndFitTheirBox) {
       ChartSession s(width, height);
       s.Start(mode);
       if (mode == 7) s.Run("key 0\nframes 1\n");  // the traffic lesson opens its box by the 0 key
-      const World& w = s.w();
-      const Rect box = InstructionBoxRect(w);
-      const int lineHeight = PageLineHeight(w);
+      const Rect box = InstructionBoxRect(s.w());
       const TextLogEntry* top = s.Find(first);
       ASSERT_NE(top, nullptr) << mode << " at " << width;
       EXPECT_EQ(top->x, box.left + 10);
-      const TextLogEntry* last = s.Find(w.LessonIntroPending ? "スペースバーを押して継続" : "動作停止中  スペースバーを押して継続");
+      const TextLogEntry* last = s.Find(s.w().LessonIntroPending ? kContinue : kStopped);
       ASSERT_NE(last, nullptr);
       for (const TextLogEntry& e : s.canvas().TextLog()) {
         // The sailing frame's own texts: other colours, and the panel's navy rows below the box.
         if (e.textColor != palette::kNavy || !box.Contains(e.x, e.y)) continue;
         EXPECT_LE(e.x + s.canvas().TextWidth(e.text), box.right - 5) << mode << " at " << width << ": " << e.text;
-        EXPECT_LE(e.y + lineHeight, last->y) << mode << " at " << width << ": " << e.text;
+        EXPECT_LE(e.y + PageLineHeight(s.w()), last->y) << mode << " at " << width << ": " << e.text;
       }
     }
   }
@@ -104,7 +102,7 @@ TEST(InstructionBoxes, BoxOverAChartShownFromTheStart) {
   s.Run("set ChartShown 1\n");
   s.Start(1);
   EXPECT_NE(s.Find("*** 海図表示 ***  "), nullptr);
-  const TextLogEntry* last = s.Find("動作停止中  スペースバーを押して継続");
+  const TextLogEntry* last = s.Find(kStopped);
   ASSERT_NE(last, nullptr);
   EXPECT_GT(last->y, s.w().ViewHeight / 2);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/paint.h"
 #include "canvas_helpers.h"
@@ -18,13 +19,11 @@ namespace {
 struct Sailing {
   ProbeSession session;
   std::ostringstream out;
-  explicit Sailing(int width, int height, const char* extra = "")
+  explicit Sailing(int width, int height, const char* extra = "", const char* command = "command 32806")
       : session(ProbeOptions{.screenWidth = width, .screenHeight = height}) {
-    for (const char* line : {"command 32806", "key SPACE", "frames 2", "key SPACE", "frames 2"}) {
-      session.RunLine(line, out);
+    for (const char* line : {command, "key SPACE", "frames 2", "key SPACE", "frames 2", extra, "frames 1"}) {
+      if (*line) session.RunLine(line, out);
     }
-    if (*extra) session.RunLine(extra, out);
-    session.RunLine("frames 1", out);
   }
   World& w() { return session.world(); }
   Canvas& c() { return session.canvas(); }
@@ -33,9 +32,7 @@ struct Sailing {
 // The rows of the bar's column drawn in the mark colour.
 std::vector<int> MarkRows(Canvas& c, int x, const SheetBar& bar, Color mark) {
   std::vector<int> rows;
-  for (int y = bar.top; y < bar.bottom; ++y) {
-    if (c.GetPixel(x, y) == mark) rows.push_back(y);
-  }
+  for (int y = bar.top; y < bar.bottom; ++y) if (c.GetPixel(x, y) == mark) rows.push_back(y);
   return rows;
 }
 
@@ -67,8 +64,7 @@ TEST(SheetBars, EachBarIsDrawnOverItsPressRangeWithAMarkAtItsSetting) {
 
     // A press on the bar moves the mark to where the press landed.
     const int y = l.mainSheet.top + (l.mainSheet.scaleEnd - l.mainSheet.top) * 3 / 4;
-    s.session.RunLine("press 5 " + std::to_string(y), s.out);
-    s.session.RunLine("release 5 " + std::to_string(y), s.out);
+    for (const char* act : {"press", "release"}) s.session.RunLine(act + std::string(" 5 ") + std::to_string(y), s.out);
     s.session.RunLine("frames 1", s.out);
     const std::vector<int> mark = MarkRows(s.c(), 0, l.mainSheet, palette::kRed);
     ASSERT_EQ(mark.size(), 3u);
@@ -87,30 +83,20 @@ TEST(SheetBars, MonochromeBarsArePlainGreyWithABlackMark) {
 }
 
 TEST(ButtonHelpLine, TheSailShapeLessonShowsItInThePanel) {
-  ProbeSession session(ProbeOptions{.screenWidth = 1280, .screenHeight = 768});
-  std::ostringstream out;
-  for (const char* line : {"command 32819", "key SPACE", "frames 2", "key SPACE", "frames 2"}) session.RunLine(line, out);
-  ASSERT_EQ(session.world().ActivityMode, 11);
-  EXPECT_NE(FindText(session.canvas(), ButtonHelpText(session.world().ButtonHelpLine)), nullptr);
+  Sailing s(1280, 768, "", "command 32819");
+  ASSERT_EQ(s.w().ActivityMode, 11);
+  EXPECT_NE(FindText(s.c(), ButtonHelpText(s.w().ButtonHelpLine)), nullptr);
 }
 
-ScreenMetrics Bar(int height, int fontPixels = 0, int standardPixels = 0) {
-  ScreenMetrics m;
-  m.menuBarHeight = height;
-  m.menuFontPixels = fontPixels;
-  m.standardMenuFontPixels = standardPixels;
-  return m;
-}
-
+// 20/19 of the desktop's standard font or more is large; without font sizes the bar's height
+// decides: 20 pixels or more.
 TEST(LargeMenuFont, ReadsTheMenuFontAgainstTheDesktopsStandard) {
-  // 20/19 of the standard font or more is large.
-  EXPECT_FALSE(IsLargeMenuFont(Bar(30, 15, 15)));
-  EXPECT_FALSE(IsLargeMenuFont(Bar(30, 19, 19)));
-  EXPECT_TRUE(IsLargeMenuFont(Bar(30, 20, 19)));
-  EXPECT_TRUE(IsLargeMenuFont(Bar(20, 20, 15)));
-  // Without font sizes the bar's height decides: 20 pixels or more.
-  EXPECT_FALSE(IsLargeMenuFont(Bar(19)));
-  EXPECT_TRUE(IsLargeMenuFont(Bar(20)));
+  for (auto [height, font, standard, large] : {std::tuple{30, 15, 15, false}, {30, 19, 19, false}, {30, 20, 19, true},
+                                               {20, 20, 15, true}, {19, 0, 0, false}, {20, 0, 0, true}}) {
+    ScreenMetrics m;
+    std::tie(m.menuBarHeight, m.menuFontPixels, m.standardMenuFontPixels) = std::tuple{height, font, standard};
+    EXPECT_EQ(IsLargeMenuFont(m), large) << height << " " << font << " " << standard;
+  }
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 // quick under the sanitizers; the frames between advance the world alone.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include "soak.h"
 #include "test_world.h"
@@ -13,59 +13,38 @@
 namespace {
 
 TEST(Soak, TheFleetCheckNamesTheFirstBrokenBoat) {
-  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-  constexpr double kInf = std::numeric_limits<double>::infinity();
-  struct Case {
-    const char* what;
-    std::function<void(World&)> spoil;
-    const char* found;  // nullptr: sound
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+  const std::pair<std::function<void(World&)>, const char*> cases[] = {  // the spoiling, the finding ("": sound)
+      {[](World& w) { w.BoatX[4] = kSoakYardLimit; w.BoatY[5] = -kSoakYardLimit; }, ""},
+      {[](World& w) { w.BoatX[10] = kSoakYardLimit + 0.5; }, "boat 10 beyond"},
+      {[](World& w) { w.BoatY[3] = -kSoakYardLimit - 0.5; }, "boat 3 beyond"},
+      {[](World& w) { w.BoatX[2] = kNaN; }, "boat 2 not finite"},
+      {[](World& w) { w.BoatY[7] = kInf; }, "boat 7 not finite"},
+      {[](World& w) { w.BoatSpeeds[9] = kNaN; }, "boat 9 not finite"},
+      {[](World& w) { w.OwnHeading = -kInf; }, "boat 1 not finite"},
+      {[](World& w) { w.BoatX[6] = kNaN; w.BoatX[8] = kNaN; }, "boat 6 not finite"},  // the first of two
   };
-  const Case cases[] = {
-      {"at the limit", [](World& w) { w.BoatX[4] = kSoakYardLimit; w.BoatY[5] = -kSoakYardLimit; }, nullptr},
-      {"x past the limit", [](World& w) { w.BoatX[10] = kSoakYardLimit + 0.5; }, "boat 10 beyond"},
-      {"y past the limit", [](World& w) { w.BoatY[3] = -kSoakYardLimit - 0.5; }, "boat 3 beyond"},
-      {"x not a number", [](World& w) { w.BoatX[2] = kNaN; }, "boat 2 not finite"},
-      {"y infinite", [](World& w) { w.BoatY[7] = kInf; }, "boat 7 not finite"},
-      {"speed not a number", [](World& w) { w.BoatSpeeds[9] = kNaN; }, "boat 9 not finite"},
-      {"the user's heading", [](World& w) { w.OwnHeading = -kInf; }, "boat 1 not finite"},
-      {"the first of two", [](World& w) { w.BoatX[6] = kNaN; w.BoatX[8] = kNaN; }, "boat 6 not finite"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [spoil, found] : cases) {
     auto w = TestWorld().Fleet(10).Build();
-    for (int b = 1; b <= 10; ++b) {
-      w->BoatX[b] = 100.0 * b;
-      w->BoatY[b] = -50.0 * b;
-    }
-    c.spoil(*w);
+    for (int b = 1; b <= 10; ++b) std::tie(w->BoatX[b], w->BoatY[b]) = std::tuple{100.0 * b, -50.0 * b};
+    spoil(*w);
     const std::string fault = CheckFleet(*w);
-    if (c.found) {
-      EXPECT_EQ(fault.rfind(c.found, 0), 0u) << c.what << ": " << fault;
-    } else {
-      EXPECT_EQ(fault, "") << c.what;
-    }
+    if (*found) EXPECT_EQ(fault.rfind(found, 0), 0u) << fault;
+    else EXPECT_EQ(fault, "");
   }
 }
 
 TEST(Soak, TenThousandFramesOfRacingStaySound) {
-  SoakOptions options;
-  options.frames = 10000;
-  options.checkEvery = 100;
-  options.paintEvery = 20;
-  options.rssMark = 1000;
-  const SoakReport r = RunSoak(options);
-  EXPECT_EQ(r.fault, "");
-  EXPECT_EQ(r.faults, 0);
-  EXPECT_EQ(r.frames, 10000);
-  EXPECT_EQ(r.checks, 100);
+  SoakOptions o;
+  std::tie(o.frames, o.checkEvery, o.paintEvery, o.rssMark) = std::tuple{10000, 100, 20, 1000};
+  const SoakReport r = RunSoak(o);
+  EXPECT_EQ((std::tuple{r.fault, r.faults, r.frames, r.checks}), (std::tuple{std::string(), 0, 10000, 100}));
   // The steered boat finishes, and every finish starts the next race.
   EXPECT_GE(r.finished, 2);
   EXPECT_EQ(r.races, r.finished + 1);
-  EXPECT_GE(r.paints, 10000 / 20);
-  EXPECT_LT(r.paints, 10000 / 5);
-  EXPECT_GT(r.rssMarkKb, 0);
-  EXPECT_GE(r.rssEndKb, r.rssMarkKb);
-  EXPECT_GT(r.startMarkKb, 0);
-  EXPECT_GT(r.startEndKb, 0);
+  EXPECT_TRUE(r.paints >= 10000 / 20 && r.paints < 10000 / 5) << r.paints;
+  EXPECT_TRUE(r.rssMarkKb > 0 && r.rssEndKb >= r.rssMarkKb && r.startMarkKb > 0 && r.startEndKb > 0)
+      << r.rssMarkKb << " " << r.rssEndKb << " " << r.startMarkKb << " " << r.startEndKb;
 }
 
 }  // namespace
