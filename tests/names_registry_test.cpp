@@ -111,49 +111,16 @@ TEST(Names, EverySectionFieldIsRegisteredAndNothingElse) {
   EXPECT_TRUE(Names().Duplicates().empty()) << Names().Duplicates().front();
 }
 
-TEST(Names, ReadsHeadersTheWayTheyAreWritten) {
-  // The parser itself, on the forms the section headers use.
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "brisamar_probe_globals.h";
-  std::ofstream(file) << "struct OtherThing { int32_t NotASection = 0; };\n"
-                         "struct SampleGlobals : Base {\n"
-                         "  // --- heading { with a brace -----\n"
-                         "  int32_t Plain = 0;  // trailing; comment\n"
-                         "  /* a block; { comment */ uint32_t Tick = 0;\n"
-                         "  std::array<std::array<int32_t, 3>, 4> Grid{};\n"
-                         "  PerBoat<int32_t> Filled = Make(-1000);\n"
-                         "  double Inline[3];\n"
-                         " private:\n"
-                         "  static PerBoat<int32_t> Make(int v) {\n"
-                         "    PerBoat<int32_t> a{};\n"
-                         "    return a;\n"
-                         "  }\n"
-                         "};\n"
-                         "struct BadGlobals {\n"
-                         "  int32_t A = 0, B = 0;\n"
-                         "};\n";
-  std::vector<Field> fields;
-  std::vector<std::string> unreadable;
-  ReadSectionFields(file, fields, unreadable);
-  std::filesystem::remove(file);
-  std::vector<std::string> names;
-  for (const Field& f : fields) names.push_back(f.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"Plain", "Tick", "Grid", "Filled", "Inline"}));
-  ASSERT_EQ(unreadable.size(), 1u);
-  EXPECT_NE(unreadable[0].find("A = 0, B = 0"), std::string::npos);
-}
-
 TEST(Names, TablesAndUnsignedTicksAnswerTheProbe) {
   ProbeSession session(ProbeOptions{});
   std::istringstream in(
-      "get RandomTable[5] SinTable[30] CosTable[0]\n"
-      "set FrameStartTick 4000000000\nget FrameStartTick\n"
+      "get SinTable[30] CosTable[0]\nset FrameStartTick 4000000000\nget FrameStartTick\n"
       "set FrameStartTick -5\nget FrameStartTick\n"
       "set FrameStartTick 5e10\nget FrameStartTick\n");
   std::ostringstream out;
   ASSERT_EQ(session.RunScript(in, out), 0) << out.str();
   const World& w = session.world();
-  EXPECT_EQ(out.str(), "RandomTable[5]=" + std::to_string(w.RandomTable[5]) + "\nSinTable[30]=" +
-                           std::to_string(w.SinTable[30]) + "\nCosTable[0]=100\n"
+  EXPECT_EQ(out.str(), "SinTable[30]=" + std::to_string(w.SinTable[30]) + "\nCosTable[0]=100\n"
                            "FrameStartTick=4000000000\nFrameStartTick=0\nFrameStartTick=4294967295\n");
   EXPECT_GE(w.SinTable[30], 49);  // filled before any paint
 }

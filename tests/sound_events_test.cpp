@@ -75,9 +75,8 @@ TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
     sounds.Clear();
     w.*g.field = g.value;
     const uint32_t before = w.rng.State();
-    for (int e : {kStartSignal, kFirstFinish, kFastWater, kLuffing, kTackCommand, kTackCall, kGybeCall}) {
+    for (int e : {kStartSignal, kFirstFinish, kFastWater, kLuffing, kTackCommand, kTackCall, kGybeCall})
       PlaySoundEvent(w, e);
-    }
     EXPECT_TRUE(sounds.Requests().empty());
     EXPECT_EQ(w.rng.State(), before);  // a silenced event draws nothing
     PlayAdvice(w, Advice::kPortGivesWay);
@@ -88,10 +87,7 @@ TEST_F(SoundWorld, EveryGateSilencesEventsAndAdviceWithoutDrawing) {
 
 TEST_F(SoundWorld, BeepFollowsOnlySoundOff) {
   w.ChartShown = 1;  // the beep is the system's, not a sound event
-  for (int soundOff : {0, 1}) {
-    w.SoundOff = soundOff;
-    PlayBeep(w);
-  }
+  for (int soundOff : {0, 1}) w.SoundOff = soundOff, PlayBeep(w);
   ASSERT_EQ(sounds.Requests().size(), 1u);
   EXPECT_EQ(sounds.Requests()[0].mode, SoundMode::Beep);
 }
@@ -99,9 +95,7 @@ TEST_F(SoundWorld, BeepFollowsOnlySoundOff) {
 TEST_F(SoundWorld, VoiceOffSilencesOnlyTheCalls) {
   std::set<int> spoken, quiet;
   for (int voiceOff : {0, 1}) {
-    w.VoiceOff = voiceOff;
-    w.rng.Seed(1);
-    sounds.Clear();
+    w.VoiceOff = voiceOff, w.rng.Seed(1), sounds.Clear();
     PlayEveryEvent();
     for (const SoundRequest& r : sounds.Requests()) {
       (voiceOff ? quiet : spoken).insert(r.clip);
@@ -143,10 +137,7 @@ TEST_F(SoundWorld, RandomClipsAtTheBoundariesOfTheDraw) {
 TEST_F(SoundWorld, EveryClipRequestedHasAFileAndUnknownNumbersPlayNothing) {
   std::set<int> files;
   for (const ClipFile& c : kClipFiles) files.insert(c.key);
-  for (int draw = 0; draw <= 102; draw += 17) {
-    w.rng.Seed(SeedForDraw(draw));
-    PlayEveryEvent();
-  }
+  for (int draw = 0; draw <= 102; draw += 17) w.rng.Seed(SeedForDraw(draw)), PlayEveryEvent();
   PlayBeep(w);
   for (const SoundRequest& r : sounds.Requests()) EXPECT_TRUE(files.count(ClipKey(r))) << r.event << " " << r.clip;
 
@@ -170,10 +161,7 @@ struct SoundThroughPlayer : SoundWorld, SoundSink, SoundOutput {
   void Play(const SoundRequest& r) override { scheduler.Request(r, now); }
   void Start(int key) override { log.push_back("+" + std::to_string(key)); }
   void Stop(int key) override { log.push_back("-" + std::to_string(key)); }
-  void At(uint32_t t) {
-    now = t;
-    scheduler.Advance(t);
-  }
+  void At(uint32_t t) { scheduler.Advance(now = t); }
 };
 
 TEST_F(SoundThroughPlayer, TackCommandCallsOnlyAfterTheHelmIsDown) {

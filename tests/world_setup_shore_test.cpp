@@ -59,11 +59,8 @@ TEST(Depth, RiverBankBentAcrossTheMiddleIsLand) {
   for (uint32_t seed = 1; seed <= 80 && checked < 6; ++seed) {
     auto w = Started(4, seed);
     // Far-shore point 151 lies at x = -8000 (-9000 + 8 steps), where the bend is 2400 yards.
-    const int farIndex = w->MirrorScenery ? 0 : 151;
-    if (farIndex == 0) continue;
-    const int ys = w->ShoreY[farIndex];
-    const int farLandSign = w->ShoreOffset < 0 ? 1 : -1;
-    if (ys * farLandSign >= -100) continue;  // this bank did not cross y = 0
+    const int ys = w->ShoreY[151], farLandSign = w->ShoreOffset < 0 ? 1 : -1;
+    if (w->MirrorScenery || ys * farLandSign >= -100) continue;  // mirrored, or this bank did not cross y = 0
     ++checked;
     SCOPED_TRACE(seed);
     EXPECT_EQ(DepthAt(*w, -8000, ys / 2), 0);
@@ -132,8 +129,7 @@ TEST(Scenery, OutlinesFollowShapeAndDent) {
 
 TEST(Scenery, AnIslandOverTheStartIsMovedOff) {
   auto w = TestWorld().Area(2).Build();
-  w->SceneryObjectCount = 1;
-  BuildIsland(*w, 1, 100, 900, 1000, 0.8, 0);
+  BuildIsland(*w, w->SceneryObjectCount = 1, 100, 900, 1000, 0.8, 0);
   ASSERT_LT(DepthAt(*w, 0, 0), 5);
   const int outlineShift = w->SceneryOutlineY[1][5] - w->SceneryY[1];
   KeepStartAfloat(*w, 1);
@@ -150,24 +146,19 @@ TEST(SetupInvariants, LandStaysInsideTheWorldAndTheStartIsAfloat) {
         if (mode != 0 && area != 1) continue;  // every other activity sails on the coast
         auto w = Started(area, seed * 7919 + area, mode);
         SCOPED_TRACE(testing::Message() << "seed " << seed << " area " << area << " mode " << mode);
-        if (w->SailingArea != 2) {
-          for (int i = 1; i <= kShorePoints; ++i)
-            ASSERT_LE(std::max(std::abs(w->ShoreX[i]), std::abs(w->ShoreY[i])), 12000) << i;
-        }
-        for (int i = 1; i <= w->SceneryObjectCount; ++i) {
-          for (int k = 0; k < kOutlinePoints; ++k) {
-            ASSERT_LE(std::max(std::abs(w->SceneryOutlineX[i][k]), std::abs(w->SceneryOutlineY[i][k])), 12000);
-            ASSERT_TRUE(std::isfinite(w->SceneryRadius[i][k]));
-          }
-        }
+        for (int i = 1; i <= kShorePoints && w->SailingArea != 2; ++i)
+          ASSERT_LE(std::max(std::abs(w->ShoreX[i]), std::abs(w->ShoreY[i])), 12000) << i;
+        for (int i = 1; i <= w->SceneryObjectCount; ++i)
+          for (int k = 0; k < kOutlinePoints; ++k)
+            ASSERT_TRUE(std::max(std::abs(w->SceneryOutlineX[i][k]), std::abs(w->SceneryOutlineY[i][k])) <= 12000 &&
+                        std::isfinite(w->SceneryRadius[i][k])) << i << " " << k;
         EXPECT_GE(DepthAt(*w, static_cast<int>(w->BoatX[1]), static_cast<int>(w->BoatY[1])), 5);
         const int base = w->SailingArea == 4 ? 30 : 59;
-        for (int y = -12000; y <= 12000; y += 1500) {
+        for (int y = -12000; y <= 12000; y += 1500)
           for (int x = -12000; x <= 12000; x += 1500) {
             const int d = DepthAt(*w, x, y);
             ASSERT_TRUE(d >= 0 && d <= base) << d << " at " << x << "," << y;
           }
-        }
       }
     }
   }
