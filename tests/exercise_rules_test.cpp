@@ -36,14 +36,7 @@ struct Exercise {
   }
 };
 
-TEST(SteeringPracticeRules, EndsOnlyInsideTheGate) {
-  Exercise e(Activity::kSteering);
-  EXPECT_EQ(e.RunAt(-1499, 0), 0);
-  EXPECT_EQ(e.RunAt(-1501, 35), 0);  // just outside the gate
-  EXPECT_EQ(e.RunAt(-1501, -34), 1);
-}
-
-TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
+TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelmAndEndsInTheGate) {
   Exercise e(Activity::kSteering);
   std::tie(e.w->BoatHeadings[1], e.w->SimSeconds) = std::tuple{200, 20};
   ApplyExerciseRules(*e.w);
@@ -52,11 +45,13 @@ TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelm) {
   e.Run();
   e.w->BoatHeadings[1] = 280;
   e.Run();
-  EXPECT_EQ(e.w->MaxHeadingError, 70);
-  EXPECT_EQ(e.w->HelmUsed, 0);
+  EXPECT_EQ(std::tuple(e.w->MaxHeadingError, e.w->HelmUsed), std::tuple(70, 0));
   e.w->HelmInput = -1;
   e.Run();
   EXPECT_EQ(e.w->HelmUsed, 1);
+  EXPECT_EQ(e.RunAt(-1499, 0), 0);
+  EXPECT_EQ(e.RunAt(-1501, 35), 0);  // just outside the gate
+  EXPECT_EQ(e.RunAt(-1501, -34), 1);
 }
 
 TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
@@ -73,7 +68,7 @@ TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
   EXPECT_EQ((std::array{easy.w->HoldCloseHauled, easy.w->JibSheet}), (std::array{1, 0}));
 }
 
-TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFly) {
+TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFlyAndTheWheelSkipperHikes) {
   Exercise e(Activity::kMooring);
   const double bx = e.w->TargetX[1], by = e.w->TargetY[1];
   std::tie(e.w->SpeedOverGround, e.w->MainBackwindCopy) = std::tuple{29, 80};
@@ -83,11 +78,8 @@ TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFly) {
   e.w->SpeedOverGround = 29;
   EXPECT_EQ(e.RunAt(bx + 8, by), 0);
   EXPECT_EQ(e.RunAt(bx + 7, by), 1);
-}
-
-TEST(MooringRules, TheWheelSkipperHikesWhileTheMainDraws) {
-  Exercise e(Activity::kMooring);
-  e.w->HelmSign = 1;
+  // The wheel skipper hikes while the main draws.
+  std::tie(e.w->ResultsShown, e.w->HelmSign) = std::tuple{0, 1};
   for (const auto& [backwind, hike] : {std::pair{49, 2}, std::pair{50, 0}}) {
     std::tie(e.w->MainBackwindCopy, e.w->SkipperHike) = std::tuple{backwind, 0};
     e.Run();
@@ -107,7 +99,7 @@ TEST(DockingRules, SoftAndHardLandingsBothEnd) {
   }
 }
 
-TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
+TEST(ManOverboardRules, TheFallHappensOnceTheSwimmerStaysWhereHeFellAndNoPickUpWithinSixSeconds) {
   Exercise e(Activity::kManOverboard);
   const int fall = e.w->OverboardSeconds;
   ASSERT_GE(fall, 10);
@@ -119,19 +111,14 @@ TEST(ManOverboardRules, TheFallHappensOnceAndTheSwimmerStaysWhereHeFell) {
   // The clock standing still on that second does not throw him in again.
   e.w->PreviousSimSeconds = fall;
   e.RunAt(300, 300);
-  EXPECT_EQ(e.Count(SoundEvent::kGoal), 1);
-  EXPECT_EQ(e.w->TargetX[1], 120);
+  EXPECT_EQ(std::tuple(e.Count(SoundEvent::kGoal), e.w->TargetX[1]), std::tuple(1, 120));
   // A fast step over the second still throws him in.
   Exercise fast(Activity::kManOverboard);
   std::tie(fast.w->PreviousSimSeconds, fast.w->SimSeconds) =
       std::tuple{fast.w->OverboardSeconds - 1, fast.w->OverboardSeconds + 1};
   fast.Run();
   EXPECT_EQ(fast.Count(SoundEvent::kGoal), 1);
-}
-
-TEST(ManOverboardRules, NoPickUpWithinSixSecondsOfTheFall) {
-  Exercise e(Activity::kManOverboard);
-  const int fall = e.w->OverboardSeconds;
+  // No pick-up within six seconds of the fall.
   e.w->MainBackwindCopy = 99;
   // Seconds after the fall, distance, speed in tenths: whether the pick-up ends the exercise.
   for (auto [after, yards, tenths, ends] : {std::tuple{6, 0, 0, 0}, {7, 5, 0, 0}, {7, 4, 30, 0}, {7, 4, 29, 1}}) {
@@ -148,7 +135,7 @@ TEST(TrafficRulesLessonRules, KeepsTheCameraBack) {
   EXPECT_EQ(e.w->CameraDistance, 3);
 }
 
-TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80) {
+TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80CompletedBeyondTheFarGate) {
   Exercise e(Activity::kCollisionAvoidance);
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = 1000 * k, e.w->BoatY[k] = 0;
   e.w->BoatX[3] = 299;
@@ -159,10 +146,8 @@ TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80) {
   EXPECT_EQ(e.Run(), 0);
   e.w->BoatX[3] = 79.5;
   EXPECT_EQ(e.Run(), 2);
-}
-
-TEST(CollisionAvoidanceRules, CompletedBeyondTheFarGate) {
-  Exercise e(Activity::kCollisionAvoidance);
+  // Completed beyond the far gate.
+  e.w->ResultsShown = 0;
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3500 + 1000, e.w->BoatY[k] = 0;
   EXPECT_EQ(e.RunAt(-3500, 0), 0);
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3501 + 1000;

@@ -52,8 +52,7 @@ TEST(ReplayPlay, SeekAndSpeedMoveTheClock) {
   // At 1x one replay frame is one frame of the sailing; at 8x eight.
   const double perFrame = ReplaySecondsPerFrame(w->replay);
   EXPECT_NEAR(perFrame, frames[1].simTime - frames[0].simTime, 1e-9);
-  w->ReplayTime = 0;
-  w->ReplayPlaying = 1;
+  std::tie(w->ReplayTime, w->ReplayPlaying) = std::tuple{0.0, 1};
   AdvanceReplay(*w);
   EXPECT_EQ(ReplayFrameIndex(*w), 1);
   SetReplaySpeed(*w, 8);
@@ -68,8 +67,7 @@ TEST(ReplayPlay, SeekAndSpeedMoveTheClock) {
 
 TEST(ReplayPlay, SpeedsArePowersOfTwoFromOneToSixteen) {
   auto w = TestWorld().Build();
-  const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 2}, {4, 4}, {7, 8}, {16, 16}, {17, 16}, {100, 16}};
-  for (const auto& [asked, got] : cases) {
+  for (auto [asked, got] : {std::pair{0, 1}, {1, 1}, {2, 2}, {3, 2}, {4, 4}, {7, 8}, {16, 16}, {17, 16}, {100, 16}}) {
     SetReplaySpeed(*w, asked);
     EXPECT_EQ(w->ReplaySpeed, got) << asked;
   }
@@ -86,9 +84,8 @@ TEST(ReplayPlay, SteppingShowsEveryRecordedFrameExactly) {
     ASSERT_EQ(ReplayFrameIndex(*w), static_cast<int>(i));
     auto s = ReplayWorld(*w);
     for (int b = 1; b <= frames[i].boatCount; ++b) {
-      ASSERT_EQ(s->BoatX[b], frames[i].boats[b - 1].x);
-      ASSERT_EQ(s->BoatY[b], frames[i].boats[b - 1].y);
-      ASSERT_EQ(s->BoatHeadings[b], frames[i].boats[b - 1].heading);
+      const ReplayBoat& r = frames[i].boats[b - 1];
+      ASSERT_EQ(std::tuple(s->BoatX[b], s->BoatY[b], s->BoatHeadings[b]), std::tuple(r.x, r.y, r.heading)) << i << " " << b;
     }
   }
   EXPECT_EQ(w->ReplayPlaying, 0);
@@ -100,8 +97,7 @@ TEST(ReplayPlay, SteppingShowsEveryRecordedFrameExactly) {
   FollowBoat(*w, 3);
   auto s = ReplayWorld(*w);
   const ReplayFrame& f = frames[ReplayFrameIndex(*w)];
-  EXPECT_EQ(s->BoatX[1], f.boats[2].x);
-  EXPECT_EQ(s->BoatX[3], f.boats[0].x);
+  EXPECT_EQ(std::tuple(s->BoatX[1], s->BoatX[3]), std::tuple(f.boats[2].x, f.boats[0].x));
   FollowBoat(*w, 11);  // not in the fleet
   EXPECT_EQ(w->ReplayFollow, 3);
 }
@@ -125,9 +121,7 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
   EXPECT_EQ(w->ReplaySpeed, kReplayMaxSpeed);
   EXPECT_NE(FindText(c, "*** リプレイ ***", true), nullptr);
 
-  w->ClickX = l.bar.left + l.bar.Width() / 4;
-  w->ClickY = (l.bar.top + l.bar.bottom) / 2;
-  w->ReplayPlaying = 0;
+  std::tie(w->ClickX, w->ClickY, w->ReplayPlaying) = std::tuple{l.bar.left + l.bar.Width() / 4, (l.bar.top + l.bar.bottom) / 2, 0};
   PaintReplayScreen(*w, c);
   EXPECT_NEAR(w->ReplayTime, ReplayDuration(w->replay) / 4, ReplayDuration(w->replay) / l.bar.Width() + 1e-9);
 
@@ -142,16 +136,14 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
     if (near == 1) alone = b;  // only itself
   }
   ASSERT_GT(alone, 1);
-  w->ClickX = at(alone).x + 1;
-  w->ClickY = at(alone).y;
+  std::tie(w->ClickX, w->ClickY) = std::tuple{at(alone).x + 1, at(alone).y};
   PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplayFollow, alone);
 
   ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kLeave)]);
   PaintReplayScreen(*w, c);
-  EXPECT_EQ(w->ReplayShown, 0);
-  EXPECT_EQ(w->ResultsShown, 1);
-  EXPECT_EQ(std::tuple(w->BoatX[4], w->SimTime, w->replay.frames.size()), std::tuple(x, time, recorded));
+  EXPECT_EQ(std::tuple(w->ReplayShown, w->ResultsShown, w->BoatX[4], w->SimTime, w->replay.frames.size()),
+            std::tuple(0, 1, x, time, recorded));
 }
 
 TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {
@@ -161,8 +153,7 @@ TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {
   EXPECT_TRUE(replay->enabled(*w, replay->arg));
   w->ResultsShown = 0;
   EXPECT_FALSE(replay->enabled(*w, replay->arg));
-  w->ResultsShown = 1;
-  w->replay.frames.clear();
+  w->ResultsShown = 1, w->replay.frames.clear();
   EXPECT_FALSE(replay->enabled(*w, replay->arg));
 }
 
@@ -197,16 +188,14 @@ TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
   const BoatDebrief d = DebriefBoat(HandTrack(), 1);
   ASSERT_EQ(d.legs.size(), 3u);
   EXPECT_EQ(std::tuple(d.legs[0].leg, d.legs[1].leg, d.legs[2].leg), std::tuple(kPreStartLeg, 1, 2));  // waypoints 1..3 are one leg
-  EXPECT_DOUBLE_EQ(d.legs[0].seconds, 10);
-  EXPECT_DOUBLE_EQ(d.legs[0].sailedYards, 50);
+  EXPECT_EQ(std::tuple(d.legs[0].seconds, d.legs[0].sailedYards), std::tuple(10.0, 50.0));
   // The beat sails 50 + 50 + 20 to where the run begins. Its mean wind is 3.3: starboard in the
   // veer and port in the backs are lifted. The run is never lifted (not beating).
   ExpectLeg(d.legs[1], 30, 120, 100, 20, 1, 0, 0);
   EXPECT_NEAR(d.legs[1].vmgKnots, 100.0 / 30 * 3600 / kYardsPerNauticalMile, 1e-9);
   ExpectLeg(d.legs[2], 20, 120, 120, 0, 0, 1, 2);
-  EXPECT_DOUBLE_EQ(d.total.seconds, 50);  // the start's stretch left out
-  EXPECT_DOUBLE_EQ(d.total.sailedYards, 240);
-  EXPECT_DOUBLE_EQ(d.total.straightYards, 220);
+  // The start's stretch left out.
+  EXPECT_EQ(std::tuple(d.total.seconds, d.total.sailedYards, d.total.straightYards), std::tuple(50.0, 240.0, 220.0));
   EXPECT_EQ(d.total.tacks + d.total.gybes + d.total.penalties, 4);
   EXPECT_TRUE(DebriefBoat(HandTrack(), 2).legs.empty());
 }
