@@ -17,6 +17,12 @@
 #include "view3d/scene.h"
 #include "world/sim_speed.h"
 
+namespace {
+// The parts of the frame that change little from one frame to the next: the canvas draws again
+// only what changed in them.
+enum RetainedPart { kPanelPart, kStripPart, kMiniViewPart, kSheetBarsPart };
+}  // namespace
+
 void LayOutFrame(World& w) {
   const bool narrowLargeFont = w.ViewWidth < 900 && w.LargeMenuFont == 1;
   w.SceneHeight = static_cast<int>(w.ViewHeightF * (narrowLargeFont ? 0.61 : 0.64));
@@ -60,13 +66,20 @@ void StepFrame(World& w, Canvas& canvas) {
   if (w.SceneBottom <= w.SceneHeight) {
     UpdatePanelReadings(w);
     CountAnalysisFrames(w);
+    canvas.BeginRetained(kPanelPart);
     DrawDataPanel(w, canvas);
+    canvas.EndRetained();
     UpdateDrawnSteeringZone(w);
+    canvas.BeginRetained(kStripPart);
     DrawSteeringZone(w, canvas);
+    canvas.EndRetained();
   }
   if (!w.LessonIntroPending) CountSwimmerSightFrames(w);
+  canvas.BeginRetained(kMiniViewPart);
   DrawBottomLeftView(w, canvas);
+  canvas.BeginRetained(kSheetBarsPart);
   DrawSheetBars(w, canvas);
+  canvas.EndRetained();
   if (w.CoachShown > 0) {
     TakeCoachButtonClick(w);
     DrawCoach(w, canvas);

@@ -9,10 +9,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QString>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "platform/canvas_qt.h"
 
@@ -51,11 +54,52 @@ struct ShapedText {
   int advance = 0;
   int height = 0;
   int ascent = 0;
+  QRectF ink;  // where the glyphs may put ink, from the layout's top-left
 };
 
 // Texts with changing figures (times, speeds) add entries as they go: the cache starts over
 // when it grows past this many per font.
 constexpr qsizetype kShapedTextLimit = 1024;
+
+enum class OpKind : uint8_t { kFill, kRectangle, kRoundRect, kEllipse, kPie, kArc, kPolygon, kPolyline, kLine, kPixel, kText };
+
+// Everything besides its own figures that decides the pixels of a drawing call.
+struct DrawState {
+  QPen pen;
+  QBrush brush;
+  FontRole role = FontRole::Normal;
+  Color textColor, backColor;
+  bool textOpaque = true;
+  qreal opacity = 1.0;
+  bool clipped = false;
+  QRect clip;  // logical
+  bool operator==(const DrawState&) const = default;
+};
+
+// One drawing call of a retained part, as noted.
+struct DrawOp {
+  OpKind kind = OpKind::kFill;
+  std::array<int, 8> v{};  // its figures; a fill or a pixel keeps its colour in v[4]
+  std::vector<Point> points;
+  QString text;
+  DrawState state;
+  QRect box;  // the device pixels it may change
+  bool operator==(const DrawOp& o) const {
+    return kind == o.kind && v == o.v && points == o.points && text == o.text && state == o.state;
+  }
+};
+
+struct RetainedPart {
+  std::vector<DrawOp> ops;   // as drawn last time
+  std::vector<DrawOp> next;  // being noted
+  QRect extent;              // the device pixels its last drawing may have changed
+  QRegion covered;           // pixels of the extent that other drawing changed since
+  bool valid = false;        // the image holds its last drawing, apart from `covered`
+  bool drawn = false;        // drawn in this frame
+};
+
+int PackColor(Color c) { return c.r << 16 | c.g << 8 | c.b; }
+QColor UnpackColor(int v) { return QColor((v >> 16) & 255, (v >> 8) & 255, v & 255); }
 
 struct Canvas::Impl {
   QImage image;
@@ -68,12 +112,20 @@ struct Canvas::Impl {
   Color textColor{0, 0, 0};
   Color backColor{255, 255, 255};
   bool textOpaque = true;
+  qreal opacity = 1.0;
+  bool clipped = false;
+  QRect clip;
   QPointF current{0, 0};
   FontRole role = FontRole::Normal;
   int fontSizes[3] = {16, 28, 12};
   QFont fonts[3];
   std::vector<TextLogEntry> log;
   QHash<QString, ShapedText> shaped[3];
+  QList<QPoint> polygon;  // reused for every polygon and polyline
+  std::array<RetainedPart, Canvas::kRetainedParts> parts;
+  int open = -1;  // the retained part being noted
+  int validParts = 0;
+  bool retaining = true;
 
   const ShapedText& Shape(FontRole r, const QString& text) {
     QHash<QString, ShapedText>& cache = shaped[static_cast<int>(r)];
@@ -95,6 +147,7 @@ struct Canvas::Impl {
     layout.endLayout();
     s.baseline = line.ascent();
     s.runs = layout.glyphRuns();
+    for (const QGlyphRun& run : s.runs) s.ink |= run.boundingRect();
     return *cache.insert(text, s);
   }
 
@@ -102,6 +155,8 @@ struct Canvas::Impl {
     if (painter.isActive()) painter.end();
     if (!image.isNull()) painter.begin(&image);
     if (painter.isActive() && scale != 1.0) painter.scale(scale, scale);
+    opacity = 1.0;
+    clipped = false;
     ApplyState();
   }
   void ApplyState() {
@@ -120,6 +175,7 @@ struct Canvas::Impl {
     image = QImage(std::max(1, static_cast<int>(std::lround(width * scale))),
                    std::max(1, static_cast<int>(std::lround(height * scale))), QImage::Format_RGB32);
     image.fill(Qt::white);
+    ForgetParts();
     Begin();
   }
   void BuildFonts() {
@@ -131,8 +187,148 @@ struct Canvas::Impl {
       fonts[i] = f;
       shaped[i].clear();
     }
+    ForgetParts();
     ApplyState();
   }
+
+  // --- Where a call may draw, in device pixels ---
+
+  // The logical box [left, right) x [top, bottom), grown by `margin` logical pixels and one
+  // device pixel for rounding, cut to the clip and the image.
+  QRect Box(double left, double top, double right, double bottom, double margin) const {
+    auto device = [this](double l, double t, double r, double b) {
+      return QRect(QPoint(static_cast<int>(std::floor(l * scale)) - 1, static_cast<int>(std::floor(t * scale)) - 1),
+                   QPoint(static_cast<int>(std::ceil(r * scale)), static_cast<int>(std::ceil(b * scale))));
+    };
+    QRect box = device(left - margin, top - margin, right + margin, bottom + margin);
+    if (clipped) box &= device(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
+    return box & image.rect();
+  }
+  // Outlines reach half the pen's width beyond their path, round caps and joins included.
+  double PenMargin() const {
+    if (painter.pen().style() == Qt::NoPen) return 0;
+    return std::max<qreal>(1, painter.pen().widthF()) / 2 + 1;
+  }
+  QRect PointsBox(const Point* points, int count) const {
+    int l = points[0].x, r = l, t = points[0].y, b = t;
+    for (int i = 1; i < count; ++i) {
+      l = std::min(l, points[i].x);
+      r = std::max(r, points[i].x);
+      t = std::min(t, points[i].y);
+      b = std::max(b, points[i].y);
+    }
+    return Box(l, t, r + 1, b + 1, PenMargin());
+  }
+  QRect TextBox(int x, int y, const ShapedText& s) const {
+    const QRectF cell(x, y, s.advance, s.height);
+    const QRectF ink = s.ink.translated(x, y + s.ascent - s.baseline);
+    const QRectF all = cell | ink;
+    return Box(all.left(), all.top(), all.right(), all.bottom(), 1);
+  }
+
+  // --- Retained parts ---
+
+  void ForgetParts() {
+    for (RetainedPart& p : parts) {
+      p.valid = false;
+      p.ops.clear();
+      p.covered = QRegion();
+    }
+    validParts = 0;
+  }
+  // Drawing that changed `box` outside part `except` spoils what the other parts left there.
+  void Touch(const QRect& box, int except = -1) {
+    if (validParts == 0 || box.isEmpty()) return;
+    for (int i = 0; i < Canvas::kRetainedParts; ++i) {
+      RetainedPart& p = parts[i];
+      if (i != except && p.valid && p.extent.intersects(box)) p.covered += box & p.extent;
+    }
+  }
+  bool Recording() const { return open >= 0; }
+  DrawOp& Note(OpKind kind, const QRect& box) {
+    DrawOp& op = parts[open].next.emplace_back();
+    op.kind = kind;
+    op.state = DrawState{painter.pen(), painter.brush(), role, textColor, backColor, textOpaque, opacity, clipped, clip};
+    op.box = box;
+    return op;
+  }
+  void EndPart() {
+    const int id = open;
+    open = -1;
+    RetainedPart& p = parts[id];
+    QRegion damage;
+    if (!p.valid) {
+      for (const DrawOp& op : p.next) damage += op.box;
+    } else {
+      damage = p.covered;
+      const std::size_t n = std::max(p.ops.size(), p.next.size());
+      for (std::size_t i = 0; i < n; ++i) {
+        const bool inOld = i < p.ops.size(), inNew = i < p.next.size();
+        if (inOld && inNew && p.ops[i] == p.next[i]) continue;
+        if (inOld) damage += p.ops[i].box;
+        if (inNew) damage += p.next[i].box;
+      }
+    }
+    // Many scattered changes are drawn as one rectangle around them.
+    if (damage.rectCount() > 24) damage = QRegion(damage.boundingRect());
+    if (!damage.isEmpty()) Replay(p.next, damage, id);
+    QRect extent;
+    for (const DrawOp& op : p.next) extent |= op.box;
+    if (!p.valid) ++validParts;
+    p.valid = true;
+    p.drawn = true;
+    p.extent = extent;
+    p.covered = QRegion();
+    std::swap(p.ops, p.next);
+    p.next.clear();
+  }
+
+  // Draws the calls that reach into `damage`, inside it only, and puts back the state the
+  // drawing code has set.
+  void Replay(const std::vector<DrawOp>& ops, const QRegion& damage, int self) {
+    const QTransform transform = painter.transform();
+    auto clipTo = [&](const DrawState* s) {
+      painter.resetTransform();
+      painter.setClipRegion(damage);
+      painter.setTransform(transform);
+      if (s && s->clipped) painter.setClipRect(s->clip, Qt::IntersectClip);
+    };
+    clipTo(nullptr);
+    bool opClipped = false;
+    QRect opClip;
+    const QRect bounds = damage.boundingRect();
+    for (const DrawOp& op : ops) {
+      if (!damage.intersects(op.box)) continue;
+      const DrawState& s = op.state;
+      if (s.clipped != opClipped || (s.clipped && s.clip != opClip)) {
+        clipTo(&s);
+        opClipped = s.clipped;
+        opClip = s.clip;
+      }
+      painter.setPen(s.pen);
+      painter.setBrush(s.brush);
+      painter.setOpacity(s.opacity);
+      painter.setFont(fonts[static_cast<int>(s.role)]);
+      Run(op);
+      Touch(op.box & bounds, self);
+    }
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.setOpacity(opacity);
+    painter.setFont(fonts[static_cast<int>(role)]);
+    if (clipped) {
+      painter.setClipRect(clip);
+    } else {
+      painter.setClipping(false);
+    }
+  }
+
+  // --- The drawing itself, with the painter's state as set ---
+
+  void Run(const DrawOp& op);
+  void DrawFill(const QRect& r, const QColor& color) { painter.fillRect(r, color); }
+  void DrawPolygon(const Point* points, int count, bool closed);
+  void DrawText(int x, int y, const ShapedText& s, Color text, Color back, bool opaque);
 };
 
 namespace {
@@ -142,7 +338,7 @@ namespace {
 class StrokeOffset {
  public:
   explicit StrokeOffset(Canvas::Impl& impl)
-      : painter_(impl.painter), on_(impl.scale != 1.0 && impl.pen.style() != Qt::NoPen) {
+      : painter_(impl.painter), on_(impl.scale != 1.0 && impl.painter.pen().style() != Qt::NoPen) {
     if (on_) painter_.translate(0.5, 0.5);
   }
   ~StrokeOffset() {
@@ -155,7 +351,106 @@ class StrokeOffset {
   QPainter& painter_;
   bool on_;
 };
+
+// A GDI shape covers [left, right) x [top, bottom); Qt's outline of a w x h rectangle with a
+// cosmetic pen covers w + 1 pixels, so the outline rectangle is one pixel smaller.
+QRectF OutlineBox(int left, int top, int right, int bottom) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  return QRectF(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+}
+
+// Pie and arc angles in Qt's sixteenths of a degree, counter-clockwise from three o'clock.
+std::pair<int, int> ArcAngles(const QRectF& box, int x1, int y1, int x2, int y2) {
+  const double a1 = RadialAngle(box.center().x(), box.center().y(), x1, y1);
+  const double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
+  double span = a2 - a1;
+  while (span <= 0) span += 360;
+  return {static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16))};
+}
 }  // namespace
+
+void Canvas::Impl::DrawPolygon(const Point* points, int count, bool closed) {
+  polygon.resize(count);
+  for (int i = 0; i < count; ++i) polygon[i] = QPoint(points[i].x, points[i].y);
+  const StrokeOffset offset(*this);
+  if (closed) {
+    painter.drawPolygon(polygon.constData(), count);
+  } else {
+    painter.drawPolyline(polygon.constData(), count);
+  }
+}
+
+void Canvas::Impl::DrawText(int x, int y, const ShapedText& s, Color text, Color back, bool opaque) {
+  if (opaque) painter.fillRect(QRect(x, y, s.advance, s.height), ToQ(back));
+  const QPen saved = painter.pen();
+  painter.setPen(ToQ(text));
+  // The baseline one ascent below y, where drawing the text itself would put it.
+  const QPointF origin(x, y + s.ascent - s.baseline);
+  for (const QGlyphRun& run : s.runs) painter.drawGlyphRun(origin, run);
+  painter.setPen(saved);
+}
+
+void Canvas::Impl::Run(const DrawOp& op) {
+  const auto& v = op.v;
+  switch (op.kind) {
+    case OpKind::kFill:
+      DrawFill(QRect(v[0], v[1], v[2] - v[0], v[3] - v[1]), UnpackColor(v[4]));
+      break;
+    case OpKind::kRectangle: {
+      const StrokeOffset offset(*this);
+      painter.drawRect(OutlineBox(v[0], v[1], v[2], v[3]));
+      break;
+    }
+    case OpKind::kRoundRect: {
+      const StrokeOffset offset(*this);
+      painter.drawRoundedRect(OutlineBox(v[0], v[1], v[2], v[3]), v[4] / 2.0, v[5] / 2.0);
+      break;
+    }
+    case OpKind::kEllipse: {
+      const StrokeOffset offset(*this);
+      painter.drawEllipse(OutlineBox(v[0], v[1], v[2], v[3]));
+      break;
+    }
+    case OpKind::kPie:
+    case OpKind::kArc: {
+      const QRectF box = OutlineBox(v[0], v[1], v[2], v[3]);
+      const auto [start, span] = ArcAngles(box, v[4], v[5], v[6], v[7]);
+      const StrokeOffset offset(*this);
+      if (op.kind == OpKind::kPie) {
+        painter.drawPie(box, start, span);
+      } else {
+        painter.drawArc(box, start, span);
+      }
+      break;
+    }
+    case OpKind::kPolygon:
+    case OpKind::kPolyline:
+      DrawPolygon(op.points.data(), static_cast<int>(op.points.size()), op.kind == OpKind::kPolygon);
+      break;
+    case OpKind::kLine: {
+      const StrokeOffset offset(*this);
+      painter.drawLine(QPointF(v[0], v[1]), QPointF(v[2], v[3]));
+      break;
+    }
+    case OpKind::kPixel: {
+      const QColor color = UnpackColor(v[4]);
+      if (scale == 1.0) {
+        const QPen saved = painter.pen();
+        painter.setPen(QPen(color, PenWidth(1)));
+        painter.drawPoint(v[0], v[1]);
+        painter.setPen(saved);
+      } else {
+        painter.fillRect(QRect(v[0], v[1], 1, 1), color);
+      }
+      break;
+    }
+    case OpKind::kText:
+      DrawText(v[0], v[1], Shape(op.state.role, op.text), op.state.textColor, op.state.backColor,
+               op.state.textOpaque);
+      break;
+  }
+}
 
 Canvas::Canvas(int width, int height) : impl_(std::make_unique<Impl>()) {
   impl_->BuildFonts();
@@ -188,17 +483,27 @@ void Canvas::SetScale(double scale) {
 double Canvas::Scale() const { return impl_->scale; }
 
 void Canvas::BeginFrame() {
-  impl_->log.clear();
-  impl_->pen = QPen(Qt::black);
-  impl_->pen.setCapStyle(Qt::FlatCap);
-  impl_->brush = QBrush(Qt::white);
-  impl_->textColor = Rgb(0, 0, 0);
-  impl_->backColor = Rgb(255, 255, 255);
-  impl_->textOpaque = true;
-  impl_->role = FontRole::Normal;
-  impl_->Begin();
-  impl_->painter.setClipping(false);
-  impl_->painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  Impl& d = *impl_;
+  if (d.Recording()) d.EndPart();
+  d.log.clear();
+  d.pen = QPen(Qt::black);
+  d.pen.setCapStyle(Qt::FlatCap);
+  d.brush = QBrush(Qt::white);
+  d.textColor = Rgb(0, 0, 0);
+  d.backColor = Rgb(255, 255, 255);
+  d.textOpaque = true;
+  d.role = FontRole::Normal;
+  d.Begin();
+  d.painter.setClipping(false);
+  d.painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  // A part left out of the last frame may have been drawn over anywhere.
+  for (RetainedPart& p : d.parts) {
+    if (p.valid && !p.drawn) {
+      p.valid = false;
+      --d.validParts;
+    }
+    p.drawn = false;
+  }
 }
 
 void Canvas::SetPen(Color color, int width) {
@@ -224,90 +529,100 @@ void Canvas::SetHollowBrush() {
   impl_->painter.setBrush(impl_->brush);
 }
 
+// Each drawing call either notes itself in the open retained part or draws at once, telling
+// the parts whose pixels it covers.
 void Canvas::FillRect(const Rect& r, Color color) {
   if (r.right <= r.left || r.bottom <= r.top) return;
-  impl_->painter.fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQ(color));
+  Impl& d = *impl_;
+  const QRect box = d.Box(r.left, r.top, r.right, r.bottom, 0);
+  if (d.Recording()) {
+    d.Note(OpKind::kFill, box).v = {r.left, r.top, r.right, r.bottom, PackColor(color)};
+    return;
+  }
+  d.Touch(box);
+  d.DrawFill(QRect(r.left, r.top, r.Width(), r.Height()), ToQ(color));
 }
 
 namespace {
-// A GDI shape covers [left, right) x [top, bottom); Qt's outline of a w x h rectangle with a
-// cosmetic pen covers w + 1 pixels, so the outline rectangle is one pixel smaller.
-QRectF OutlineBox(int left, int top, int right, int bottom) {
-  if (right < left) std::swap(left, right);
-  if (bottom < top) std::swap(top, bottom);
-  return QRectF(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+// The shapes drawn in a box, noted or drawn at once alike.
+void BoxShape(Canvas::Impl& d, OpKind kind, const std::array<int, 8>& v) {
+  const int left = std::min(v[0], v[2]), right = std::max(v[0], v[2]);
+  const int top = std::min(v[1], v[3]), bottom = std::max(v[1], v[3]);
+  const QRect box = d.Box(left, top, right, bottom, d.PenMargin());
+  DrawOp op;
+  DrawOp& target = d.Recording() ? d.Note(kind, box) : op;
+  target.kind = kind;
+  target.v = v;
+  if (d.Recording()) return;
+  d.Touch(box);
+  d.Run(target);
 }
 }  // namespace
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawRect(OutlineBox(left, top, right, bottom));
+  BoxShape(*impl_, OpKind::kRectangle, {left, top, right, bottom});
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawRoundedRect(OutlineBox(left, top, right, bottom), cornerWidth / 2.0,
-                                 cornerHeight / 2.0);
+  BoxShape(*impl_, OpKind::kRoundRect, {left, top, right, bottom, cornerWidth, cornerHeight});
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawEllipse(OutlineBox(left, top, right, bottom));
+  BoxShape(*impl_, OpKind::kEllipse, {left, top, right, bottom});
 }
 
 void Canvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
-  QRectF box = OutlineBox(left, top, right, bottom);
-  double a1 = RadialAngle(box.center().x(), box.center().y(), x1, y1);
-  double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
-  double span = a2 - a1;
-  while (span <= 0) span += 360;
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawPie(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
+  BoxShape(*impl_, OpKind::kPie, {left, top, right, bottom, x1, y1, x2, y2});
 }
 
 void Canvas::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
-  QRectF box = OutlineBox(left, top, right, bottom);
-  double a1 = RadialAngle(box.center().x(), box.center().y(), x1, y1);
-  double a2 = RadialAngle(box.center().x(), box.center().y(), x2, y2);
-  double span = a2 - a1;
-  while (span <= 0) span += 360;
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawArc(box, static_cast<int>(std::lround(a1 * 16)), static_cast<int>(std::lround(span * 16)));
+  BoxShape(*impl_, OpKind::kArc, {left, top, right, bottom, x1, y1, x2, y2});
 }
 
-void Canvas::Polygon(const Point* points, int count) {
+namespace {
+void PointShape(Canvas::Impl& d, const Point* points, int count, bool closed) {
   if (count < 2) return;
-  QPolygon poly(count);
-  for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawPolygon(poly);
+  const QRect box = d.PointsBox(points, count);
+  if (d.Recording()) {
+    d.Note(closed ? OpKind::kPolygon : OpKind::kPolyline, box).points.assign(points, points + count);
+    return;
+  }
+  d.Touch(box);
+  d.DrawPolygon(points, count, closed);
 }
+}  // namespace
 
-void Canvas::Polyline(const Point* points, int count) {
-  if (count < 2) return;
-  QPolygon poly(count);
-  for (int i = 0; i < count; ++i) poly.setPoint(i, points[i].x, points[i].y);
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawPolyline(poly);
-}
+void Canvas::Polygon(const Point* points, int count) { PointShape(*impl_, points, count, true); }
+
+void Canvas::Polyline(const Point* points, int count) { PointShape(*impl_, points, count, false); }
 
 void Canvas::MoveTo(int x, int y) { impl_->current = QPointF(x, y); }
 
 void Canvas::LineTo(int x, int y) {
-  const StrokeOffset offset(*impl_);
-  impl_->painter.drawLine(impl_->current, QPointF(x, y));
-  impl_->current = QPointF(x, y);
+  Impl& d = *impl_;
+  const std::array<int, 8> v{static_cast<int>(d.current.x()), static_cast<int>(d.current.y()), x, y};
+  const Point ends[2] = {{v[0], v[1]}, {x, y}};
+  const QRect box = d.PointsBox(ends, 2);
+  d.current = QPointF(x, y);
+  DrawOp op;
+  DrawOp& target = d.Recording() ? d.Note(OpKind::kLine, box) : op;
+  target.kind = OpKind::kLine;
+  target.v = v;
+  if (d.Recording()) return;
+  d.Touch(box);
+  d.Run(target);
 }
 
 void Canvas::SetPixel(int x, int y, Color color) {
-  QPen saved = impl_->painter.pen();
-  impl_->painter.setPen(QPen(ToQ(color), impl_->PenWidth(1)));
-  if (impl_->scale == 1.0) {
-    impl_->painter.drawPoint(x, y);
-  } else {
-    impl_->painter.fillRect(QRect(x, y, 1, 1), ToQ(color));
-  }
-  impl_->painter.setPen(saved);
+  Impl& d = *impl_;
+  const QRect box = d.Box(x, y, x + 1, y + 1, 0);
+  DrawOp op;
+  DrawOp& target = d.Recording() ? d.Note(OpKind::kPixel, box) : op;
+  target.kind = OpKind::kPixel;
+  target.v = {x, y, 0, 0, PackColor(color)};
+  if (d.Recording()) return;
+  d.Touch(box);
+  d.Run(target);
 }
 
 Color Canvas::GetPixel(int x, int y) const {
@@ -336,20 +651,19 @@ void Canvas::SetBackColor(Color color) { impl_->backColor = color; }
 void Canvas::SetTextOpaque(bool opaque) { impl_->textOpaque = opaque; }
 
 void Canvas::TextOut(int x, int y, std::string_view utf8) {
-  impl_->log.push_back(TextLogEntry{x, y, std::string(utf8), impl_->textColor, impl_->backColor,
-                                    impl_->textOpaque});
-  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  QPainter& p = impl_->painter;
-  const ShapedText& shaped = impl_->Shape(impl_->role, text);
-  if (impl_->textOpaque) {
-    p.fillRect(QRect(x, y, shaped.advance, shaped.height), ToQ(impl_->backColor));
+  Impl& d = *impl_;
+  d.log.push_back(TextLogEntry{x, y, std::string(utf8), d.textColor, d.backColor, d.textOpaque});
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const ShapedText& shaped = d.Shape(d.role, text);
+  const QRect box = d.TextBox(x, y, shaped);
+  if (d.Recording()) {
+    DrawOp& op = d.Note(OpKind::kText, box);
+    op.v = {x, y};
+    op.text = std::move(text);
+    return;
   }
-  QPen saved = p.pen();
-  p.setPen(ToQ(impl_->textColor));
-  // The baseline one ascent below y, where drawing the text itself would put it.
-  const QPointF origin(x, y + shaped.ascent - shaped.baseline);
-  for (const QGlyphRun& run : shaped.runs) p.drawGlyphRun(origin, run);
-  p.setPen(saved);
+  d.Touch(box);
+  d.DrawText(x, y, shaped, d.textColor, d.backColor, d.textOpaque);
 }
 
 int Canvas::TextWidth(std::string_view utf8) const {
@@ -361,14 +675,39 @@ int Canvas::LineHeight() const {
 }
 
 void Canvas::SetClip(const Rect& r) {
-  impl_->painter.setClipRect(QRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height())));
+  impl_->clipped = true;
+  impl_->clip = QRect(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()));
+  impl_->painter.setClipRect(impl_->clip);
 }
 
-void Canvas::ClearClip() { impl_->painter.setClipping(false); }
+void Canvas::ClearClip() {
+  impl_->clipped = false;
+  impl_->painter.setClipping(false);
+}
 
 void Canvas::SetSeeThrough(bool on) {
   // The sails' see-through mode mixes the sail colour with the water and sky behind it.
-  impl_->painter.setOpacity(on ? 0.45 : 1.0);
+  impl_->opacity = on ? 0.45 : 1.0;
+  impl_->painter.setOpacity(impl_->opacity);
+}
+
+void Canvas::BeginRetained(int id) {
+  Impl& d = *impl_;
+  if (d.Recording()) d.EndPart();
+  if (!d.retaining || id < 0 || id >= kRetainedParts) return;
+  d.open = id;
+  d.parts[id].next.clear();
+}
+
+void Canvas::EndRetained() {
+  if (impl_->Recording()) impl_->EndPart();
+}
+
+void Canvas::SetRetaining(bool on) {
+  Impl& d = *impl_;
+  if (d.Recording()) d.EndPart();
+  d.retaining = on;
+  d.ForgetParts();
 }
 
 const std::vector<TextLogEntry>& Canvas::TextLog() const { return impl_->log; }

@@ -105,6 +105,19 @@ class Canvas {
   // See-through mode for transparent sails: filled shapes blend with what lies below.
   void SetSeeThrough(bool on);
 
+  // A retained part of the frame, such as the data panel: what is drawn between
+  // BeginRetained(id) and EndRetained() is noted first, then compared with what the same part
+  // drew last time, and only the pixels that would come out differently are drawn: those of
+  // the calls that changed and those that other drawing has covered since. The pixels come out
+  // as if everything had been drawn; the text log is kept as usual. Parts do not nest, read no
+  // pixels while open, and a part not drawn in a frame is drawn whole when it comes back.
+  // Ids run from 0 to kRetainedParts - 1.
+  static constexpr int kRetainedParts = 8;
+  void BeginRetained(int id);
+  void EndRetained();
+  // Off, every call draws at once (for comparing the two ways in tests).
+  void SetRetaining(bool on);
+
   const std::vector<TextLogEntry>& TextLog() const;
   bool SavePng(const std::string& path) const;
 

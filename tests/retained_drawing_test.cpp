@@ -1,0 +1,172 @@
+// The canvas's retained parts: drawing only what changed must give the same pixels as drawing
+// everything, frame after frame, whatever the user does.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/canvas_qt.h"
+#include "probe_runner.h"
+
+namespace {
+
+// Two sessions fed the same lines, one canvas drawing everything every frame.
+class SideBySide {
+ public:
+  explicit SideBySide(double scale) : retained_(ProbeOptions{}), full_(ProbeOptions{}) {
+    full_.canvas().SetRetaining(false);
+    retained_.canvas().SetScale(scale);
+    full_.canvas().SetScale(scale);
+  }
+
+  // Runs the script line by line, painting frame by frame; true while every frame matches.
+  bool Run(const std::string& script) {
+    std::istringstream in(script);
+    std::string line;
+    while (std::getline(in, line)) {
+      int count = 0;
+      if (std::sscanf(line.c_str(), "frames %d", &count) == 1) {
+        for (int i = 0; i < count; ++i) {
+          retained_.Paint();
+          full_.Paint();
+          if (!Same(line)) return false;
+        }
+        continue;
+      }
+      std::ostringstream ignored;
+      retained_.RunLine(line, ignored);
+      full_.RunLine(line, ignored);
+      if (!Same(line)) return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Same(const std::string& line) {
+    ++steps_;
+    const QImage& a = CanvasImage(retained_.canvas());
+    const QImage& b = CanvasImage(full_.canvas());
+    if (a == b) return true;
+    for (int y = 0; y < a.height(); ++y) {
+      for (int x = 0; x < a.width(); ++x) {
+        if (a.pixel(x, y) != b.pixel(x, y)) {
+          ADD_FAILURE() << "step " << steps_ << " (" << line << "): first difference at device pixel " << x << ","
+                        << y;
+          return false;
+        }
+      }
+    }
+    ADD_FAILURE() << "images differ in size at step " << steps_;
+    return false;
+  }
+
+  ProbeSession retained_;
+  ProbeSession full_;
+  int steps_ = 0;
+};
+
+// A 10-boat race: the pointer over the steering zone, the control buttons (the help line
+// changes), a click on a button, the chart and back, the coach over the panel, the sheet bars.
+constexpr const char* kRace = R"(command 32822
+command 32824
+key SPACE
+frames 3
+key SPACE
+frames 20
+move 640 700
+frames 30
+move 860 520
+frames 5
+move 900 560
+frames 5
+press 900 560
+release 900 560
+frames 10
+key R
+frames 3
+key R
+frames 5
+key Y
+frames 5
+key Y
+frames 5
+move 200 600
+frames 10
+move 20 300
+press 20 300
+move 20 340
+release 20 340
+frames 60
+)";
+
+TEST(RetainedDrawing, PartsDrawnAgainOnlyWhereChangedMatchAFullDrawing) {
+  for (double scale : {1.0, 1.37}) {
+    SideBySide run(scale);
+    EXPECT_TRUE(run.Run(kRace)) << "scale " << scale;
+  }
+}
+
+// Free sailing among the islands with the vertical steering zone and the coach; a sail lesson,
+// whose panel starts at the left edge.
+TEST(RetainedDrawing, OtherLayoutsAndActivitiesMatchAFullDrawing) {
+  SideBySide islands(1.0);
+  EXPECT_TRUE(islands.Run(R"(command 32807
+set VerticalSteeringZone 1
+key SPACE
+frames 3
+key SPACE
+frames 20
+move 300 500
+frames 20
+key Y
+frames 10
+key Y
+frames 10
+)"));
+  SideBySide lesson(1.0);
+  EXPECT_TRUE(lesson.Run(R"(command 32811
+key SPACE
+frames 3
+key 1
+frames 20
+key PERIOD
+frames 20
+)"));
+}
+
+// Drawing over a retained part from outside, after it or in a frame that leaves it out, is
+// mended by its next drawing; a changed call is drawn again.
+TEST(RetainedDrawing, DrawingOverAPartIsMendedByItsNextDrawing) {
+  for (bool retaining : {true, false}) {
+    Canvas c(60, 40);
+    c.SetRetaining(retaining);
+    auto part = [&](Color ink) {
+      c.BeginRetained(0);
+      c.FillRect(Rect{0, 0, 30, 40}, Rgb(255, 255, 255));
+      c.SetPen(ink);
+      c.MoveTo(5, 20);
+      c.LineTo(25, 20);
+      c.EndRetained();
+    };
+    c.BeginFrame();
+    c.FillRect(Rect{0, 0, 60, 40}, Rgb(0, 0, 255));
+    part(Rgb(0, 0, 0));
+    c.FillRect(Rect{20, 0, 40, 10}, Rgb(255, 0, 0));  // over the part, after it
+    c.BeginFrame();
+    part(Rgb(0, 0, 0));
+    EXPECT_EQ(c.GetPixel(22, 5), Rgb(255, 255, 255));
+    EXPECT_EQ(c.GetPixel(35, 5), Rgb(255, 0, 0));
+    EXPECT_EQ(c.GetPixel(10, 20), Rgb(0, 0, 0));
+    part(Rgb(0, 255, 0));  // a changed colour
+    EXPECT_EQ(c.GetPixel(10, 20), Rgb(0, 255, 0));
+    c.BeginFrame();  // a frame without the part
+    c.FillRect(Rect{0, 0, 60, 40}, Rgb(0, 0, 255));
+    c.BeginFrame();
+    part(Rgb(0, 255, 0));
+    EXPECT_EQ(c.GetPixel(10, 20), Rgb(0, 255, 0)) << retaining;
+    EXPECT_EQ(c.GetPixel(10, 10), Rgb(255, 255, 255)) << retaining;
+  }
+}
+
+}  // namespace
