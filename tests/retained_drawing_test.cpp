@@ -2,8 +2,12 @@
 // everything, frame after frame, whatever the user does.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/canvas_qt.h"
@@ -166,6 +170,84 @@ TEST(RetainedDrawing, DrawingOverAPartIsMendedByItsNextDrawing) {
     part(Rgb(0, 255, 0));
     EXPECT_EQ(c.GetPixel(10, 20), Rgb(0, 255, 0)) << retaining;
     EXPECT_EQ(c.GetPixel(10, 10), Rgb(255, 255, 255)) << retaining;
+  }
+}
+
+// Random drawings of every kind on each part's own ground, a few calls changed each frame and
+// drawing at once over the parts: the pixels must match a canvas that draws everything, 1:1
+// and scaled, wherever a call is drawn again only in part.
+TEST(RetainedDrawing, RandomCallsMatchAFullDrawing) {
+  struct Call {
+    int kind;
+    std::array<int, 8> v;
+    Color color;
+    bool flag;
+  };
+  std::mt19937 rng(7);
+  auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  auto randomCall = [&] {
+    Call c{pick(11), {}, Rgb(pick(256), pick(256), pick(256)), pick(2) == 1};
+    for (int& x : c.v) x = pick(120) - 10;
+    return c;
+  };
+  auto draw = [](Canvas& canvas, const Call& c) {
+    const auto& v = c.v;
+    canvas.SetPen(c.color, 1 + std::abs(c.v[7]) % 5);
+    canvas.SetBrush(Rgb(c.color.b, c.color.r, c.color.g));
+    canvas.SetSeeThrough(c.kind == 4 && c.flag);
+    const Point points[4] = {{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, {v[6], v[7]}};
+    switch (c.kind) {
+      case 0: canvas.FillRect(Rect{v[0], v[1], v[0] + v[2] / 3, v[1] + v[3] / 3}, c.color); break;
+      case 1: canvas.Rectangle(v[0], v[1], v[2], v[3]); break;
+      case 2: canvas.RoundRect(v[0], v[1], v[2], v[3], 8, 6); break;
+      case 3: canvas.Ellipse(v[0], v[1], v[2], v[3]); break;
+      case 4: canvas.Polygon(points, 4); break;
+      case 5: canvas.Polyline(points, 4); break;
+      case 6: canvas.MoveTo(v[0], v[1]); canvas.LineTo(v[2], v[3]); break;
+      case 7: canvas.Pie(v[0], v[1], v[0] + 30, v[1] + 20, v[4], v[5], v[6], v[7]); break;
+      case 8: canvas.Arc(v[0], v[1], v[0] + 40, v[1] + 25, v[4], v[5], v[6], v[7]); break;
+      case 9: canvas.SetPixel(v[0], v[1], c.color); break;
+      default:
+        canvas.SetTextOpaque(c.flag);
+        canvas.SetTextColor(c.color);
+        canvas.SetBackColor(Rgb(c.color.g, c.color.b, c.color.r));
+        canvas.TextOut(v[0], v[1], v[2] > 50 ? "速度 : 2.6" : "ﾋｰﾙ");
+        break;
+    }
+    canvas.SetSeeThrough(false);
+  };
+  for (double scale : {1.0, 1.37}) {
+    Canvas retained(100, 100), full(100, 100);
+    full.SetRetaining(false);
+    retained.SetScale(scale);
+    full.SetScale(scale);
+    std::vector<Call> first(40), second(25), over(3);
+    for (auto* calls : {&first, &second, &over}) {
+      for (Call& c : *calls) c = randomCall();
+    }
+    for (int frame = 0; frame < 150; ++frame) {
+      for (auto* calls : {&first, &second, &over}) {
+        if (pick(3) == 0) (*calls)[pick(static_cast<int>(calls->size()))] = randomCall();
+      }
+      const bool clipSecond = frame % 7 < 3;
+      for (Canvas* canvas : {&retained, &full}) {
+        canvas->BeginFrame();
+        canvas->FillRect(Rect{0, 0, 100, 30 + frame % 9}, Rgb(0, 90, 160));
+        canvas->BeginRetained(0);
+        canvas->FillRect(Rect{0, 0, 100, 100}, Rgb(250, 250, 250));
+        for (const Call& c : first) draw(*canvas, c);
+        canvas->BeginRetained(1);
+        canvas->FillRect(Rect{10, 50, 90, 95}, Rgb(200, 230, 240));
+        if (clipSecond) canvas->SetClip(Rect{20, 20, 80, 70});
+        for (const Call& c : second) draw(*canvas, c);
+        canvas->ClearClip();
+        canvas->EndRetained();
+        if (frame % 5 != 0) {
+          for (const Call& c : over) draw(*canvas, c);
+        }
+      }
+      ASSERT_EQ(CanvasImage(retained), CanvasImage(full)) << "scale " << scale << " frame " << frame;
+    }
   }
 }
 

@@ -18,9 +18,9 @@
 #include "world/sim_speed.h"
 
 namespace {
-// The parts of the frame that change little from one frame to the next: the canvas draws again
-// only what changed in them.
-enum RetainedPart { kPanelPart, kStripPart, kMiniViewPart, kSheetBarsPart };
+// The parts of the frame below the scene change little from one frame to the next: the canvas
+// draws again only what changed in them.
+enum RetainedPart { kPanelPart, kStripPart, kMiniViewPart };
 }  // namespace
 
 void LayOutFrame(World& w) {
@@ -77,9 +77,8 @@ void StepFrame(World& w, Canvas& canvas) {
   if (!w.LessonIntroPending) CountSwimmerSightFrames(w);
   canvas.BeginRetained(kMiniViewPart);
   DrawBottomLeftView(w, canvas);
-  canvas.BeginRetained(kSheetBarsPart);
-  DrawSheetBars(w, canvas);
   canvas.EndRetained();
+  DrawSheetBars(w, canvas);
   if (w.CoachShown > 0) {
     TakeCoachButtonClick(w);
     DrawCoach(w, canvas);

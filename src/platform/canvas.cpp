@@ -123,9 +123,11 @@ struct Canvas::Impl {
   QHash<QString, ShapedText> shaped[3];
   QList<QPoint> polygon;  // reused for every polygon and polyline
   std::array<RetainedPart, Canvas::kRetainedParts> parts;
-  int open = -1;  // the retained part being noted
+  int open = -1;             // the retained part being noted
+  std::vector<int> pending;  // parts noted and not drawn yet, in order
   int validParts = 0;
   bool retaining = true;
+  bool external = false;  // `image` lies over memory the canvas does not own
 
   const ShapedText& Shape(FontRole r, const QString& text) {
     QHash<QString, ShapedText>& cache = shaped[static_cast<int>(r)];
@@ -172,6 +174,7 @@ struct Canvas::Impl {
   }
   void Allocate() {
     if (painter.isActive()) painter.end();
+    external = false;
     image = QImage(std::max(1, static_cast<int>(std::lround(width * scale))),
                    std::max(1, static_cast<int>(std::lround(height * scale))), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -227,8 +230,15 @@ struct Canvas::Impl {
   }
 
   // --- Retained parts ---
+  //
+  // Parts noted one after another, with no drawing between them, form a group. The group is
+  // drawn when the next drawing at once comes (or the frame is read): the differences of all
+  // its parts make one region, and every part draws again inside that region, in order. So a
+  // later part over an earlier one (the steering strip over the panel) needs nothing drawn
+  // where neither changed, and gets the earlier part's pixels under it where either did.
 
   void ForgetParts() {
+    pending.clear();
     for (RetainedPart& p : parts) {
       p.valid = false;
       p.ops.clear();
@@ -236,13 +246,20 @@ struct Canvas::Impl {
     }
     validParts = 0;
   }
-  // Drawing that changed `box` outside part `except` spoils what the other parts left there.
-  void Touch(const QRect& box, int except = -1) {
+  bool Pending(int id) const { return std::find(pending.begin(), pending.end(), id) != pending.end(); }
+  // Drawing that changed `box` spoils what the valid parts outside the group being drawn left
+  // there.
+  void Touch(const QRect& box) {
     if (validParts == 0 || box.isEmpty()) return;
     for (int i = 0; i < Canvas::kRetainedParts; ++i) {
       RetainedPart& p = parts[i];
-      if (i != except && p.valid && p.extent.intersects(box)) p.covered += box & p.extent;
+      if (p.valid && p.extent.intersects(box) && !Pending(i)) p.covered += box & p.extent;
     }
+  }
+  // Before a call draws at once: the noted parts are drawn first.
+  void DrawingAtOnce(const QRect& box) {
+    if (!pending.empty()) DrawPending();
+    Touch(box);
   }
   bool Recording() const { return open >= 0; }
   DrawOp& Note(OpKind kind, const QRect& box) {
@@ -253,64 +270,83 @@ struct Canvas::Impl {
     return op;
   }
   void EndPart() {
-    const int id = open;
+    pending.push_back(open);
     open = -1;
-    RetainedPart& p = parts[id];
+  }
+  // Draws what is noted, before the image is read or the frame ends.
+  void Settle() {
+    if (Recording() || !pending.empty()) DrawPending();
+  }
+  // Where a part's drawing differs from its last: the calls that changed, the pixels covered
+  // since, or all of it when its last drawing is gone.
+  QRegion Difference(const RetainedPart& p) const {
     QRegion damage;
     if (!p.valid) {
       for (const DrawOp& op : p.next) damage += op.box;
-    } else {
-      damage = p.covered;
-      const std::size_t n = std::max(p.ops.size(), p.next.size());
-      for (std::size_t i = 0; i < n; ++i) {
-        const bool inOld = i < p.ops.size(), inNew = i < p.next.size();
-        if (inOld && inNew && p.ops[i] == p.next[i]) continue;
-        if (inOld) damage += p.ops[i].box;
-        if (inNew) damage += p.next[i].box;
-      }
+      return damage;
     }
+    damage = p.covered;
+    const std::size_t n = std::max(p.ops.size(), p.next.size());
+    for (std::size_t i = 0; i < n; ++i) {
+      const bool inOld = i < p.ops.size(), inNew = i < p.next.size();
+      if (inOld && inNew && p.ops[i] == p.next[i]) continue;
+      if (inOld) damage += p.ops[i].box;
+      if (inNew) damage += p.next[i].box;
+    }
+    return damage;
+  }
+  void DrawPending() {
+    if (Recording()) EndPart();
+    QRegion damage;
+    for (int id : pending) damage += Difference(parts[id]);
     // Many scattered changes are drawn as one rectangle around them.
     if (damage.rectCount() > 24) damage = QRegion(damage.boundingRect());
-    if (!damage.isEmpty()) Replay(p.next, damage, id);
-    QRect extent;
-    for (const DrawOp& op : p.next) extent |= op.box;
-    if (!p.valid) ++validParts;
-    p.valid = true;
-    p.drawn = true;
-    p.extent = extent;
-    p.covered = QRegion();
-    std::swap(p.ops, p.next);
-    p.next.clear();
+    if (!damage.isEmpty()) {
+      for (int id : pending) Replay(parts[id].next, damage);
+    }
+    for (int id : pending) {
+      RetainedPart& p = parts[id];
+      QRect extent;
+      for (const DrawOp& op : p.next) extent |= op.box;
+      if (!p.valid) ++validParts;
+      p.valid = true;
+      p.drawn = true;
+      p.extent = extent;
+      p.covered = QRegion();
+      std::swap(p.ops, p.next);
+      p.next.clear();
+    }
+    pending.clear();
   }
 
   // Draws the calls that reach into `damage`, inside it only, and puts back the state the
-  // drawing code has set.
-  void Replay(const std::vector<DrawOp>& ops, const QRegion& damage, int self) {
+  // drawing code has set. Each rectangle of the region is drawn on its own, clipped to it:
+  // outlines and lines honour only the bounding rectangle of a clip region.
+  void Replay(const std::vector<DrawOp>& ops, const QRegion& damage) {
     const QTransform transform = painter.transform();
-    auto clipTo = [&](const DrawState* s) {
-      painter.resetTransform();
-      painter.setClipRegion(damage);
-      painter.setTransform(transform);
-      if (s && s->clipped) painter.setClipRect(s->clip, Qt::IntersectClip);
-    };
-    clipTo(nullptr);
-    bool opClipped = false;
-    QRect opClip;
-    const QRect bounds = damage.boundingRect();
-    for (const DrawOp& op : ops) {
-      if (!damage.intersects(op.box)) continue;
-      const DrawState& s = op.state;
-      if (s.clipped != opClipped || (s.clipped && s.clip != opClip)) {
-        clipTo(&s);
-        opClipped = s.clipped;
-        opClip = s.clip;
+    for (const QRect& area : damage) {
+      bool opClipped = false;
+      QRect opClip;
+      bool first = true;
+      for (const DrawOp& op : ops) {
+        if (!area.intersects(op.box)) continue;
+        const DrawState& s = op.state;
+        if (first || s.clipped != opClipped || (s.clipped && s.clip != opClip)) {
+          painter.resetTransform();
+          painter.setClipRect(area);
+          painter.setTransform(transform);
+          if (s.clipped) painter.setClipRect(s.clip, Qt::IntersectClip);
+          opClipped = s.clipped;
+          opClip = s.clip;
+          first = false;
+        }
+        painter.setPen(s.pen);
+        painter.setBrush(s.brush);
+        painter.setOpacity(s.opacity);
+        painter.setFont(fonts[static_cast<int>(s.role)]);
+        Run(op);
+        Touch(op.box & area);
       }
-      painter.setPen(s.pen);
-      painter.setBrush(s.brush);
-      painter.setOpacity(s.opacity);
-      painter.setFont(fonts[static_cast<int>(s.role)]);
-      Run(op);
-      Touch(op.box & bounds, self);
     }
     painter.setPen(pen);
     painter.setBrush(brush);
@@ -484,7 +520,7 @@ double Canvas::Scale() const { return impl_->scale; }
 
 void Canvas::BeginFrame() {
   Impl& d = *impl_;
-  if (d.Recording()) d.EndPart();
+  d.Settle();
   d.log.clear();
   d.pen = QPen(Qt::black);
   d.pen.setCapStyle(Qt::FlatCap);
@@ -539,7 +575,7 @@ void Canvas::FillRect(const Rect& r, Color color) {
     d.Note(OpKind::kFill, box).v = {r.left, r.top, r.right, r.bottom, PackColor(color)};
     return;
   }
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.DrawFill(QRect(r.left, r.top, r.Width(), r.Height()), ToQ(color));
 }
 
@@ -554,7 +590,7 @@ void BoxShape(Canvas::Impl& d, OpKind kind, const std::array<int, 8>& v) {
   target.kind = kind;
   target.v = v;
   if (d.Recording()) return;
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.Run(target);
 }
 }  // namespace
@@ -587,7 +623,7 @@ void PointShape(Canvas::Impl& d, const Point* points, int count, bool closed) {
     d.Note(closed ? OpKind::kPolygon : OpKind::kPolyline, box).points.assign(points, points + count);
     return;
   }
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.DrawPolygon(points, count, closed);
 }
 }  // namespace
@@ -609,7 +645,7 @@ void Canvas::LineTo(int x, int y) {
   target.kind = OpKind::kLine;
   target.v = v;
   if (d.Recording()) return;
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.Run(target);
 }
 
@@ -621,11 +657,12 @@ void Canvas::SetPixel(int x, int y, Color color) {
   target.kind = OpKind::kPixel;
   target.v = {x, y, 0, 0, PackColor(color)};
   if (d.Recording()) return;
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.Run(target);
 }
 
 Color Canvas::GetPixel(int x, int y) const {
+  impl_->Settle();
   if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) return Color{};
   const int dx = std::min(impl_->image.width() - 1, static_cast<int>((x + 0.5) * impl_->scale));
   const int dy = std::min(impl_->image.height() - 1, static_cast<int>((y + 0.5) * impl_->scale));
@@ -662,7 +699,7 @@ void Canvas::TextOut(int x, int y, std::string_view utf8) {
     op.text = std::move(text);
     return;
   }
-  d.Touch(box);
+  d.DrawingAtOnce(box);
   d.DrawText(x, y, shaped, d.textColor, d.backColor, d.textOpaque);
 }
 
@@ -694,6 +731,8 @@ void Canvas::SetSeeThrough(bool on) {
 void Canvas::BeginRetained(int id) {
   Impl& d = *impl_;
   if (d.Recording()) d.EndPart();
+  // A part noted twice in one group is drawn before it is noted again.
+  if (d.Pending(id)) d.DrawPending();
   if (!d.retaining || id < 0 || id >= kRetainedParts) return;
   d.open = id;
   d.parts[id].next.clear();
@@ -705,7 +744,7 @@ void Canvas::EndRetained() {
 
 void Canvas::SetRetaining(bool on) {
   Impl& d = *impl_;
-  if (d.Recording()) d.EndPart();
+  d.Settle();
   d.retaining = on;
   d.ForgetParts();
 }
@@ -713,7 +752,40 @@ void Canvas::SetRetaining(bool on) {
 const std::vector<TextLogEntry>& Canvas::TextLog() const { return impl_->log; }
 
 bool Canvas::SavePng(const std::string& path) const {
+  impl_->Settle();
   return impl_->image.save(QString::fromStdString(path), "PNG");
 }
 
-const QImage& CanvasImage(const Canvas& canvas) { return canvas.impl().image; }
+const QImage& CanvasImage(const Canvas& canvas) {
+  // Reading the image finishes the frame's drawing, which a const canvas still owes.
+  Canvas::Impl& d = const_cast<Canvas::Impl&>(canvas.impl());
+  d.Settle();
+  return d.image;
+}
+
+void DrawInto(Canvas& canvas, QImage target) {
+  Canvas::Impl& d = canvas.impl();
+  d.Settle();
+  if (target.isNull()) {
+    if (d.external) d.Allocate();
+    return;
+  }
+  if (d.external && d.image.constBits() == target.constBits() && d.image.size() == target.size() &&
+      d.image.bytesPerLine() == target.bytesPerLine()) {
+    if (!d.painter.isActive()) d.Begin();
+    return;
+  }
+  if (d.painter.isActive()) d.painter.end();
+  // Moved, not copied: a second reference would make the painter draw into a private copy.
+  d.image = std::move(target);
+  d.external = true;
+  d.image.fill(Qt::white);
+  d.ForgetParts();
+  d.Begin();
+}
+
+void StopDrawing(Canvas& canvas) {
+  Canvas::Impl& d = canvas.impl();
+  d.Settle();
+  if (d.painter.isActive()) d.painter.end();
+}

@@ -109,8 +109,10 @@ class Canvas {
   // BeginRetained(id) and EndRetained() is noted first, then compared with what the same part
   // drew last time, and only the pixels that would come out differently are drawn: those of
   // the calls that changed and those that other drawing has covered since. The pixels come out
-  // as if everything had been drawn; the text log is kept as usual. Parts do not nest, read no
-  // pixels while open, and a part not drawn in a frame is drawn whole when it comes back.
+  // as if everything had been drawn, as long as whatever a part blends (text without a ground,
+  // see-through fills) lies over its own opaque drawing or a part's before it; the text log is
+  // kept as usual. Parts do not nest, read no pixels while open, and a part not drawn in a
+  // frame is drawn whole when it comes back.
   // Ids run from 0 to kRetainedParts - 1.
   static constexpr int kRetainedParts = 8;
   void BeginRetained(int id);

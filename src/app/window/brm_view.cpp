@@ -1,5 +1,6 @@
 #include "app/window/brm_view.h"
 
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <algorithm>
 #include <QMouseEvent>
@@ -50,6 +51,24 @@ ScreenMetrics CBRMView::Metrics(bool fit) const {
   return m;
 }
 
+// The part of the window's backing store that the frame covers, as an image over its memory,
+// when the store is an image the canvas can draw into; else a null image.
+QImage CBRMView::FrameInBackingStore(int deviceWidth, int deviceHeight) {
+  QBackingStore* store = backingStore();
+  QPaintDevice* device = store ? store->paintDevice() : nullptr;
+  if (!device || device->devType() != QInternal::Image) return QImage();
+  auto* image = static_cast<QImage*>(device);
+  // Opaque drawing gives the same pixels in either of the two 32-bit layouts.
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) return QImage();
+  const qreal ratio = image->devicePixelRatio();
+  const QPoint at = mapTo(window(), QPoint(placement_.left, placement_.top));
+  const QRect frame(qRound(at.x() * ratio), qRound(at.y() * ratio), deviceWidth, deviceHeight);
+  if (!image->rect().contains(frame)) return QImage();
+  uchar* first = image->bits() + frame.top() * image->bytesPerLine() + frame.left() * 4;
+  return QImage(first, frame.width(), frame.height(), image->bytesPerLine(), format);
+}
+
 void CBRMView::paintEvent(QPaintEvent*) {
   World& w = doc_.world();
   const bool fit = w.FitToWindow == 1;
@@ -60,13 +79,21 @@ void CBRMView::paintEvent(QPaintEvent*) {
   placement_ = PlaceFrame(width(), height(), w.ViewWidth, w.ViewHeight, fit);
   const double dpr = devicePixelRatioF();
   canvas_->SetScale(placement_.scale * dpr);
+  canvas_->Resize(w.ViewWidth, w.ViewHeight);
+  // The frame is drawn where the window shows it, without a copy, whenever the window's
+  // backing store allows; otherwise into the canvas's own image, which is then drawn.
+  const QImage& own = CanvasImage(*canvas_);
+  QImage direct = FrameInBackingStore(own.width(), own.height());
+  const bool inPlace = !direct.isNull();
+  DrawInto(*canvas_, std::move(direct));
   const PaintResult result = PaintFrame(w, *canvas_, metrics);
+  StopDrawing(*canvas_);
   ++paints_;
   {
     QPainter p(this);
     const QImage& image = CanvasImage(*canvas_);
     const QRectF target(placement_.left, placement_.top, image.width() / dpr, image.height() / dpr);
-    p.drawImage(target, image);
+    if (!inPlace) p.drawImage(target, image);
     // Around a fitted frame the margins take the frame's ground; beyond a 1:1 frame (a window
     // larger than the capped screen) the window's own.
     const QColor ground = fit ? QColor(palette::kWhite.r, palette::kWhite.g, palette::kWhite.b)

@@ -36,6 +36,7 @@ class CBRMView : public QWidget {
 
  private:
   ScreenMetrics Metrics(bool fit) const;
+  QImage FrameInBackingStore(int deviceWidth, int deviceHeight);
   QRect ToWindow(const Rect& viewRect) const;
   void RequestNext(const PaintResult& result);
   void Schedule(const QRect& rect);
