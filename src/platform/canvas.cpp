@@ -196,12 +196,14 @@ struct Canvas::Impl {
 
   // --- Where a call may draw, in device pixels ---
 
-  // The logical box [left, right) x [top, bottom), grown by `margin` logical pixels and one
-  // device pixel for rounding, cut to the clip and the image.
+  // The logical box [left, right) x [top, bottom), grown by `margin` logical pixels and, when
+  // scaled, by one device pixel for rounding, cut to the clip and the image.
   QRect Box(double left, double top, double right, double bottom, double margin) const {
-    auto device = [this](double l, double t, double r, double b) {
-      return QRect(QPoint(static_cast<int>(std::floor(l * scale)) - 1, static_cast<int>(std::floor(t * scale)) - 1),
-                   QPoint(static_cast<int>(std::ceil(r * scale)), static_cast<int>(std::ceil(b * scale))));
+    const int slack = scale == 1.0 ? 0 : 1;
+    auto device = [this, slack](double l, double t, double r, double b) {
+      return QRect(QPoint(static_cast<int>(std::floor(l * scale)) - slack, static_cast<int>(std::floor(t * scale)) - slack),
+                   QPoint(static_cast<int>(std::ceil(r * scale)) - 1 + slack,
+                          static_cast<int>(std::ceil(b * scale)) - 1 + slack));
     };
     QRect box = device(left - margin, top - margin, right + margin, bottom + margin);
     if (clipped) box &= device(clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height());
