@@ -364,6 +364,8 @@ struct Canvas::Impl {
   // --- The drawing itself, with the painter's state as set ---
 
   void Run(const DrawOp& op);
+  // The calls drawn from their figures alone: fills, shapes in a box, lines and pixels.
+  void RunFigure(OpKind kind, const std::array<int, 8>& v);
   void DrawFill(const QRect& r, const QColor& color) { painter.fillRect(r, color); }
   void DrawPolygon(const Point* points, int count, bool closed);
   void DrawText(int x, int y, const ShapedText& s, Color text, Color back, bool opaque);
@@ -430,8 +432,23 @@ void Canvas::Impl::DrawText(int x, int y, const ShapedText& s, Color text, Color
 }
 
 void Canvas::Impl::Run(const DrawOp& op) {
-  const auto& v = op.v;
   switch (op.kind) {
+    case OpKind::kPolygon:
+    case OpKind::kPolyline:
+      DrawPolygon(op.points.data(), static_cast<int>(op.points.size()), op.kind == OpKind::kPolygon);
+      break;
+    case OpKind::kText:
+      DrawText(op.v[0], op.v[1], Shape(op.state.role, op.text), op.state.textColor, op.state.backColor,
+               op.state.textOpaque);
+      break;
+    default:
+      RunFigure(op.kind, op.v);
+      break;
+  }
+}
+
+void Canvas::Impl::RunFigure(OpKind kind, const std::array<int, 8>& v) {
+  switch (kind) {
     case OpKind::kFill:
       DrawFill(QRect(v[0], v[1], v[2] - v[0], v[3] - v[1]), UnpackColor(v[4]));
       break;
@@ -455,17 +472,13 @@ void Canvas::Impl::Run(const DrawOp& op) {
       const QRectF box = OutlineBox(v[0], v[1], v[2], v[3]);
       const auto [start, span] = ArcAngles(box, v[4], v[5], v[6], v[7]);
       const StrokeOffset offset(*this);
-      if (op.kind == OpKind::kPie) {
+      if (kind == OpKind::kPie) {
         painter.drawPie(box, start, span);
       } else {
         painter.drawArc(box, start, span);
       }
       break;
     }
-    case OpKind::kPolygon:
-    case OpKind::kPolyline:
-      DrawPolygon(op.points.data(), static_cast<int>(op.points.size()), op.kind == OpKind::kPolygon);
-      break;
     case OpKind::kLine: {
       const StrokeOffset offset(*this);
       painter.drawLine(QPointF(v[0], v[1]), QPointF(v[2], v[3]));
@@ -483,9 +496,7 @@ void Canvas::Impl::Run(const DrawOp& op) {
       }
       break;
     }
-    case OpKind::kText:
-      DrawText(v[0], v[1], Shape(op.state.role, op.text), op.state.textColor, op.state.backColor,
-               op.state.textOpaque);
+    default:
       break;
   }
 }
@@ -587,13 +598,12 @@ void BoxShape(Canvas::Impl& d, OpKind kind, const std::array<int, 8>& v) {
   const int left = std::min(v[0], v[2]), right = std::max(v[0], v[2]);
   const int top = std::min(v[1], v[3]), bottom = std::max(v[1], v[3]);
   const QRect box = d.Box(left, top, right, bottom, d.PenMargin());
-  DrawOp op;
-  DrawOp& target = d.Recording() ? d.Note(kind, box) : op;
-  target.kind = kind;
-  target.v = v;
-  if (d.Recording()) return;
+  if (d.Recording()) {
+    d.Note(kind, box).v = v;
+    return;
+  }
   d.DrawingAtOnce(box);
-  d.Run(target);
+  d.RunFigure(kind, v);
 }
 }  // namespace
 
@@ -642,25 +652,24 @@ void Canvas::LineTo(int x, int y) {
   const Point ends[2] = {{v[0], v[1]}, {x, y}};
   const QRect box = d.PointsBox(ends, 2);
   d.current = QPointF(x, y);
-  DrawOp op;
-  DrawOp& target = d.Recording() ? d.Note(OpKind::kLine, box) : op;
-  target.kind = OpKind::kLine;
-  target.v = v;
-  if (d.Recording()) return;
+  if (d.Recording()) {
+    d.Note(OpKind::kLine, box).v = v;
+    return;
+  }
   d.DrawingAtOnce(box);
-  d.Run(target);
+  d.RunFigure(OpKind::kLine, v);
 }
 
 void Canvas::SetPixel(int x, int y, Color color) {
   Impl& d = *impl_;
   const QRect box = d.Box(x, y, x + 1, y + 1, 0);
-  DrawOp op;
-  DrawOp& target = d.Recording() ? d.Note(OpKind::kPixel, box) : op;
-  target.kind = OpKind::kPixel;
-  target.v = {x, y, 0, 0, PackColor(color)};
-  if (d.Recording()) return;
+  const std::array<int, 8> v{x, y, 0, 0, PackColor(color)};
+  if (d.Recording()) {
+    d.Note(OpKind::kPixel, box).v = v;
+    return;
+  }
   d.DrawingAtOnce(box);
-  d.Run(target);
+  d.RunFigure(OpKind::kPixel, v);
 }
 
 Color Canvas::GetPixel(int x, int y) const {
