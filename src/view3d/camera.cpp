@@ -1,6 +1,7 @@
 #include "view3d/camera.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "state/activity.h"
@@ -18,6 +19,22 @@ double Wrap(double a) {
 }
 
 int BearingDegrees(double a) { return SignedDegrees(static_cast<int>(kRadToDeg * a)); }
+
+// The sine and cosine of the view direction, worked out once for all the points of a frame
+// rather than for each: remembered together with the direction they belong to.
+struct DirectionTrig {
+  int degrees = INT_MIN;
+  double sin = 0, cos = 1;
+};
+
+const DirectionTrig& TrigOf(int degrees) {
+  thread_local DirectionTrig trig;
+  if (trig.degrees != degrees) {
+    const double v = degrees * kDegToRad;
+    trig = DirectionTrig{degrees, std::sin(v), std::cos(v)};
+  }
+  return trig;
+}
 
 // Seen from above with the user's boat at the horizon row, for the farthest zoom and for
 // points far behind the camera.
@@ -80,26 +97,27 @@ void Project(World& w, int slot, double x, double y, int viewer) {
   }
   const double d = 60 - 15 * (3 - w.CameraDistance);
   const double v = w.ViewDirection * kDegToRad;
-  const double cx = w.BoatX[viewer] - d * std::sin(v);
-  const double cy = w.BoatY[viewer] + d * std::cos(v);
+  const DirectionTrig& view = TrigOf(w.ViewDirection);
+  const double cx = w.BoatX[viewer] - d * view.sin;
+  const double cy = w.BoatY[viewer] + d * view.cos;
 
   const double e = x - cx;
   const double n = cy - y;
-  const double sum = e * e + n * n;
-  const double r = sum > 0 ? std::sqrt(sum) : 0;
   const double a = Wrap(std::atan2(e, n) - v);
-  w.ProjectedDistance = r;
-  w.ProjectedBearing = BearingDegrees(a);
-
-  const double f = std::max(r * std::cos(a), 10.0);
-  const int span = w.HorizonY - w.SceneTop;
-  const double k = static_cast<double>(w.ViewHeight / 9) * span;
-  const double row = std::cos(a) >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
-
   if (std::abs(static_cast<int>(kRadToDeg * a)) > 120) {
     PlanProject(w, slot, x, y, 0.4);
     return;
   }
+  const double sum = e * e + n * n;
+  const double r = sum > 0 ? std::sqrt(sum) : 0;
+  w.ProjectedDistance = r;
+  w.ProjectedBearing = BearingDegrees(a);
+
+  const double cosA = std::cos(a);
+  const double f = std::max(r * cosA, 10.0);
+  const int span = w.HorizonY - w.SceneTop;
+  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double row = cosA >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
   w.ProjectedY[slot] = static_cast<int>(row);
 
   const double u = span != 0 ? (row - w.SceneTop) / span : 0;

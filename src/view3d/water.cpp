@@ -104,7 +104,35 @@ void DrawPuffs(World& w, Canvas& c, const Rect& scene) {
   }
 }
 
-void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
+namespace {
+
+// The directions a crest's shape is laid out along: along the crest (across the wind) and
+// upwind, as unit vectors in world coordinates. The same for every crest of a frame.
+struct CrestAxes {
+  double ax, ay, ux, uy;
+};
+
+CrestAxes CrestAxesFor(const World& w) {
+  const double along = (w.WindDirection - 90) * kDegToRad;
+  const double upwind = w.WindDirection * kDegToRad;
+  return CrestAxes{std::sin(along), -std::cos(along), std::sin(upwind), -std::cos(upwind)};
+}
+
+// Whether every point lies so far outside the scene that nothing drawn through them, a
+// border line included, could reach it.
+bool WhollyOutside(const Point* points, std::size_t count, const Rect& scene) {
+  constexpr int kMargin = 4;
+  bool left = true, right = true, above = true, below = true;
+  for (std::size_t i = 0; i < count; ++i) {
+    left = left && points[i].x < scene.left - kMargin;
+    right = right && points[i].x > scene.right + kMargin;
+    above = above && points[i].y < scene.top - kMargin;
+    below = below && points[i].y > scene.bottom + kMargin;
+  }
+  return left || right || above || below;
+}
+
+void DrawCrestOnAxes(World& w, Canvas& c, int k, int crestCount, const Rect& scene, const CrestAxes& axes) {
   const double cx = w.CrestX[k];
   const double cy = w.CrestY[k];
   const double dx = cx - w.BoatX[1];
@@ -137,35 +165,41 @@ void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
   // Each crest keeps its own width, 0.9 to 1.35 times the factor, from its seed.
   const double width = 0.6 * size * widthFactor * (0.9 + 0.05 * (seed % 10));
 
-  const double along = (w.WindDirection - 90) * kDegToRad;
-  const double upwind = w.WindDirection * kDegToRad;
-  const double ax = std::sin(along), ay = -std::cos(along);
-  const double ux = std::sin(upwind), uy = -std::cos(upwind);
   std::array<Point, kCrestShape.size()> points;
   for (std::size_t p = 0; p < kCrestShape.size(); ++p) {
     const double a = kCrestShape[p].along * halfLength;
     const double u = kCrestShape[p].across * width;
-    Project(w, 0, cx + a * ax + u * ux, cy + a * ay + u * uy);
+    Project(w, 0, cx + a * axes.ax + u * axes.ux, cy + a * axes.ay + u * axes.uy);
     points[p] = Point{w.ProjectedX[0], w.ProjectedY[0]};
   }
+  // Pens and brushes are still chosen for a crest out of the scene, so that the canvas is
+  // left as drawing it would leave it.
+  const bool hidden = WhollyOutside(points.data(), points.size(), scene);
   if (w.Monochrome) {
     c.SetPen(palette::kBlack);
-    c.Polyline(points.data(), 6);
+    if (!hidden) c.Polyline(points.data(), 6);
   } else {
     c.SetNullPen();
     c.SetBrush(palette::kCrest);
-    c.Polygon(points.data(), static_cast<int>(points.size()));
+    if (!hidden) c.Polygon(points.data(), static_cast<int>(points.size()));
     // Big waves break: the nearer crests carry a line of foam.
     if (waveClass > 2 && !far) {
       c.SetPen(palette::kCrestFoam);
-      c.Polyline(points.data() + 1, 4);
+      if (!hidden) c.Polyline(points.data() + 1, 4);
     }
   }
 }
 
+}  // namespace
+
+void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
+  DrawCrestOnAxes(w, c, k, crestCount, scene, CrestAxesFor(w));
+}
+
 void DrawWaveCrests(World& w, Canvas& c, int last, const Rect& scene) {
   last = std::min(last, kMaxWaveCrests - 1);
-  for (int k = 0; k <= last; ++k) DrawCrest(w, c, k, last + 1, scene);
+  const CrestAxes axes = CrestAxesFor(w);
+  for (int k = 0; k <= last; ++k) DrawCrestOnAxes(w, c, k, last + 1, scene, axes);
 }
 
 void DrawLessonWavePattern(World& w, Canvas& c, const Rect& scene, bool large) {
