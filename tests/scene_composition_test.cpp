@@ -18,6 +18,7 @@
 #include "test_world.h"
 #include "view3d/scene.h"
 #include "view3d/scene_objects.h"
+#include "view3d/water.h"
 
 namespace {
 
@@ -86,6 +87,25 @@ TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
     std::tie(s.w->SimSpeed, s.w->SimpleGraphics, s.w->InstructionPage) = std::tuple{speed, simple, page};
     const int crest = s.Draw().Count(palette::kCrest);
     EXPECT_TRUE(shown ? crest > 20 : crest == 0) << speed << "/" << simple << "/" << page;
+  }
+}
+
+// A crest is skipped only when all its points lie more than a pen's reach beyond one edge.
+TEST(WaveCrests, SkippedOnlyWhenWhollyBeyondOneEdge) {
+  const Rect scene{0, 72, 1280, 460};
+  for (auto [a, b, hidden] : {std::tuple{Point{-5, 100}, Point{-40, 300}, true},
+                              {Point{-4, 100}, Point{-40, 300}, false},  // within a pen's reach
+                              {Point{1285, 100}, Point{1300, 90}, true},
+                              {Point{1284, 100}, Point{1300, 90}, false},
+                              {Point{500, 67}, Point{600, 10}, true},
+                              {Point{500, 68}, Point{600, 10}, false},
+                              {Point{500, 465}, Point{900, 600}, true},
+                              {Point{500, 464}, Point{900, 600}, false},
+                              // Beyond two different edges: the line between may cross the scene.
+                              {Point{-100, 300}, Point{1400, 300}, false},
+                              {Point{-100, 300}, Point{600, 600}, false}}) {
+    const Point points[2] = {a, b};
+    EXPECT_EQ(WhollyOutside(points, 2, scene), hidden) << a.x << "," << a.y << " " << b.x << "," << b.y;
   }
 }
 

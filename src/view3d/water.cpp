@@ -41,6 +41,18 @@ constexpr std::array<CrestPoint, 9> kCrestShape{{{-1.0, 0.0},
 
 }  // namespace
 
+bool WhollyOutside(const Point* points, int count, const Rect& scene) {
+  constexpr int kMargin = 4;
+  bool left = true, right = true, above = true, below = true;
+  for (int i = 0; i < count; ++i) {
+    left = left && points[i].x < scene.left - kMargin;
+    right = right && points[i].x > scene.right + kMargin;
+    above = above && points[i].y < scene.top - kMargin;
+    below = below && points[i].y > scene.bottom + kMargin;
+  }
+  return left || right || above || below;
+}
+
 void DrawPuff(World& w, Canvas& c, int i, const Rect& scene) {
   if (w.WindSetting == 0) return;
   const double px = w.PuffX[i];
@@ -118,20 +130,6 @@ CrestAxes CrestAxesFor(const World& w) {
   return CrestAxes{std::sin(along), -std::cos(along), std::sin(upwind), -std::cos(upwind)};
 }
 
-// Whether every point lies so far outside the scene that nothing drawn through them, a
-// border line included, could reach it.
-bool WhollyOutside(const Point* points, std::size_t count, const Rect& scene) {
-  constexpr int kMargin = 4;
-  bool left = true, right = true, above = true, below = true;
-  for (std::size_t i = 0; i < count; ++i) {
-    left = left && points[i].x < scene.left - kMargin;
-    right = right && points[i].x > scene.right + kMargin;
-    above = above && points[i].y < scene.top - kMargin;
-    below = below && points[i].y > scene.bottom + kMargin;
-  }
-  return left || right || above || below;
-}
-
 void DrawCrestOnAxes(World& w, Canvas& c, int k, int crestCount, const Rect& scene, const CrestAxes& axes) {
   const double cx = w.CrestX[k];
   const double cy = w.CrestY[k];
@@ -174,7 +172,7 @@ void DrawCrestOnAxes(World& w, Canvas& c, int k, int crestCount, const Rect& sce
   }
   // Pens and brushes are still chosen for a crest out of the scene, so that the canvas is
   // left as drawing it would leave it.
-  const bool hidden = WhollyOutside(points.data(), points.size(), scene);
+  const bool hidden = WhollyOutside(points.data(), static_cast<int>(points.size()), scene);
   if (w.Monochrome) {
     c.SetPen(palette::kBlack);
     if (!hidden) c.Polyline(points.data(), 6);
