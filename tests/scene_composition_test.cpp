@@ -200,3 +200,53 @@ TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
   s.w->SceneObjectY[8] = -1500;
   EXPECT_EQ(s.Draw().Count(palette::kMarkOrange), 0);
 }
+
+// An island beyond an edge of the scene is passed over: the picture, and the pen, brush and pen
+// position the next drawing starts from, stay as drawing it would leave them, wherever the
+// island stands against the edge.
+TEST(SceneObjects, IslandsBeyondAnEdgeLeaveThePictureAsDrawn) {
+  Scene s(Activity::kTriangleRace);
+  std::tie(s.w->SceneryObjectCount, s.w->SceneryY[1], s.w->ScenerySize[1]) = std::tuple{1, -400, 150};
+  for (int k = 0; k < kOutlinePoints; ++k) {
+    s.w->SceneryOutlineX[1][k] = static_cast<int>(150 * std::sin(10 * k * kDegToRad));
+    s.w->SceneryOutlineY[1][k] = -400 - static_cast<int>(150 * std::cos(10 * k * kDegToRad));
+  }
+  const Rect everywhere{-100000, kScene.top, 100000, kScene.bottom};
+  auto draw = [&s](const Rect& scene) {
+    auto c = std::make_unique<Canvas>(s.w->ViewWidth, s.w->ViewHeight);
+    c->BeginFrame();
+    c->SetClip(kScene);
+    DrawScenery(*s.w, *c, 1, scene);
+    // The next drawing: a line from the pen position, a mark with the pen and brush at each edge.
+    c->LineTo(640, 400);
+    const Point left[3] = {{10, 300}, {50, 300}, {30, 340}}, right[3] = {{1230, 300}, {1270, 300}, {1250, 340}};
+    c->Polygon(left, 3);
+    c->Polygon(right, 3);
+    return c;
+  };
+  int skipped = 0, straddling = 0;
+  // Looking so that the island lies at the left edge, then at the right edge; each step of the
+  // boat across the line of sight moves it along the edge by about a pixel.
+  for (const int look : {-65, 77}) {
+    for (int shift = -15; shift <= 15; ++shift) {
+      s.w->LookAngle = look;
+      s.w->BoatY[1] = shift;
+      s.Draw();
+      const auto seen = draw(kScene);
+      const auto whole = draw(everywhere);
+      int differ = 0, land = 0;
+      for (const int x0 : {0, kScene.right - 64}) {
+        for (int y = kScene.top; y < kScene.bottom; ++y) {
+          for (int x = x0; x < x0 + 64; ++x) {
+            differ += seen->GetPixel(x, y) != whole->GetPixel(x, y);
+            land += y < 290 && whole->GetPixel(x, y) == palette::kLandGreen;  // above the marks
+          }
+        }
+      }
+      EXPECT_EQ(differ, 0) << look << " " << shift;
+      (land == 0 ? skipped : straddling)++;
+    }
+  }
+  EXPECT_GT(skipped, 0);
+  EXPECT_GT(straddling, 0);
+}
