@@ -109,6 +109,40 @@ TEST(WaveCrests, SkippedOnlyWhenWhollyBeyondOneEdge) {
   }
 }
 
+// Crests passed over near the sides of the scene, at every camera distance and in monochrome,
+// leave the picture as drawing them would: a field of crests from far left to far right is
+// drawn once within the scene and once with the scene's sides moved out of reach.
+TEST(WaveCrests, ThoseBeyondTheSidesLeaveThePictureAsDrawn) {
+  Scene s;
+  for (int k = 0; k < kMaxWaveCrests; ++k) {
+    std::tie(s.w->CrestX[k], s.w->CrestY[k], s.w->CrestSeed[k]) = std::tuple{-420 + k % 30 * 29, -10 - k / 30 * 21, k % 100};
+  }
+  s.w->WaveClass = 3;
+  const Rect wide{-100000, kScene.top, 100000, kScene.bottom};
+  for (auto [zoom, mono] : {std::pair{1, 0}, {2, 0}, {3, 0}, {4, 0}, {2, 1}}) {
+    std::tie(s.w->CameraDistance, s.w->Monochrome) = std::tuple{zoom, mono};
+    s.Draw();
+    auto draw = [&s](const Rect& scene) {
+      auto c = std::make_unique<Canvas>(s.w->ViewWidth, s.w->ViewHeight);
+      c->BeginFrame();
+      c->SetClip(kScene);
+      c->FillRect(kScene, palette::kWater);
+      DrawWaveCrests(*s.w, *c, kMaxWaveCrests - 1, scene);
+      return c;
+    };
+    const auto seen = draw(kScene), whole = draw(wide);
+    int differ = 0, edge = 0;
+    for (int y = kScene.top; y < kScene.bottom; ++y) {
+      for (int x = kScene.left; x < kScene.right; ++x) {
+        differ += seen->GetPixel(x, y) != whole->GetPixel(x, y);
+        edge += (x < 2 || x >= kScene.right - 2) && whole->GetPixel(x, y) != palette::kWater;
+      }
+    }
+    EXPECT_EQ(differ, 0) << zoom << "/" << mono;
+    EXPECT_GT(edge, 0) << zoom << "/" << mono;
+  }
+}
+
 TEST(Puffs, OnlyWithWindShiftsAndRipplesAroundTheBoatInside) {
   Scene s;
   std::tie(s.w->PuffY[1], s.w->PuffRadius[1]) = std::tuple{-600, 300};

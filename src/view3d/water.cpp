@@ -41,8 +41,11 @@ constexpr std::array<CrestPoint, 9> kCrestShape{{{-1.0, 0.0},
 
 }  // namespace
 
+namespace {
+constexpr int kMargin = 4;  // beyond the scene by this much, nothing drawn through a point shows
+}  // namespace
+
 bool WhollyOutside(const Point* points, int count, const Rect& scene) {
-  constexpr int kMargin = 4;
   bool left = true, right = true, above = true, below = true;
   for (int i = 0; i < count; ++i) {
     left = left && points[i].x < scene.left - kMargin;
@@ -163,16 +166,21 @@ void DrawCrestOnAxes(World& w, Canvas& c, int k, int crestCount, const Rect& sce
   // Each crest keeps its own width, 0.9 to 1.35 times the factor, from its seed.
   const double width = 0.6 * size * widthFactor * (0.9 + 0.05 * (seed % 10));
 
+  // Every point of the shape lies within halfLength + width of the centre: a crest that near
+  // a side of the scene is projected point by point to tell whether any of it shows.
   std::array<Point, kCrestShape.size()> points;
-  for (std::size_t p = 0; p < kCrestShape.size(); ++p) {
-    const double a = kCrestShape[p].along * halfLength;
-    const double u = kCrestShape[p].across * width;
-    Project(w, 0, cx + a * axes.ax + u * axes.ux, cy + a * axes.ay + u * axes.uy);
-    points[p] = Point{w.ProjectedX[0], w.ProjectedY[0]};
+  bool hidden = DiscBeyondColumns(w, cx, cy, halfLength + width, scene.left - kMargin, scene.right + kMargin);
+  if (!hidden) {
+    for (std::size_t p = 0; p < kCrestShape.size(); ++p) {
+      const double a = kCrestShape[p].along * halfLength;
+      const double u = kCrestShape[p].across * width;
+      Project(w, 0, cx + a * axes.ax + u * axes.ux, cy + a * axes.ay + u * axes.uy);
+      points[p] = Point{w.ProjectedX[0], w.ProjectedY[0]};
+    }
+    hidden = WhollyOutside(points.data(), static_cast<int>(points.size()), scene);
   }
   // Pens and brushes are still chosen for a crest out of the scene, so that the canvas is
   // left as drawing it would leave it.
-  const bool hidden = WhollyOutside(points.data(), static_cast<int>(points.size()), scene);
   if (w.Monochrome) {
     c.SetPen(palette::kBlack);
     if (!hidden) c.Polyline(points.data(), 6);
