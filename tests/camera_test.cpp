@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <tuple>
 
 #include "app/paint.h"
@@ -80,6 +81,20 @@ TEST(Camera, NearFarBehindTheCameraAndFromAbove) {
   EXPECT_EQ((Point{plan.ProjectedX[0], plan.ProjectedY[0]}), (Point{640, plan.HorizonY - 700}));
   Project(plan, 0, 3000.0, 0.0);  // distance capped at 1500
   EXPECT_EQ(plan.ProjectedX[0], 640 + 15000);
+}
+
+// A point straight ahead along the view lands in the middle of the screen however the view
+// direction and the boat change from one projection to the next.
+TEST(Camera, FollowsEveryChangeOfViewDirection) {
+  World w = Scene(2);
+  for (auto [view, boatX] : {std::tuple{10, 0.0}, {50, 0.0}, {10, 0.0}, {300, 0.0}, {300, 500.0}, {11, 500.0}}) {
+    w.ViewDirection = view;
+    w.BoatX[1] = boatX;
+    const double v = view * kDegToRad;
+    Project(w, 0, boatX + 300 * std::sin(v), -300 * std::cos(v));
+    EXPECT_EQ(w.ProjectedBearing, 0) << view;
+    EXPECT_EQ(w.ProjectedX[0], w.SceneCentreX + w.SceneShiftX) << view;
+  }
 }
 
 TEST(Camera, DrawOrderFarFirstTiesInListOrder) {

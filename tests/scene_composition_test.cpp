@@ -18,6 +18,7 @@
 #include "test_world.h"
 #include "view3d/scene.h"
 #include "view3d/scene_objects.h"
+#include "view3d/water.h"
 
 namespace {
 
@@ -50,6 +51,43 @@ struct Scene {
   int Count(Color color, Rect r = kScene) const { return CountPixels(*c, color, r); }
   const TextLogEntry* Find(const std::string& text) const { return FindText(*c, text); }
 };
+
+// A round island of the given radius, `distance` north of the origin.
+void RoundIsland(World& w, int distance, int radius) {
+  std::tie(w.SceneryObjectCount, w.SceneryY[1], w.ScenerySize[1]) = std::tuple{1, -distance, radius};
+  for (int k = 0; k < kOutlinePoints; ++k) {
+    w.SceneryOutlineX[1][k] = static_cast<int>(radius * std::sin(10 * k * kDegToRad));
+    w.SceneryOutlineY[1][k] = -distance - static_cast<int>(radius * std::cos(10 * k * kDegToRad));
+  }
+}
+
+// A canvas clipped to the scene, over water, after `draw`.
+template <typename Draw>
+std::unique_ptr<Canvas> Drawn(const World& w, Draw draw) {
+  auto c = std::make_unique<Canvas>(w.ViewWidth, w.ViewHeight);
+  c->BeginFrame();
+  c->SetClip(kScene);
+  c->FillRect(kScene, palette::kWater);
+  draw(*c);
+  return c;
+}
+
+// Pixels that differ within `band` columns of either side of the scene.
+int Differing(const Canvas& a, const Canvas& b, int band) {
+  int n = 0;
+  for (int y = kScene.top; y < kScene.bottom; ++y) {
+    for (int x = kScene.left; x < kScene.right; ++x) {
+      n += (x < band || x >= kScene.right - band) && a.GetPixel(x, y) != b.GetPixel(x, y);
+    }
+  }
+  return n;
+}
+
+// Pixels of column x that show something other than water.
+int Showing(const Canvas& c, int x) { return kScene.Height() - CountPixels(c, palette::kWater, Rect{x, kScene.top, x + 1, kScene.bottom}); }
+
+// The scene with its sides moved out of reach: nothing is passed over for lying beyond them.
+const Rect kWideScene{-100000, kScene.top, 100000, kScene.bottom};
 
 }  // namespace
 
@@ -86,6 +124,40 @@ TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
     std::tie(s.w->SimSpeed, s.w->SimpleGraphics, s.w->InstructionPage) = std::tuple{speed, simple, page};
     const int crest = s.Draw().Count(palette::kCrest);
     EXPECT_TRUE(shown ? crest > 20 : crest == 0) << speed << "/" << simple << "/" << page;
+  }
+}
+
+// A crest is skipped only when all its points lie more than a pen's reach beyond one edge,
+// not when they lie beyond two different edges, which the line between them may cross.
+TEST(WaveCrests, SkippedOnlyWhenWhollyBeyondOneEdge) {
+  const Rect scene{0, 72, 1280, 460};
+  for (auto [a, b, hidden] : {std::tuple{Point{-5, 100}, Point{-40, 300}, true}, {Point{-4, 100}, Point{-40, 300}, false},
+                              {Point{1285, 90}, Point{1300, 90}, true}, {Point{1284, 90}, Point{1300, 90}, false},
+                              {Point{500, 67}, Point{600, 10}, true}, {Point{500, 68}, Point{600, 10}, false},
+                              {Point{500, 465}, Point{900, 600}, true}, {Point{500, 464}, Point{900, 600}, false},
+                              {Point{-100, 300}, Point{1400, 300}, false}}) {
+    const Point points[2] = {a, b};
+    EXPECT_EQ(WhollyOutside(points, 2, scene), hidden) << a.x << "," << a.y;
+  }
+}
+
+// Crests passed over beyond the sides of the scene, at every camera distance and in monochrome,
+// leave the picture as drawing them would: a field of crests from far left to far right.
+TEST(WaveCrests, ThoseBeyondTheSidesLeaveThePictureAsDrawn) {
+  Scene s;
+  for (int k = 0; k < kMaxWaveCrests; ++k) {
+    std::tie(s.w->CrestX[k], s.w->CrestY[k], s.w->CrestSeed[k]) = std::tuple{-420 + k % 30 * 29, -10 - k / 30 * 21, k % 100};
+  }
+  s.w->WaveClass = 3;
+  for (auto [zoom, mono] : {std::pair{1, 0}, {2, 0}, {3, 0}, {4, 0}, {2, 1}}) {
+    std::tie(s.w->CameraDistance, s.w->Monochrome) = std::tuple{zoom, mono};
+    s.Draw();
+    auto crests = [&s](const Rect& scene) {
+      return Drawn(*s.w, [&](Canvas& c) { DrawWaveCrests(*s.w, c, kMaxWaveCrests - 1, scene); });
+    };
+    const auto whole = crests(kWideScene);
+    EXPECT_EQ(Differing(*crests(kScene), *whole, kScene.right / 2), 0) << zoom << "/" << mono;
+    EXPECT_GT(Showing(*whole, 0) + Showing(*whole, kScene.right - 1), 0) << zoom;
   }
 }
 
@@ -167,11 +239,7 @@ TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
 TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
   // A round island with a mark just off its shore, in front of it and then behind it.
   Scene s(Activity::kTriangleRace);
-  std::tie(s.w->SceneryObjectCount, s.w->SceneryY[1], s.w->ScenerySize[1]) = std::tuple{1, -1100, 200};
-  for (int k = 0; k < kOutlinePoints; ++k) {
-    s.w->SceneryOutlineX[1][k] = static_cast<int>(200 * std::sin(10 * k * kDegToRad));
-    s.w->SceneryOutlineY[1][k] = -1100 - static_cast<int>(200 * std::cos(10 * k * kDegToRad));
-  }
+  RoundIsland(*s.w, 1100, 200);
   std::tie(s.w->SceneObjectKind[8], s.w->SceneObjectY[8]) = std::tuple{kSceneKindBuoy, -880};
   s.Draw();
   const int x = s.w->ProjectedX[8], y = s.w->ProjectedY[8];
@@ -179,4 +247,35 @@ TEST(SceneObjects, NearerObjectsCoverFartherOnes) {
   EXPECT_GT(s.Count(palette::kMarkOrange, Rect{x - 4, y - 6, x + 5, y + 1}), 3);
   s.w->SceneObjectY[8] = -1500;
   EXPECT_EQ(s.Draw().Count(palette::kMarkOrange), 0);
+}
+
+// An island beyond a side of the scene is passed over: the picture, and the pen, brush and pen
+// position the next drawing starts from, stay as drawing it would leave them.
+TEST(SceneObjects, IslandsBeyondASideLeaveThePictureAsDrawn) {
+  Scene s(Activity::kTriangleRace);
+  RoundIsland(*s.w, 400, 150);
+  int skipped = 0, straddling = 0;
+  // The island at the left side, then at the right; each step of the boat across the line of
+  // sight moves it along the side by about a pixel.
+  for (const int look : {-65, 77}) {
+    for (int shift = -15; shift <= 15; ++shift) {
+      std::tie(s.w->LookAngle, s.w->BoatY[1]) = std::tuple{look, shift};
+      s.Draw();
+      auto island = [&s](const Rect& scene) {
+        return Drawn(*s.w, [&](Canvas& c) {
+          DrawScenery(*s.w, c, 1, scene);
+          c.LineTo(640, 400);
+          const Point left[3] = {{10, 400}, {50, 400}, {30, 440}}, right[3] = {{1230, 400}, {1270, 400}, {1250, 440}};
+          c.Polygon(left, 3);
+          c.Polygon(right, 3);
+        });
+      };
+      const auto whole = island(kWideScene);
+      EXPECT_EQ(Differing(*island(kScene), *whole, 64), 0) << look << " " << shift;
+      const int side = look < 0 ? 0 : kScene.right - 1;
+      (CountPixels(*whole, palette::kLandGreen, Rect{side, kScene.top, side + 1, 390}) > 0 ? straddling : skipped)++;
+    }
+  }
+  EXPECT_GT(skipped, 0);
+  EXPECT_GT(straddling, 0);
 }

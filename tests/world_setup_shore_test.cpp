@@ -36,6 +36,26 @@ TEST(Depth, IslandsAreaIsDeepAwayFromTheIslands) {
   EXPECT_EQ(DepthAt(*w, 2000, 2000), 59) << "collision avoidance ignores the scenery";
 }
 
+// Every object counts wherever it could make the water shallower, however far its widest
+// sector reaches and in whichever order the objects come.
+TEST(Depth, EveryObjectCountsWhereItShoals) {
+  auto w = TestWorld().Area(2).Build();
+  std::tie(w->SceneryObjectCount, w->SceneryX[1], w->SceneryY[1], w->SceneryX[2], w->SceneryY[2]) =
+      std::tuple{2, 0, 0, 900, 0};
+  // Object 1 is small but for a wide spit reaching south and west; object 2 is round.
+  w->SceneryRadius[1].fill(100);
+  std::fill(w->SceneryRadius[1].begin() + 18, w->SceneryRadius[1].begin() + 29, 600.0);
+  w->SceneryRadius[2].fill(300);
+  int wrong = 0;
+  for (int x = -2500; x <= 3500; x += 100) {
+    for (int y = -2500; y <= 2500; y += 100) {
+      const double d = std::min({59.0, SceneryDepthAt(*w, 1, x, y), SceneryDepthAt(*w, 2, x, y)});
+      if (DepthAt(*w, x, y) != std::clamp(static_cast<int>(d), 0, 59)) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST(Depth, CoastShelfGrowsOneFootPerTwentyYards) {
   // A coast whose shore runs straight along y = -3500.
   auto w = TestWorld().Area(1).Build();

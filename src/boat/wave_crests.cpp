@@ -1,6 +1,8 @@
 #include "boat/wave_crests.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "state/angles.h"
 #include "state/world.h"
@@ -8,16 +10,17 @@
 int WaveCrestCount(const World& w) { return (w.SimSpeed > 12 || w.SimpleGraphics) ? 250 : 600; }
 
 double NearestCrestDistance(const World& w, double x, double y, int excluded) {
-  double best = 50000;
+  // The square root grows with its argument, so the root of the least square is the least
+  // root: one root instead of one per crest.
+  double bestSquare = std::numeric_limits<double>::infinity();
   const int n = WaveCrestCount(w);
   for (int k = 0; k < n; ++k) {
     if (k == excluded) continue;
     const double dx = w.CrestX[k] - x;
     const double dy = w.CrestY[k] - y;
-    const double d = std::sqrt(dx * dx + dy * dy);
-    if (d < best) best = d;
+    bestSquare = std::min(bestSquare, dx * dx + dy * dy);
   }
-  return best;
+  return std::min(std::sqrt(bestSquare), 50000.0);
 }
 
 void PlaceCrest(World& w, int k, bool replace) {

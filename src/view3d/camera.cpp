@@ -1,6 +1,7 @@
 #include "view3d/camera.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "state/activity.h"
@@ -18,6 +19,35 @@ double Wrap(double a) {
 }
 
 int BearingDegrees(double a) { return SignedDegrees(static_cast<int>(kRadToDeg * a)); }
+
+// The sine and cosine of the view direction, worked out once for all the points of a frame
+// rather than for each: remembered together with the direction they belong to.
+struct DirectionTrig {
+  int degrees = INT_MIN;
+  double sin = 0, cos = 1;
+};
+
+const DirectionTrig& TrigOf(int degrees) {
+  thread_local DirectionTrig trig;
+  if (trig.degrees != degrees) {
+    const double v = degrees * kDegToRad;
+    trig = DirectionTrig{degrees, std::sin(v), std::cos(v)};
+  }
+  return trig;
+}
+
+// Columns per radian of bearing (before the factor 51.5655) on a row u spans of the scene
+// below its top: nearer rows spread the bearings wider.
+double BearingScale(const World& w, double u) {
+  const bool wide = w.ActivityMode == Activity::kManOverboard || w.ActivityMode == Activity::kWindwardLeewardRace;
+  double s;
+  switch (w.CameraDistance) {
+    case 1: s = wide ? 8 + 12 * u : 7 + 6 * u; break;
+    case 2: s = wide ? 8 + 6 * u : 7 + 4 * u; break;
+    default: s = wide ? 8 + 4 * u : 7 + 3 * u; break;
+  }
+  return s * w.ScaleX;
+}
 
 // Seen from above with the user's boat at the horizon row, for the farthest zoom and for
 // points far behind the camera.
@@ -80,39 +110,59 @@ void Project(World& w, int slot, double x, double y, int viewer) {
   }
   const double d = 60 - 15 * (3 - w.CameraDistance);
   const double v = w.ViewDirection * kDegToRad;
-  const double cx = w.BoatX[viewer] - d * std::sin(v);
-  const double cy = w.BoatY[viewer] + d * std::cos(v);
+  const DirectionTrig& view = TrigOf(w.ViewDirection);
+  const double cx = w.BoatX[viewer] - d * view.sin;
+  const double cy = w.BoatY[viewer] + d * view.cos;
 
   const double e = x - cx;
   const double n = cy - y;
-  const double sum = e * e + n * n;
-  const double r = sum > 0 ? std::sqrt(sum) : 0;
   const double a = Wrap(std::atan2(e, n) - v);
-  w.ProjectedDistance = r;
-  w.ProjectedBearing = BearingDegrees(a);
-
-  const double f = std::max(r * std::cos(a), 10.0);
-  const int span = w.HorizonY - w.SceneTop;
-  const double k = static_cast<double>(w.ViewHeight / 9) * span;
-  const double row = std::cos(a) >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
-
   if (std::abs(static_cast<int>(kRadToDeg * a)) > 120) {
     PlanProject(w, slot, x, y, 0.4);
     return;
   }
+  const double sum = e * e + n * n;
+  const double r = sum > 0 ? std::sqrt(sum) : 0;
+  w.ProjectedDistance = r;
+  w.ProjectedBearing = BearingDegrees(a);
+
+  const double cosA = std::cos(a);
+  const double f = std::max(r * cosA, 10.0);
+  const int span = w.HorizonY - w.SceneTop;
+  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double row = cosA >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
   w.ProjectedY[slot] = static_cast<int>(row);
 
   const double u = span != 0 ? (row - w.SceneTop) / span : 0;
-  const bool wide = w.ActivityMode == Activity::kManOverboard || w.ActivityMode == Activity::kWindwardLeewardRace;
-  double s;
-  switch (w.CameraDistance) {
-    case 1: s = wide ? 8 + 12 * u : 7 + 6 * u; break;
-    case 2: s = wide ? 8 + 6 * u : 7 + 4 * u; break;
-    default: s = wide ? 8 + 4 * u : 7 + 3 * u; break;
-  }
-  s *= w.ScaleX;
   // 51.5655 = 0.9 x 57.295: screen x grows with the bearing angle.
-  w.ProjectedX[slot] = static_cast<int>(a * s * 51.5655) + w.SceneShiftX + w.SceneCentreX;
+  w.ProjectedX[slot] = static_cast<int>(a * BearingScale(w, u) * 51.5655) + w.SceneShiftX + w.SceneCentreX;
+}
+
+bool DiscBeyondColumns(const World& w, double x, double y, double radius, int leftColumn, int rightColumn) {
+  if (w.CameraDistance == 4 || w.HorizonY <= w.SceneTop) return false;
+  const double d = 60 - 15 * (3 - w.CameraDistance);
+  const DirectionTrig& view = TrigOf(w.ViewDirection);
+  const double e = x - (w.BoatX[1] - d * view.sin);
+  const double n = (w.BoatY[1] + d * view.cos) - y;
+  const double r = std::sqrt(e * e + n * n);
+  if (!(std::abs(radius) < 0.9 * r)) return false;
+  // The bearings of the disc's points lie within the half angle it fills around its centre's,
+  // widened a little for rounding.
+  const double a = Wrap(std::atan2(e, n) - w.ViewDirection * kDegToRad);
+  const double spread = std::asin(std::abs(radius) / r) + 0.02;
+  const double low = a - spread, high = a + spread;
+  // Well short of the bearings seen from above, where the columns follow another law.
+  if (low < -110 * kDegToRad || high > 110 * kDegToRad) return false;
+  // A point's column is its bearing times a scale that grows down the scene, truncated toward
+  // the middle. No point lies farther than r + radius, so none stands higher than the row
+  // that distance gives (or the fixed row of the points abeam and behind).
+  const int span = w.HorizonY - w.SceneTop;
+  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double topmost = std::min(k / std::max(r + std::abs(radius), 10.0), 0.15 * k) / span;
+  const double least = BearingScale(w, 0.99 * topmost) * 51.5655;
+  const int middle = w.SceneShiftX + w.SceneCentreX;
+  if (high < 0 && high * least + 2 + middle < leftColumn) return true;
+  return low > 0 && low * least - 2 + middle > rightColumn;
 }
 
 void OrderObjects(World& w, int count) {

@@ -19,5 +19,10 @@ inline void Project(World& w, int slot, int x, int y, int viewer = 1) {
   Project(w, slot, static_cast<double>(x), static_cast<double>(y), viewer);
 }
 
+// Whether every point within `radius` of world point (x, y) projects, as Project projects it
+// for the user's boat, to a column left of leftColumn, or every one to a column right of
+// rightColumn. False whenever that cannot be told without projecting the points.
+bool DiscBeyondColumns(const World& w, double x, double y, double radius, int leftColumn, int rightColumn);
+
 // Fills DrawOrder[1..count] from DrawKey[1..count]: the smallest row first, ties in list order.
 void OrderObjects(World& w, int count);

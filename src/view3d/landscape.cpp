@@ -118,7 +118,7 @@ void DrawTreeMarks(World& w, Canvas& c, int x1, int y1, int x2, int y2, int top1
   }
 }
 
-void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow) {
+void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow, bool shown) {
   const int beach1 = 1 + (y1 - topRow) / 40;
   const int beach2 = 1 + (y2 - topRow) / 40;
   const std::array<Point, 4> beach{{{x1, y1}, {x2, y2}, {x2, y2 + beach2}, {x1, y1 + beach1}}};
@@ -128,10 +128,14 @@ void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow) 
   } else {
     c.SetBrush(w.ScreenBitsPerPixel > 8 ? palette::kBeach : palette::kBeachBasic);
   }
-  c.Polygon(beach.data(), 4);
+  if (shown) c.Polygon(beach.data(), 4);
   c.SetPen(palette::Ink(w, palette::kShoreEdge, palette::kBlack));
   c.MoveTo(x1, y1 + 1);
-  c.LineTo(x2, y2 + 1);
+  if (shown) {
+    c.LineTo(x2, y2 + 1);
+  } else {
+    c.MoveTo(x2, y2 + 1);
+  }
 }
 
 void DrawLandSegment(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow, int index, int slot) {

@@ -27,7 +27,9 @@ void DrawShoreRange(World& w, Canvas& c, int topRow, int first, int last, int sl
 void DrawLandSegment(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow, int index, int slot);
 
 // The beach strip just below the shore line (x1, y1)-(x2, y2), and the line that edges it.
-void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow);
+// With shown false nothing is drawn, but pen, brush and pen position are left as drawing
+// would leave them.
+void DrawBeach(World& w, Canvas& c, int x1, int y1, int x2, int y2, int topRow, bool shown = true);
 
 // The brush of all land: a green the land test knows, or black in monochrome.
 Color LandColor(const World& w);

@@ -150,6 +150,18 @@ double ShipPixelsPerYard(World& w, const SceneItem& item) {
   return std::clamp(std::abs(w.ProjectedX[0] - x0) / 10.0, 0.05, 20.0);
 }
 
+// Whether an object's outline points all lie beyond the left or the right edge of the scene,
+// so far that neither its walls nor the tree marks and beach on them could reach into it: a
+// tree mark spreads a pixel to each side for every 40 rows below the horizon.
+bool BeyondOneSide(const std::array<Point, kOutlineCorners>& base, const Rect& scene, int topRow) {
+  int lowest = topRow;
+  for (const Point& p : base) lowest = std::max(lowest, p.y);
+  const int reach = 4 + (lowest - topRow) / 40;
+  const auto [leftmost, rightmost] =
+      std::minmax_element(base.begin(), base.end(), [](Point a, Point b) { return a.x < b.x; });
+  return rightmost->x < scene.left - reach || leftmost->x > scene.right + reach;
+}
+
 // Where each ship stands on the screen this frame, for the pick on a mouse release.
 void RecordVesselScreenPoints(World& w, const std::array<SceneItem, kMaxDrawObjects + 1>& items,
                               const std::array<Point, kMaxDrawObjects + 1>& screen, int count) {
@@ -214,7 +226,7 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
   return std::min(count, kMaxDrawObjects);
 }
 
-void DrawScenery(World& w, Canvas& c, int i) {
+void DrawScenery(World& w, Canvas& c, int i, const Rect& scene) {
   const int topRow = w.SceneTop;
   // Seen from above at zoom step 4, even the points behind the boat are in view.
   const int limit = w.CameraDistance >= 4 ? 180 : (IsFreeSailing(w.ActivityMode) ? 150 : 130);
@@ -229,12 +241,13 @@ void DrawScenery(World& w, Canvas& c, int i) {
     any = any || usable[k];
   }
   if (!any) return;
+  const bool shown = !BeyondOneSide(base, scene, topRow);
 
   // The ground the object covers; only when the whole outline is in front of the camera.
   if (all) {
     c.SetNullPen();
     c.SetBrush(LandColor(w));
-    c.Polygon(base.data(), kOutlineCorners);
+    if (shown) c.Polygon(base.data(), kOutlineCorners);
   }
   if (w.CameraDistance >= 4) return;
 
@@ -273,11 +286,13 @@ void DrawScenery(World& w, Canvas& c, int i) {
     const Point wall[4] = {a, {a.x, top[k]}, {b.x, top[k2]}, b};
     c.SetNullPen();
     c.SetBrush(LandColor(w));
-    c.Polygon(wall, 4);
+    if (shown) c.Polygon(wall, 4);
     const bool facing = twiceArea > 0 ? b.x < a.x : b.x > a.x;
     if (!facing) continue;
-    if (!w.SimpleGraphics) DrawTreeMarks(w, c, a.x, a.y, b.x, b.y, top[k], top[k2], topRow);
-    DrawBeach(w, c, a.x, a.y, b.x, b.y, topRow);
+    // The beach that follows the tree marks sets pen, brush and pen position anew: unseen
+    // marks can be left out altogether.
+    if (!w.SimpleGraphics && shown) DrawTreeMarks(w, c, a.x, a.y, b.x, b.y, top[k], top[k2], topRow);
+    DrawBeach(w, c, a.x, a.y, b.x, b.y, topRow, shown);
   }
 }
 
@@ -304,7 +319,7 @@ void DrawSceneObjects(World& w, Canvas& c, const Rect& scene) {
     const Point p = screen[n];
     switch (item.kind) {
       case SceneItemKind::Scenery:
-        DrawScenery(w, c, item.index);
+        DrawScenery(w, c, item.index, scene);
         break;
       case SceneItemKind::Pier:
         DrawPier(w, c, scene.bottom);

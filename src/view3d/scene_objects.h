@@ -26,5 +26,7 @@ int CollectSceneItems(const World& w, std::array<SceneItem, kMaxDrawObjects + 1>
 // Projects every item, orders them far to near and draws them.
 void DrawSceneObjects(World& w, Canvas& c, const Rect& scene);
 
-// Island, rock or the land behind the pier, from its outline points.
-void DrawScenery(World& w, Canvas& c, int i);
+// Island, rock or the land behind the pier, from its outline points. An object wholly beyond
+// the left or right edge of the scene is not drawn, though the canvas is left with the pen,
+// brush and pen position drawing it would have left.
+void DrawScenery(World& w, Canvas& c, int i, const Rect& scene);

@@ -41,6 +41,21 @@ constexpr std::array<CrestPoint, 9> kCrestShape{{{-1.0, 0.0},
 
 }  // namespace
 
+namespace {
+constexpr int kMargin = 4;  // beyond the scene by this much, nothing drawn through a point shows
+}  // namespace
+
+bool WhollyOutside(const Point* points, int count, const Rect& scene) {
+  bool left = true, right = true, above = true, below = true;
+  for (int i = 0; i < count; ++i) {
+    left = left && points[i].x < scene.left - kMargin;
+    right = right && points[i].x > scene.right + kMargin;
+    above = above && points[i].y < scene.top - kMargin;
+    below = below && points[i].y > scene.bottom + kMargin;
+  }
+  return left || right || above || below;
+}
+
 void DrawPuff(World& w, Canvas& c, int i, const Rect& scene) {
   if (w.WindSetting == 0) return;
   const double px = w.PuffX[i];
@@ -104,7 +119,21 @@ void DrawPuffs(World& w, Canvas& c, const Rect& scene) {
   }
 }
 
-void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
+namespace {
+
+// The directions a crest's shape is laid out along: along the crest (across the wind) and
+// upwind, as unit vectors in world coordinates. The same for every crest of a frame.
+struct CrestAxes {
+  double ax, ay, ux, uy;
+};
+
+CrestAxes CrestAxesFor(const World& w) {
+  const double along = (w.WindDirection - 90) * kDegToRad;
+  const double upwind = w.WindDirection * kDegToRad;
+  return CrestAxes{std::sin(along), -std::cos(along), std::sin(upwind), -std::cos(upwind)};
+}
+
+void DrawCrestOnAxes(World& w, Canvas& c, int k, int crestCount, const Rect& scene, const CrestAxes& axes) {
   const double cx = w.CrestX[k];
   const double cy = w.CrestY[k];
   const double dx = cx - w.BoatX[1];
@@ -137,35 +166,46 @@ void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
   // Each crest keeps its own width, 0.9 to 1.35 times the factor, from its seed.
   const double width = 0.6 * size * widthFactor * (0.9 + 0.05 * (seed % 10));
 
-  const double along = (w.WindDirection - 90) * kDegToRad;
-  const double upwind = w.WindDirection * kDegToRad;
-  const double ax = std::sin(along), ay = -std::cos(along);
-  const double ux = std::sin(upwind), uy = -std::cos(upwind);
+  // Every point of the shape lies within halfLength + width of the centre: a crest that near
+  // a side of the scene is projected point by point to tell whether any of it shows.
   std::array<Point, kCrestShape.size()> points;
-  for (std::size_t p = 0; p < kCrestShape.size(); ++p) {
-    const double a = kCrestShape[p].along * halfLength;
-    const double u = kCrestShape[p].across * width;
-    Project(w, 0, cx + a * ax + u * ux, cy + a * ay + u * uy);
-    points[p] = Point{w.ProjectedX[0], w.ProjectedY[0]};
+  bool hidden = DiscBeyondColumns(w, cx, cy, halfLength + width, scene.left - kMargin, scene.right + kMargin);
+  if (!hidden) {
+    for (std::size_t p = 0; p < kCrestShape.size(); ++p) {
+      const double a = kCrestShape[p].along * halfLength;
+      const double u = kCrestShape[p].across * width;
+      Project(w, 0, cx + a * axes.ax + u * axes.ux, cy + a * axes.ay + u * axes.uy);
+      points[p] = Point{w.ProjectedX[0], w.ProjectedY[0]};
+    }
+    hidden = WhollyOutside(points.data(), static_cast<int>(points.size()), scene);
   }
+  // Pens and brushes are still chosen for a crest out of the scene, so that the canvas is
+  // left as drawing it would leave it.
   if (w.Monochrome) {
     c.SetPen(palette::kBlack);
-    c.Polyline(points.data(), 6);
+    if (!hidden) c.Polyline(points.data(), 6);
   } else {
     c.SetNullPen();
     c.SetBrush(palette::kCrest);
-    c.Polygon(points.data(), static_cast<int>(points.size()));
+    if (!hidden) c.Polygon(points.data(), static_cast<int>(points.size()));
     // Big waves break: the nearer crests carry a line of foam.
     if (waveClass > 2 && !far) {
       c.SetPen(palette::kCrestFoam);
-      c.Polyline(points.data() + 1, 4);
+      if (!hidden) c.Polyline(points.data() + 1, 4);
     }
   }
 }
 
+}  // namespace
+
+void DrawCrest(World& w, Canvas& c, int k, int crestCount, const Rect& scene) {
+  DrawCrestOnAxes(w, c, k, crestCount, scene, CrestAxesFor(w));
+}
+
 void DrawWaveCrests(World& w, Canvas& c, int last, const Rect& scene) {
   last = std::min(last, kMaxWaveCrests - 1);
-  for (int k = 0; k <= last; ++k) DrawCrest(w, c, k, last + 1, scene);
+  const CrestAxes axes = CrestAxesFor(w);
+  for (int k = 0; k <= last; ++k) DrawCrestOnAxes(w, c, k, last + 1, scene, axes);
 }
 
 void DrawLessonWavePattern(World& w, Canvas& c, const Rect& scene, bool large) {

@@ -6,6 +6,10 @@
 
 struct World;
 
+// Whether all the points lie beyond one side of the scene, so far beyond it that nothing drawn
+// through them, a border line included, could reach into it.
+bool WhollyOutside(const Point* points, int count, const Rect& scene);
+
 // Puff i (1..5) as a dark patch with ripples; nothing in steady wind or when it lies out of
 // sight.
 void DrawPuff(World& w, Canvas& c, int i, const Rect& scene);

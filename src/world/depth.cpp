@@ -37,6 +37,19 @@ double ShoreDepth(const World& w, int x, int y) {
   return std::min(nearDepth, farDepth);
 }
 
+// Whether object i leaves depth d at (x, y) as it is: with its widest radius in place of
+// the radius toward the point, the depth it gives there can only be smaller, so when even
+// that is no shallower than d, the bearing toward the point need not be worked out.
+bool SceneryCannotShoal(const World& w, int i, int x, int y, double d) {
+  double widest = 0;
+  for (int k = 0; k < kOutlinePoints - 1; ++k) widest = std::max(widest, w.SceneryRadius[i][k]);
+  if (!(widest > 0) || !std::isfinite(widest)) return false;
+  const double dx = static_cast<double>(x) - w.SceneryX[i];
+  const double dy = static_cast<double>(y) - w.SceneryY[i];
+  const double e = std::sqrt(dx * dx + dy * dy);
+  return 20 * e / widest - 18 >= d;
+}
+
 }  // namespace
 
 double SceneryDepthAt(const World& w, int i, int x, int y) {
@@ -74,7 +87,9 @@ int DepthAt(const World& w, int x, int y) {
   if (area != 2 && w.ShoreStep != 0) d = ShoreDepth(w, x, y);
   if (w.ActivityMode != Activity::kCollisionAvoidance) {
     const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
-    for (int i = 1; i <= count; ++i) d = std::min(d, SceneryDepthAt(w, i, x, y));
+    for (int i = 1; i <= count; ++i) {
+      if (!SceneryCannotShoal(w, i, x, y, d)) d = std::min(d, SceneryDepthAt(w, i, x, y));
+    }
   }
   return std::clamp(static_cast<int>(d), 0, base);
 }
