@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QGuiApplication>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +14,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+#include <tuple>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas_qt.h"
@@ -59,7 +62,14 @@ struct ShapedText {
 
 // Texts with changing figures (times, speeds) add entries as they go: the cache starts over
 // when it grows past this many per font.
-constexpr qsizetype kShapedTextLimit = 1024;
+constexpr std::size_t kShapedTextLimit = 1024;
+
+// Looked up by the UTF-8 text as the drawing code passes it, without a copy.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+using ShapedTexts = std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>>;
 
 enum class OpKind : uint8_t { kFill, kRectangle, kRoundRect, kEllipse, kPie, kArc, kPolygon, kPolyline, kLine, kPixel, kText };
 
@@ -81,7 +91,7 @@ struct DrawOp {
   OpKind kind = OpKind::kFill;
   std::array<int, 8> v{};  // its figures; a fill or a pixel keeps its colour in v[4]
   std::vector<Point> points;
-  QString text;
+  std::string text;  // UTF-8
   DrawState state;
   QRect box;  // the device pixels it may change
   bool operator==(const DrawOp& o) const {
@@ -109,6 +119,11 @@ struct Canvas::Impl {
   QPainter painter;
   QPen pen{Qt::black};
   QBrush brush{Qt::white};
+  // What the pen and brush were made from (kOther: set otherwise, as at the start of a frame).
+  enum Made { kOther, kMadePen, kNoPen, kMadeBrush, kNoBrush };
+  Made penKind = kOther, brushKind = kOther;
+  Color penColor, brushColor;
+  int penWidth = 0;
   Color textColor{0, 0, 0};
   Color backColor{255, 255, 255};
   bool textOpaque = true;
@@ -120,19 +135,21 @@ struct Canvas::Impl {
   int fontSizes[3] = {16, 28, 12};
   QFont fonts[3];
   std::vector<TextLogEntry> log;
-  QHash<QString, ShapedText> shaped[3];
+  ShapedTexts shaped[3];
   QList<QPoint> polygon;  // reused for every polygon and polyline
   std::array<RetainedPart, Canvas::kRetainedParts> parts;
   int open = -1;             // the retained part being noted
   std::vector<int> pending;  // parts noted and not drawn yet, in order
   int validParts = 0;
+  QRect validExtent;  // around the extents of the valid parts
   bool retaining = true;
   bool external = false;  // `image` lies over memory the canvas does not own
 
-  const ShapedText& Shape(FontRole r, const QString& text) {
-    QHash<QString, ShapedText>& cache = shaped[static_cast<int>(r)];
-    if (auto it = cache.constFind(text); it != cache.constEnd()) return *it;
+  const ShapedText& Shape(FontRole r, std::string_view utf8) {
+    ShapedTexts& cache = shaped[static_cast<int>(r)];
+    if (auto it = cache.find(utf8); it != cache.end()) return it->second;
     if (cache.size() >= kShapedTextLimit) cache.clear();
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     const QFont& font = fonts[static_cast<int>(r)];
     const QFontMetrics fm(font);
     ShapedText s;
@@ -150,7 +167,7 @@ struct Canvas::Impl {
     s.baseline = line.ascent();
     s.runs = layout.glyphRuns();
     for (const QGlyphRun& run : s.runs) s.ink |= run.boundingRect();
-    return *cache.insert(text, s);
+    return cache.emplace(std::string(utf8), std::move(s)).first->second;
   }
 
   void Begin() {
@@ -247,12 +264,13 @@ struct Canvas::Impl {
       p.covered = QRegion();
     }
     validParts = 0;
+    validExtent = QRect();
   }
   bool Pending(int id) const { return std::find(pending.begin(), pending.end(), id) != pending.end(); }
   // Drawing that changed `box` spoils what the valid parts outside the group being drawn left
   // there.
   void Touch(const QRect& box) {
-    if (validParts == 0 || box.isEmpty()) return;
+    if (validParts == 0 || !validExtent.intersects(box)) return;
     for (int i = 0; i < Canvas::kRetainedParts; ++i) {
       RetainedPart& p = parts[i];
       if (p.valid && p.extent.intersects(box) && !Pending(i)) p.covered += box & p.extent;
@@ -306,10 +324,15 @@ struct Canvas::Impl {
     if (!damage.isEmpty()) {
       for (int id : pending) Replay(parts[id].next, damage);
     }
+    validExtent = QRect();
+    for (RetainedPart& p : parts) {
+      if (p.valid && !Pending(static_cast<int>(&p - parts.data()))) validExtent |= p.extent;
+    }
     for (int id : pending) {
       RetainedPart& p = parts[id];
       QRect extent;
       for (const DrawOp& op : p.next) extent |= op.box;
+      validExtent |= extent;
       if (!p.valid) ++validParts;
       p.valid = true;
       p.drawn = true;
@@ -538,6 +561,7 @@ void Canvas::BeginFrame() {
   d.pen = QPen(Qt::black);
   d.pen.setCapStyle(Qt::FlatCap);
   d.brush = QBrush(Qt::white);
+  d.penKind = d.brushKind = Impl::kOther;
   d.textColor = Rgb(0, 0, 0);
   d.backColor = Rgb(255, 255, 255);
   d.textOpaque = true;
@@ -555,27 +579,38 @@ void Canvas::BeginFrame() {
   }
 }
 
+// Asking again for the pen or brush in use costs nothing: drawing code sets them before every
+// shape, hundreds of times a frame.
 void Canvas::SetPen(Color color, int width) {
-  impl_->pen = QPen(ToQ(color));
-  impl_->pen.setWidthF(impl_->PenWidth(width));
-  impl_->pen.setCapStyle(Qt::RoundCap);
-  impl_->pen.setJoinStyle(Qt::RoundJoin);
-  impl_->painter.setPen(impl_->pen);
+  Impl& d = *impl_;
+  if (d.penKind == Impl::kMadePen && d.penColor == color && d.penWidth == width) return;
+  std::tie(d.penKind, d.penColor, d.penWidth) = std::tuple{Impl::kMadePen, color, width};
+  d.pen = QPen(QBrush(ToQ(color)), d.PenWidth(width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  d.painter.setPen(d.pen);
 }
 
 void Canvas::SetNullPen() {
-  impl_->pen = QPen(Qt::NoPen);
-  impl_->painter.setPen(impl_->pen);
+  Impl& d = *impl_;
+  if (d.penKind == Impl::kNoPen) return;
+  d.penKind = Impl::kNoPen;
+  d.pen = QPen(Qt::NoPen);
+  d.painter.setPen(d.pen);
 }
 
 void Canvas::SetBrush(Color color) {
-  impl_->brush = QBrush(ToQ(color));
-  impl_->painter.setBrush(impl_->brush);
+  Impl& d = *impl_;
+  if (d.brushKind == Impl::kMadeBrush && d.brushColor == color) return;
+  std::tie(d.brushKind, d.brushColor) = std::tuple{Impl::kMadeBrush, color};
+  d.brush = QBrush(ToQ(color));
+  d.painter.setBrush(d.brush);
 }
 
 void Canvas::SetHollowBrush() {
-  impl_->brush = QBrush(Qt::NoBrush);
-  impl_->painter.setBrush(impl_->brush);
+  Impl& d = *impl_;
+  if (d.brushKind == Impl::kNoBrush) return;
+  d.brushKind = Impl::kNoBrush;
+  d.brush = QBrush(Qt::NoBrush);
+  d.painter.setBrush(d.brush);
 }
 
 // Each drawing call either notes itself in the open retained part or draws at once, telling
@@ -701,13 +736,15 @@ void Canvas::SetTextOpaque(bool opaque) { impl_->textOpaque = opaque; }
 void Canvas::TextOut(int x, int y, std::string_view utf8) {
   Impl& d = *impl_;
   d.log.push_back(TextLogEntry{x, y, std::string(utf8), d.textColor, d.backColor, d.textOpaque});
-  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-  const ShapedText& shaped = d.Shape(d.role, text);
+  // Noted parts are drawn first: drawing them may shape texts anew, which can empty the cache
+  // the shaped text below lives in.
+  if (!d.Recording() && !d.pending.empty()) d.DrawPending();
+  const ShapedText& shaped = d.Shape(d.role, utf8);
   const QRect box = d.TextBox(x, y, shaped);
   if (d.Recording()) {
     DrawOp& op = d.Note(OpKind::kText, box);
     op.v = {x, y};
-    op.text = std::move(text);
+    op.text = std::string(utf8);
     return;
   }
   d.DrawingAtOnce(box);
@@ -715,7 +752,7 @@ void Canvas::TextOut(int x, int y, std::string_view utf8) {
 }
 
 int Canvas::TextWidth(std::string_view utf8) const {
-  return impl_->Shape(impl_->role, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))).advance;
+  return impl_->Shape(impl_->role, utf8).advance;
 }
 
 int Canvas::LineHeight() const {
