@@ -56,6 +56,24 @@ TEST(Depth, EveryObjectCountsWhereItShoals) {
   EXPECT_EQ(wrong, 0);
 }
 
+// The quick test of shallow water agrees with the depth everywhere, in every area as set up,
+// for thresholds from none to above the deepest water.
+TEST(Depth, ShallowerThanAgreesWithTheDepth) {
+  for (int area = 1; area <= 4; ++area) {
+    auto w = Started(area, 5);
+    int shallow = 0, wrong = 0;
+    for (int x = -9000; x <= 9000; x += 150) {
+      for (int y = -9000; y <= 9000; y += 150) {
+        const int depth = DepthAt(*w, x, y);
+        for (int feet : {0, 1, 10, 30, 60}) wrong += ShallowerThan(*w, x, y, feet) != (depth < feet);
+        shallow += depth < 10;
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "area " << area;
+    EXPECT_GT(shallow, 100) << "area " << area;
+  }
+}
+
 TEST(Depth, CoastShelfGrowsOneFootPerTwentyYards) {
   // A coast whose shore runs straight along y = -3500.
   auto w = TestWorld().Area(1).Build();

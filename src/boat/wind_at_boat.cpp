@@ -11,7 +11,7 @@
 namespace {
 
 int Fetch(const World& w, int x, int y, int dir) {
-  return UpwindFetch(w, x, y, dir, [&w](int px, int py) { return DepthAt(w, px, py); });
+  return UpwindFetch(w, x, y, dir, [&w](int px, int py, int feet) { return ShallowerThan(w, px, py, feet); });
 }
 
 }  // namespace

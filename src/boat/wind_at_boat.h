@@ -6,12 +6,13 @@
 
 // Open water upwind of (x, y) along direction dir: steps out 600 to 4200 units and returns
 // 50 x the first step (in hundreds of units) that finds water shallower than 10 ft, at most
-// 900; 901 when the water stays deep. depthAt(x, y) gives feet.
-template <typename DepthFn>
-int UpwindFetch(const World& w, int x, int y, int dir, DepthFn&& depthAt) {
+// 900; 901 when the water stays deep. shallow(x, y, feet) tells whether the water there is
+// shallower than `feet`.
+template <typename ShallowFn>
+int UpwindFetch(const World& w, int x, int y, int dir, ShallowFn&& shallow) {
   const int d = WrapDegreesFull(dir);
   for (int k = 6; k <= 42; k += 2) {
-    if (depthAt(x + w.SinTable[d] * k, y - w.CosTable[d] * k) < 10) return k * 50 < 900 ? k * 50 : 900;
+    if (shallow(x + w.SinTable[d] * k, y - w.CosTable[d] * k, 10)) return k * 50 < 900 ? k * 50 : 900;
   }
   return 901;
 }

@@ -67,29 +67,51 @@ double SceneryDepthAt(const World& w, int i, int x, int y) {
   return std::max(0.0, 20 * e / radius - 18);
 }
 
-int DepthAt(const World& w, int x, int y) {
+namespace {
+
+// The depth at (x, y) before it is made whole and capped at the area's base depth, which goes
+// to *base. Objects that cannot bring the water below `below` feet are passed over, and the
+// search ends once it is known to be shallower than that; below 0 finds the exact depth.
+double Depth(const World& w, int x, int y, int* base, int below) {
   const int area = w.SailingArea;
   const bool river = area == 4;
-  int base = river ? 30 : 59;
+  *base = river ? 30 : 59;
   const double c = river ? 4 : 3;
   const int q = w.ShoreQuadrant;
-  if (area == 1 && ((q == 1 && y < w.ShoreOffset) || (q == 3 && y > w.ShoreOffset))) base = 30;
-  if (area == 3 && std::abs(y) > std::abs(w.ShoreOffset)) base = 30;
+  if (area == 1 && ((q == 1 && y < w.ShoreOffset) || (q == 3 && y > w.ShoreOffset))) *base = 30;
+  if (area == 3 && std::abs(y) > std::abs(w.ShoreOffset)) *base = 30;
   // The islands area has no shore to shoal towards: its open water stays deep.
   const bool hasShore = area != 2;
   if (hasShore && w.ShoreOffset != 0 && ((q == 1 && y < 0) || (q == 3 && y > 0))) {
-    base = static_cast<int>(base * (1 - y / (c * w.ShoreOffset)));
+    *base = static_cast<int>(*base * (1 - y / (c * w.ShoreOffset)));
   }
   // Far beyond the shore the shoaling formula turns negative; there is no water there.
-  base = std::max(base, 0);
+  *base = std::max(*base, 0);
 
-  double d = base;
+  double d = *base;
   if (area != 2 && w.ShoreStep != 0) d = ShoreDepth(w, x, y);
   if (w.ActivityMode != Activity::kCollisionAvoidance) {
     const int count = std::clamp(w.SceneryObjectCount, 0, kMaxScenery);
-    for (int i = 1; i <= count; ++i) {
-      if (!SceneryCannotShoal(w, i, x, y, d)) d = std::min(d, SceneryDepthAt(w, i, x, y));
+    for (int i = 1; i <= count && !(d < below); ++i) {
+      const double bound = below < 0 ? d : std::min<double>(d, below);
+      if (!SceneryCannotShoal(w, i, x, y, bound)) d = std::min(d, SceneryDepthAt(w, i, x, y));
     }
   }
+  return d;
+}
+
+}  // namespace
+
+int DepthAt(const World& w, int x, int y) {
+  int base = 0;
+  const double d = Depth(w, x, y, &base, -1);
   return std::clamp(static_cast<int>(d), 0, base);
+}
+
+bool ShallowerThan(const World& w, int x, int y, int feet) {
+  // Depths never go below 0, so a whole number of feet under `feet` is a depth under it: the
+  // objects that cannot bring it there can be left out.
+  int base = 0;
+  const double d = Depth(w, x, y, &base, std::max(feet, 0));
+  return std::clamp(static_cast<int>(d), 0, base) < feet;
 }
