@@ -236,6 +236,11 @@ TEST(RetainedDrawing, RandomCallsMatchAFullDrawing) {
         canvas->BeginRetained(0);
         canvas->FillRect(Rect{0, 0, 100, 100}, Rgb(250, 250, 250));
         for (const Call& c : first) draw(*canvas, c);
+        // Now and then a drawing between the two parts splits them into two groups.
+        if (frame % 11 == 4) {
+          canvas->EndRetained();
+          canvas->SetPixel(0, 0, Rgb(0, 0, 0));
+        }
         canvas->BeginRetained(1);
         canvas->FillRect(Rect{10, 50, 90, 95}, Rgb(200, 230, 240));
         if (clipSecond) canvas->SetClip(Rect{20, 20, 80, 70});

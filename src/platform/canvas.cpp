@@ -104,6 +104,7 @@ struct RetainedPart {
   std::vector<DrawOp> next;  // being noted
   QRect extent;              // the device pixels its last drawing may have changed
   QRegion covered;           // pixels of the extent that other drawing changed since
+  unsigned group = 0;        // the parts it was last drawn with, in order
   bool valid = false;        // the image holds its last drawing, apart from `covered`
   bool drawn = false;        // drawn in this frame
 };
@@ -299,9 +300,10 @@ struct Canvas::Impl {
   }
   // Where a part's drawing differs from its last: the calls that changed, the pixels covered
   // since, or all of it when its last drawing is gone.
-  QRegion Difference(const RetainedPart& p) const {
+  QRegion Difference(const RetainedPart& p, unsigned group) const {
     QRegion damage;
-    if (!p.valid) {
+    if (!p.valid || p.group != group) {
+      for (const DrawOp& op : p.ops) damage += op.box;
       for (const DrawOp& op : p.next) damage += op.box;
       return damage;
     }
@@ -317,8 +319,11 @@ struct Canvas::Impl {
   }
   void DrawPending() {
     if (Recording()) EndPart();
+    // A part drawn with other parts than last time has other pixels under or over it.
+    unsigned group = 0;
+    for (int id : pending) group = group * (Canvas::kRetainedParts + 1) + static_cast<unsigned>(id) + 1;
     QRegion damage;
-    for (int id : pending) damage += Difference(parts[id]);
+    for (int id : pending) damage += Difference(parts[id], group);
     // Many scattered changes are drawn as one rectangle around them.
     if (damage.rectCount() > 24) damage = QRegion(damage.boundingRect());
     if (!damage.isEmpty()) {
@@ -336,6 +341,7 @@ struct Canvas::Impl {
       if (!p.valid) ++validParts;
       p.valid = true;
       p.drawn = true;
+      p.group = group;
       p.extent = extent;
       p.covered = QRegion();
       std::swap(p.ops, p.next);
