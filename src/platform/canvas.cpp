@@ -395,7 +395,15 @@ struct Canvas::Impl {
   void Run(const DrawOp& op);
   // The calls drawn from their figures alone: fills, shapes in a box, lines and pixels.
   void RunFigure(OpKind kind, const std::array<int, 8>& v);
-  void DrawFill(const QRect& r, const QColor& color) { painter.fillRect(r, color); }
+  // Such a call, noted in the open part or drawn at once.
+  void Figure(OpKind kind, const QRect& box, const std::array<int, 8>& v) {
+    if (Recording()) {
+      Note(kind, box).v = v;
+      return;
+    }
+    DrawingAtOnce(box);
+    RunFigure(kind, v);
+  }
   void DrawPolygon(const Point* points, int count, bool closed);
   void DrawText(int x, int y, const ShapedText& s, Color text, Color back, bool opaque);
 };
@@ -479,7 +487,7 @@ void Canvas::Impl::Run(const DrawOp& op) {
 void Canvas::Impl::RunFigure(OpKind kind, const std::array<int, 8>& v) {
   switch (kind) {
     case OpKind::kFill:
-      DrawFill(QRect(v[0], v[1], v[2] - v[0], v[3] - v[1]), UnpackColor(v[4]));
+      painter.fillRect(QRect(v[0], v[1], v[2] - v[0], v[3] - v[1]), UnpackColor(v[4]));
       break;
     case OpKind::kRectangle: {
       const StrokeOffset offset(*this);
@@ -624,13 +632,8 @@ void Canvas::SetHollowBrush() {
 void Canvas::FillRect(const Rect& r, Color color) {
   if (r.right <= r.left || r.bottom <= r.top) return;
   Impl& d = *impl_;
-  const QRect box = d.Box(r.left, r.top, r.right, r.bottom, 0);
-  if (d.Recording()) {
-    d.Note(OpKind::kFill, box).v = {r.left, r.top, r.right, r.bottom, PackColor(color)};
-    return;
-  }
-  d.DrawingAtOnce(box);
-  d.DrawFill(QRect(r.left, r.top, r.Width(), r.Height()), ToQ(color));
+  d.Figure(OpKind::kFill, d.Box(r.left, r.top, r.right, r.bottom, 0),
+           {r.left, r.top, r.right, r.bottom, PackColor(color)});
 }
 
 namespace {
@@ -638,13 +641,7 @@ namespace {
 void BoxShape(Canvas::Impl& d, OpKind kind, const std::array<int, 8>& v) {
   const int left = std::min(v[0], v[2]), right = std::max(v[0], v[2]);
   const int top = std::min(v[1], v[3]), bottom = std::max(v[1], v[3]);
-  const QRect box = d.Box(left, top, right, bottom, d.PenMargin());
-  if (d.Recording()) {
-    d.Note(kind, box).v = v;
-    return;
-  }
-  d.DrawingAtOnce(box);
-  d.RunFigure(kind, v);
+  d.Figure(kind, d.Box(left, top, right, bottom, d.PenMargin()), v);
 }
 }  // namespace
 
@@ -691,26 +688,13 @@ void Canvas::LineTo(int x, int y) {
   Impl& d = *impl_;
   const std::array<int, 8> v{static_cast<int>(d.current.x()), static_cast<int>(d.current.y()), x, y};
   const Point ends[2] = {{v[0], v[1]}, {x, y}};
-  const QRect box = d.PointsBox(ends, 2);
   d.current = QPointF(x, y);
-  if (d.Recording()) {
-    d.Note(OpKind::kLine, box).v = v;
-    return;
-  }
-  d.DrawingAtOnce(box);
-  d.RunFigure(OpKind::kLine, v);
+  d.Figure(OpKind::kLine, d.PointsBox(ends, 2), v);
 }
 
 void Canvas::SetPixel(int x, int y, Color color) {
   Impl& d = *impl_;
-  const QRect box = d.Box(x, y, x + 1, y + 1, 0);
-  const std::array<int, 8> v{x, y, 0, 0, PackColor(color)};
-  if (d.Recording()) {
-    d.Note(OpKind::kPixel, box).v = v;
-    return;
-  }
-  d.DrawingAtOnce(box);
-  d.RunFigure(OpKind::kPixel, v);
+  d.Figure(OpKind::kPixel, d.Box(x, y, x + 1, y + 1, 0), {x, y, 0, 0, PackColor(color)});
 }
 
 Color Canvas::GetPixel(int x, int y) const {
