@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "state/activity.h"
 #include "state/angles.h"
@@ -36,7 +37,21 @@ const DirectionTrig& TrigOf(int degrees) {
   return trig;
 }
 
-// Columns per radian of bearing (before the factor 51.5655) on a row u spans of the scene
+// 51.5655 = 0.9 x 57.295: screen x grows with the bearing angle.
+constexpr double kColumnsPerRadian = 51.5655;
+
+// East and north of the camera, which stands behind boat `viewer` along the view direction,
+// to world point (x, y).
+std::pair<double, double> FromCamera(const World& w, double x, double y, int viewer) {
+  const double d = 60 - 15 * (3 - w.CameraDistance);
+  const DirectionTrig& view = TrigOf(w.ViewDirection);
+  return {x - (w.BoatX[viewer] - d * view.sin), (w.BoatY[viewer] + d * view.cos) - y};
+}
+
+// The perspective's scale: a point f ahead of the camera stands k / f rows below the scene top.
+double RowScale(const World& w) { return static_cast<double>(w.ViewHeight / 9) * (w.HorizonY - w.SceneTop); }
+
+// Columns per radian of bearing (before kColumnsPerRadian) on a row u spans of the scene
 // below its top: nearer rows spread the bearings wider.
 double BearingScale(const World& w, double u) {
   const bool wide = w.ActivityMode == Activity::kManOverboard || w.ActivityMode == Activity::kWindwardLeewardRace;
@@ -108,14 +123,8 @@ void Project(World& w, int slot, double x, double y, int viewer) {
     PlanProject(w, slot, x, y, 0.7);
     return;
   }
-  const double d = 60 - 15 * (3 - w.CameraDistance);
   const double v = w.ViewDirection * kDegToRad;
-  const DirectionTrig& view = TrigOf(w.ViewDirection);
-  const double cx = w.BoatX[viewer] - d * view.sin;
-  const double cy = w.BoatY[viewer] + d * view.cos;
-
-  const double e = x - cx;
-  const double n = cy - y;
+  const auto [e, n] = FromCamera(w, x, y, viewer);
   const double a = Wrap(std::atan2(e, n) - v);
   if (std::abs(static_cast<int>(kRadToDeg * a)) > 120) {
     PlanProject(w, slot, x, y, 0.4);
@@ -129,21 +138,17 @@ void Project(World& w, int slot, double x, double y, int viewer) {
   const double cosA = std::cos(a);
   const double f = std::max(r * cosA, 10.0);
   const int span = w.HorizonY - w.SceneTop;
-  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double k = RowScale(w);
   const double row = cosA >= 0 ? w.SceneTop + k / f : w.SceneTop + 0.15 * k;
   w.ProjectedY[slot] = static_cast<int>(row);
 
   const double u = span != 0 ? (row - w.SceneTop) / span : 0;
-  // 51.5655 = 0.9 x 57.295: screen x grows with the bearing angle.
-  w.ProjectedX[slot] = static_cast<int>(a * BearingScale(w, u) * 51.5655) + w.SceneShiftX + w.SceneCentreX;
+  w.ProjectedX[slot] = static_cast<int>(a * BearingScale(w, u) * kColumnsPerRadian) + w.SceneShiftX + w.SceneCentreX;
 }
 
 bool DiscBeyondColumns(const World& w, double x, double y, double radius, int leftColumn, int rightColumn) {
   if (w.CameraDistance == 4 || w.HorizonY <= w.SceneTop) return false;
-  const double d = 60 - 15 * (3 - w.CameraDistance);
-  const DirectionTrig& view = TrigOf(w.ViewDirection);
-  const double e = x - (w.BoatX[1] - d * view.sin);
-  const double n = (w.BoatY[1] + d * view.cos) - y;
+  const auto [e, n] = FromCamera(w, x, y, 1);
   const double r = std::sqrt(e * e + n * n);
   if (!(std::abs(radius) < 0.9 * r)) return false;
   // The bearings of the disc's points lie within the half angle it fills around its centre's,
@@ -157,9 +162,9 @@ bool DiscBeyondColumns(const World& w, double x, double y, double radius, int le
   // the middle. No point lies farther than r + radius, so none stands higher than the row
   // that distance gives (or the fixed row of the points abeam and behind).
   const int span = w.HorizonY - w.SceneTop;
-  const double k = static_cast<double>(w.ViewHeight / 9) * span;
+  const double k = RowScale(w);
   const double topmost = std::min(k / std::max(r + std::abs(radius), 10.0), 0.15 * k) / span;
-  const double least = BearingScale(w, 0.99 * topmost) * 51.5655;
+  const double least = BearingScale(w, 0.99 * topmost) * kColumnsPerRadian;
   const int middle = w.SceneShiftX + w.SceneCentreX;
   if (high < 0 && high * least + 2 + middle < leftColumn) return true;
   return low > 0 && low * least - 2 + middle > rightColumn;
