@@ -39,10 +39,8 @@ constexpr std::array<CrestPoint, 9> kCrestShape{{{-1.0, 0.0},
                                                  {0.0, -0.45},
                                                  {-0.5, -0.3}}};
 
-}  // namespace
-
-namespace {
 constexpr int kMargin = 4;  // beyond the scene by this much, nothing drawn through a point shows
+
 }  // namespace
 
 bool WhollyOutside(const Point* points, int count, const Rect& scene) {
