@@ -810,7 +810,6 @@ void DrawInto(Canvas& canvas, QImage target) {
   }
   if (d.external && d.image.constBits() == target.constBits() && d.image.size() == target.size() &&
       d.image.bytesPerLine() == target.bytesPerLine()) {
-    if (!d.painter.isActive()) d.Begin();
     return;
   }
   if (d.painter.isActive()) d.painter.end();
@@ -819,7 +818,6 @@ void DrawInto(Canvas& canvas, QImage target) {
   d.external = true;
   d.image.fill(Qt::white);
   d.ForgetParts();
-  d.Begin();
 }
 
 void StopDrawing(Canvas& canvas) {

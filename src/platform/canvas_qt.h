@@ -11,7 +11,8 @@ const QImage& CanvasImage(const Canvas& canvas);
 // else owns (a window's backing store), of the canvas's size in device pixels: no copy of the
 // frame is needed to show it. The retained parts keep their pixels only while the same memory
 // comes back; new memory starts white. A null image goes back to the canvas's own image.
-// `target` must be the only reference to its data, and the memory must stay valid until
-// StopDrawing, which ends drawing into it until the next frame begins.
+// Drawing into it starts with the next BeginFrame. `target` must be the only reference to its
+// data, and the memory must stay valid until StopDrawing, which ends drawing into it until the
+// next frame begins.
 void DrawInto(Canvas& canvas, QImage target);
 void StopDrawing(Canvas& canvas);
