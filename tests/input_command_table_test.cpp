@@ -1,3 +1,4 @@
+// The command table: the menu it backs, each command's update rule and what running it does.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <tuple>
 
 #include "input/command_table.h"
+#include "state/activity.h"
 #include "state/world.h"
 #include "test_world.h"
 
@@ -24,10 +26,9 @@ struct CommandTable : ::testing::Test {
 // Every item under a node, in menu order, with the label of the sub-menu holding it.
 void Walk(const std::vector<MenuNode>& nodes, const std::string& menu,
           const std::function<void(const std::string&, int)>& visit) {
-  for (const MenuNode& n : nodes) {
+  for (const MenuNode& n : nodes)
     if (n.kind == MenuNode::Kind::Item) visit(menu, n.id);
-    if (n.kind == MenuNode::Kind::SubMenu) Walk(n.children, n.label, visit);
-  }
+    else if (n.kind == MenuNode::Kind::SubMenu) Walk(n.children, n.label, visit);
 }
 
 const MenuNode* SubMenu(const std::vector<MenuNode>& nodes, const std::string& label) {
@@ -61,8 +62,7 @@ TEST_F(CommandTable, MenuAndTableCoverEachOther) {
     // Own commands carry an update rule; the framework's use its default.
     EXPECT_EQ(c.enabled != nullptr, own) << c.id;
     EXPECT_EQ(c.handler != nullptr, own) << c.id;
-    // The status bar reads the prompt of every command: never a null, and most have text.
-    ASSERT_NE(CommandPrompt(c.id), nullptr) << c.id;
+    ASSERT_NE(CommandPrompt(c.id), nullptr) << c.id;  // the status bar reads every command's prompt
     withPrompt += *CommandPrompt(c.id) != '\0';
   }
   EXPECT_GT(withPrompt, static_cast<int>(ids.size()) / 2);
@@ -73,14 +73,10 @@ TEST_F(CommandTable, MenuAndTableCoverEachOther) {
 // the sailing commands; sailing, the reverse. Display, sheets, speed and help work in both.
 TEST_F(CommandTable, UpdateRulesAtTitleAndWhileSailing) {
   struct Expect { const char* menu; bool atTitle, sailing; };
-  const Expect kMenus[] = {
-      {"艇種 ", true, false},          {"難易度(15：難) ", true, false}, {"セーリング ", true, false},
-      {"セーリングスキル ", true, false}, {"レーススキル ", true, false},  {"風", true, false},
-      {"シミュレータ速度(&S)", true, true}, {"ヘルプ(&H)", true, true},
-  };
-  // A keelboat (the built-in boat) in steering practice.
-  auto title = Fresh();
-  auto sailing = Fresh();
+  const Expect kMenus[] = {{"艇種 ", true, false}, {"難易度(15：難) ", true, false}, {"セーリング ", true, false},
+                           {"セーリングスキル ", true, false}, {"レーススキル ", true, false}, {"風", true, false},
+                           {"シミュレータ速度(&S)", true, true}, {"ヘルプ(&H)", true, true}};
+  auto title = Fresh(), sailing = Fresh();  // a keelboat (the built-in boat) in steering practice
   sailing->SailingState = 2;
   for (const Expect& e : kMenus) {
     const MenuNode* menu = SubMenu(MenuBar(), e.menu);
@@ -91,17 +87,14 @@ TEST_F(CommandTable, UpdateRulesAtTitleAndWhileSailing) {
       EXPECT_EQ(EvaluateCommand(*sailing, id).enabled, e.sailing) << e.menu << " " << id;
     });
   }
-  const std::map<int, std::pair<bool, bool>> kItems = {
-      {32789, {true, false}},  {32771, {false, true}}, {32772, {false, true}}, {32776, {false, true}},
-      {32777, {false, true}},  {32841, {false, true}}, {32849, {false, true}}, {32851, {false, true}},
-      {32930, {false, true}},  {32852, {true, true}},  {32854, {true, true}},  {32877, {true, true}},
-      {32790, {true, false}},  {32824, {true, false}}, {32952, {true, false}}, {32948, {false, true}},
-      {32934, {false, false}}, {32972, {false, true}}, {kIdExit, {true, true}},
-  };
-  for (const auto& [id, want] : kItems) {
-    EXPECT_EQ(EvaluateCommand(*title, id).enabled, want.first) << id;
-    EXPECT_EQ(EvaluateCommand(*sailing, id).enabled, want.second) << id;
-  }
+  // Id: enabled at the title, while sailing (1 title, 2 sailing, 3 both, 0 never).
+  const std::map<int, int> kItems = {
+      {32789, 1}, {32790, 1}, {32824, 1}, {32952, 1}, {32771, 2}, {32772, 2}, {32776, 2}, {32777, 2}, {32841, 2},
+      {32849, 2}, {32851, 2}, {32930, 2}, {32948, 2}, {32972, 2}, {32852, 3}, {32854, 3}, {32877, 3}, {kIdExit, 3},
+      {32934, 0}};
+  for (const auto& [id, want] : kItems)
+    EXPECT_EQ((std::pair{EvaluateCommand(*title, id).enabled, EvaluateCommand(*sailing, id).enabled}),
+              (std::pair{(want & 1) != 0, (want & 2) != 0})) << id;
   EXPECT_FALSE(EvaluateCommand(*title, 99999).enabled);
 }
 
@@ -110,11 +103,10 @@ TEST_F(CommandTable, BoatRulesFollowTheBoat) {
   // The single-hander: no jib, no spinnaker; its crew moves and it has a centreboard. The
   // skiff's asymmetric spinnaker has no pole; the beach catamaran flies no spinnaker; the
   // keelboat has no centreboard.
-  const Case kCases[] = {
-      {1, 0, 0, 32943, false}, {1, 0, 0, 32882, false}, {1, 0, 0, 32897, false}, {1, 0, 0, 32908, true},
-      {1, 0, 0, 32773, true},  {3, 1, 0, 32899, true},   {3, 1, 0, 32902, false}, {10, 0, 1, 32897, true},
-      {10, 0, 1, 32905, false}, {10, 0, 1, 32912, false}, {9, 0, 0, 32897, false}, {6, 0, 0, 32773, false}};
-  for (const Case& c : kCases) {
+  for (const Case& c : {Case{1, 0, 0, 32943, false}, {1, 0, 0, 32882, false}, {1, 0, 0, 32897, false},
+                        {1, 0, 0, 32908, true}, {1, 0, 0, 32773, true}, {3, 1, 0, 32899, true}, {3, 1, 0, 32902, false},
+                        {10, 0, 1, 32897, true}, {10, 0, 1, 32905, false}, {10, 0, 1, 32912, false},
+                        {9, 0, 0, 32897, false}, {6, 0, 0, 32773, false}}) {
     auto boat = Fresh();
     std::tie(boat->HullClass, boat->IsSkiff, boat->IsOffshoreCatamaran) =
         std::tuple{c.hullClass, c.skiff, c.offshoreCatamaran};
@@ -127,13 +119,11 @@ TEST_F(CommandTable, ChoosingABoatChecksItOnTheTitleScreen) {
   struct Case { int id, hullClass, checked, previous; };
   // Each choice checks its item and clears the last one's; collision avoidance is sailed in
   // the cruising sloop, checked at once.
-  const Case kCases[] = {{32788, 3, 32788, 32782}, {32787, 9, 32787, 32788}, {32968, 10, 32968, 32787},
-                         {32817, 5, 32785, 32968}};
-  for (const Case& c : kCases) {
+  for (const Case& c : {Case{32788, 3, 32788, 32782}, {32787, 9, 32787, 32788}, {32968, 10, 32968, 32787},
+                        {32817, 5, 32785, 32968}}) {
     ASSERT_TRUE(RunCommand(w, c.id));
-    EXPECT_EQ(w.HullClass, c.hullClass) << c.id;
-    EXPECT_TRUE(EvaluateCommand(w, c.checked).checked) << c.id;
-    EXPECT_FALSE(EvaluateCommand(w, c.previous).checked) << c.id;
+    EXPECT_EQ((std::tuple{w.HullClass, EvaluateCommand(w, c.checked).checked, EvaluateCommand(w, c.previous).checked}),
+              (std::tuple{c.hullClass, true, false})) << c.id;
   }
   // The single-handers cannot be chosen for man overboard.
   w.ActivityMode = 6;
@@ -142,23 +132,20 @@ TEST_F(CommandTable, ChoosingABoatChecksItOnTheTitleScreen) {
 }
 
 TEST_F(CommandTable, SteppedValuesStopAtTheirBounds) {
-  std::tie(w.SailingState, w.HullClass) = std::tuple{2, 6};
+  std::tie(w.SailingState, w.HullClass, w.Crew1Hike) = std::tuple{2, 6, 2};
   // The field, its value before the command and after; the menu's look commands do not wrap.
   const std::tuple<int32_t World::*, int, int, int> kCases[] = {
       {&World::MiniViewZoom, 3, 32930, 2}, {&World::MiniViewZoom, 128, 32931, 128}, {&World::GuyAngle, 10, 32902, 5},
-      {&World::GuyAngle, 85, 32903, 90},   {&World::LookAngle, 360, 32845, 390},
-  };
+      {&World::GuyAngle, 85, 32903, 90},   {&World::LookAngle, 360, 32845, 390},    {&World::Crew2Hike, 1, 32910, 2}};
   for (const auto& [field, from, id, to] : kCases) {
     w.*field = from;
     RunCommand(w, id);
     EXPECT_EQ(w.*field, to) << id;
   }
-  std::tie(w.Crew1Hike, w.Crew2Hike) = std::tuple{2, 1};
-  RunCommand(w, 32910);
-  EXPECT_EQ((std::array{w.Crew1Hike, w.Crew2Hike}), (std::array{2, 2}));
+  EXPECT_EQ(w.Crew1Hike, 2);
 }
 
-TEST_F(CommandTable, AllAutomaticTrimFromThreeFlags) {
+TEST_F(CommandTable, AutomaticTrimAndTransparencyCycles) {
   std::tie(w.MainAutoTrimActive, w.JibAutoTrimActive, w.GuyAutoTrimActive, w.SpinnakerAutoTrimActive) =
       std::tuple{1, 1, 1, 0};
   RunCommand(w, 32877);
@@ -172,22 +159,19 @@ TEST_F(CommandTable, AllAutomaticTrimFromThreeFlags) {
   EXPECT_TRUE(EvaluateCommand(w, 32901).checked);
   RunCommand(w, 32900);
   EXPECT_FALSE(EvaluateCommand(w, 32901).checked);
-}
-
-TEST_F(CommandTable, TransparencyCycle) {
+  // Transparency: from the main alone to all three, then none, then from nothing to all three.
   std::tie(w.SailingState, w.MainTransparent, w.AllSailsTransparent) = std::tuple{2, 1, 0};
-  RunCommand(w, 32851);  // from the main alone to all three
+  RunCommand(w, 32851);
   EXPECT_TRUE(EvaluateCommand(w, 32851).checked);
-  RunCommand(w, 32851);
-  EXPECT_EQ(w.MainTransparent + w.AllSailsTransparent, 0);
-  // From nothing, one selection makes all three transparent.
-  RunCommand(w, 32851);
-  EXPECT_EQ(w.MainTransparent + w.AllSailsTransparent, 2);
+  for (int all : {0, 2}) {
+    RunCommand(w, 32851);
+    EXPECT_EQ(w.MainTransparent + w.AllSailsTransparent, all);
+  }
 }
 
 TEST_F(CommandTable, WindAndRaceRaiseTheEasiestLevel) {
   w.Difficulty = 1;
-  RunCommand(w, 32825);  // steady wind keeps level 1
+  RunCommand(w, 32825);  // steady wind keeps level 1, shifting wind raises it
   EXPECT_EQ(w.Difficulty, 1);
   RunCommand(w, 32826);
   EXPECT_EQ((std::array{w.Difficulty, w.WindSetting}), (std::array{2, 1}));
@@ -222,15 +206,10 @@ TEST_F(CommandTable, HelpItemsOpenCloseAndSwitch) {
 TEST_F(CommandTable, SailPowerPresets) {
   struct Case { int hullClass, optimist, id, outhaul, forestay, mastBend, vang, sprit; };
   // Starting from outhaul 2, forestay 1, bend 2, vang 2, sprit 2.
-  const Case kCases[] = {
-      {5, 0, 32879, 1, 2, 1, 2, 2},  // cruising sloop: fixed rig, vang untouched
-      {5, 0, 32881, 3, 2, 1, 2, 2},
-      {7, 0, 32881, 3, 0, 3, 2, 2},  // offshore racer bends its mast
-      {3, 0, 32881, 3, 0, 2, 3, 2},  // dinghies use the vang instead
-      {3, 0, 32879, 1, 2, 2, 2, 2},
-      {1, 1, 32879, 1, 2, 2, 2, 1},  // OP dinghy eases its sprit
-  };
-  for (const Case& c : kCases) {
+  // The cruising sloop has a fixed rig and leaves the vang, the offshore racer bends its mast,
+  // dinghies use the vang instead, the OP dinghy eases its sprit.
+  for (const Case& c : {Case{5, 0, 32879, 1, 2, 1, 2, 2}, {5, 0, 32881, 3, 2, 1, 2, 2}, {7, 0, 32881, 3, 0, 3, 2, 2},
+                        {3, 0, 32881, 3, 0, 2, 3, 2}, {3, 0, 32879, 1, 2, 2, 2, 2}, {1, 1, 32879, 1, 2, 2, 2, 1}}) {
     auto boat = Fresh();
     std::tie(boat->HullClass, boat->IsOptimist) = std::tuple{c.hullClass, c.optimist};
     ASSERT_TRUE(RunCommand(*boat, c.id));
@@ -242,10 +221,8 @@ TEST_F(CommandTable, SailPowerPresets) {
   }
   w.ActivityMode = 11;  // the sail-shape lesson sets the shape itself
   EXPECT_FALSE(EvaluateCommand(w, 32879).enabled);
-}
-
-TEST_F(CommandTable, VangKeepsThePresetWhereItIsNotPartOfIt) {
-  w.VangOutsidePreset = 1;
+  // The vang keeps the preset where it is not part of it; any other shape command clears it.
+  std::tie(w.ActivityMode, w.VangOutsidePreset) = std::tuple{Activity::kSteering, 1};
   RunCommand(w, 32880);
   RunCommand(w, 32863);
   EXPECT_EQ(w.Vang, 3);
@@ -254,7 +231,7 @@ TEST_F(CommandTable, VangKeepsThePresetWhereItIsNotPartOfIt) {
   RunCommand(w, 32864);
   EXPECT_FALSE(EvaluateCommand(w, 32880).checked);
   RunCommand(w, 32880);
-  RunCommand(w, 32857);  // any other shape command clears the preset
+  RunCommand(w, 32857);
   EXPECT_EQ(w.SailPowerPreset, 0);
 }
 
@@ -266,12 +243,10 @@ TEST_F(CommandTable, RedrawAndTheFrameLoop) {
   MenuOpened(w);
   ASSERT_TRUE(RunCommand(w, 32829));
   EXPECT_EQ(w.RepaintSuspended, 0);
-  // A disabled command does nothing and keeps the loop stopped.
-  MenuOpened(w);
+  MenuOpened(w);  // a disabled command does nothing and keeps the loop stopped
   EXPECT_FALSE(RunCommand(w, 32776));
   EXPECT_EQ((std::array{w.Stopped, w.RepaintSuspended}), (std::array{0, 1}));
-  // The vertical zone needs room.
-  w.ViewWidth = 700;
+  w.ViewWidth = 700;  // the vertical zone needs room
   EXPECT_FALSE(EvaluateCommand(w, 32917).enabled);
 }
 
@@ -295,18 +270,16 @@ TEST_F(CommandTable, DesignDialogRunsWithTheLoopStopped) {
 
 TEST_F(CommandTable, NextSailingReopensALessonsFirstPage) {
   struct Case { int mode, page, introPending; };
-  const Case kCases[] = {{10, 101, 1}, {7, 201, 1}, {12, 501, 1}, {2, 0, 1}, {11, 0, 1}, {0, 0, 0}, {14, 0, 0}};
-  for (const Case& c : kCases) {
+  for (const Case& c : {Case{10, 101, 1}, {7, 201, 1}, {12, 501, 1}, {2, 0, 1}, {11, 0, 1}, {0, 0, 0}, {14, 0, 0}}) {
     auto boat = Fresh();
     std::tie(boat->SailingState, boat->ActivityMode, boat->ResultsShown, boat->Stopped, boat->CoachShown,
              boat->LessonChoice) = std::tuple{2, c.mode, 1, 1, 1, 3};
     std::tie(boat->InstructionPage, boat->TutorialStep, boat->BoatX[1]) = std::tuple{905, 2, 50.0};
     ASSERT_TRUE(RunCommand(*boat, 32777));
-    EXPECT_EQ(boat->ResultsShown + boat->Stopped + boat->CoachShown + boat->LessonChoice + boat->SailingState, 0);
+    EXPECT_EQ(boat->ResultsShown + boat->Stopped + boat->CoachShown + boat->LessonChoice + boat->SailingState +
+                  boat->BoatX[1], 0) << c.mode;
     EXPECT_EQ((std::array{boat->InstructionPage, boat->LessonIntroPending, boat->TutorialStep}),
-              (std::array{c.page, c.introPending, c.page ? 0 : 2}))
-        << c.mode;
-    EXPECT_EQ(boat->BoatX[1], 0.0);
+              (std::array{c.page, c.introPending, c.page ? 0 : 2})) << c.mode;
   }
 }
 
@@ -322,10 +295,10 @@ TEST_F(CommandTable, ManoeuvreCommands) {
   w.AutopilotOff = 1;
   EXPECT_FALSE(RunCommand(w, 32772));
   // The handicap options change only before the clock starts.
-  w.SimSeconds = 0;
-  EXPECT_TRUE(EvaluateCommand(w, 32932).enabled);
-  w.SimSeconds = 1;
-  EXPECT_FALSE(EvaluateCommand(w, 32932).enabled);
+  for (int seconds : {0, 1}) {
+    w.SimSeconds = seconds;
+    EXPECT_EQ(EvaluateCommand(w, 32932).enabled, seconds == 0);
+  }
 }
 
 }  // namespace

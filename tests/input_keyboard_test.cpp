@@ -31,27 +31,24 @@ TEST_F(KeyboardTest, SpaceTogglesSlowMotionAndThePageKeysSaveTheSpeed) {
   EXPECT_EQ((std::array{w.SimSpeed, w.SimSpeedDivisor}), (std::array{7, 333}));
   // Page up and down work as the panel's speed buttons, whose ends the panel tests check.
   KeyDown(w, vk::kPageUp);
-  EXPECT_EQ(w.SavedSimSpeed, 8);
-  for (int i = 0; i < 2; ++i) KeyDown(w, vk::kPageDown);
-  EXPECT_EQ(w.SimSpeed, 6);
+  KeyDown(w, vk::kPageDown), KeyDown(w, vk::kPageDown);
+  EXPECT_EQ((std::array{w.SavedSimSpeed, w.SimSpeed}), (std::array{6, 6}));
 }
 
 TEST_F(KeyboardTest, PlusAndMinusTurnPages) {
-  // Page, key, the page shown after.
-  const int kCases[][3] = {
-      {104, vk::kPlus, 106},  {106, vk::kMinus, 104}, {110, vk::kPlus, 111}, {111, vk::kPlus, 111},
-      {101, vk::kMinus, 101}, {204, vk::kPlus, 205},  {205, vk::kPlus, 205}, {205, vk::kMinus, 204},
-      {513, vk::kPlus, 514},  {514, vk::kMinus, 513}, {912, vk::kPlus, 913}, {913, vk::kPlus, 913},
-      {913, vk::kMinus, 912}, {608, vk::kPlus, 609},  {609, vk::kPlus, 609}, {602, vk::kMinus, 601},
-      {1, vk::kPlus, 1},
-  };
+  // Page, key, the page shown after: each series stops at its ends.
+  const int kCases[][3] = {{104, vk::kPlus, 106}, {106, vk::kMinus, 104}, {110, vk::kPlus, 111}, {111, vk::kPlus, 111},
+                           {101, vk::kMinus, 101}, {204, vk::kPlus, 205}, {205, vk::kPlus, 205}, {205, vk::kMinus, 204},
+                           {513, vk::kPlus, 514}, {514, vk::kMinus, 513}, {912, vk::kPlus, 913}, {913, vk::kPlus, 913},
+                           {913, vk::kMinus, 912}, {608, vk::kPlus, 609}, {609, vk::kPlus, 609}, {602, vk::kMinus, 601},
+                           {1, vk::kPlus, 1}};
   for (const auto& [page, key, expected] : kCases) {
     auto fresh = TestWorld().Build();
     std::tie(fresh->InstructionPage, fresh->TutorialStep, fresh->JibSheet) = std::tuple{page, 2, 8};
     KeyDown(*fresh, key);
-    EXPECT_EQ(fresh->InstructionPage, expected) << page << " " << key;
-    EXPECT_EQ(fresh->TutorialStep, expected != page ? 0 : 2) << page;
-    EXPECT_EQ(fresh->JibSheet, 8) << page;  // while a page is shown the keys leave the sheet
+    // A turned page restarts its tutorial; while a page is shown the keys leave the sheet.
+    EXPECT_EQ((std::array{fresh->InstructionPage, fresh->TutorialStep, fresh->JibSheet}),
+              (std::array{expected, expected != page ? 0 : 2, 8})) << page << " " << key;
   }
 }
 
@@ -60,8 +57,7 @@ TEST_F(KeyboardTest, PlusAndMinusTrimTheHeadsailWithoutAPage) {
   KeyDown(w, vk::kPlus);
   EXPECT_EQ((std::array{w.JibSheet, w.JibAutoTrimActive}), (std::array{24, 0}));
   KeyDown(w, vk::kMinus);
-  w.SpinnakerSetCommand = 1;
-  w.SpinnakerSheet = 0;
+  std::tie(w.SpinnakerSetCommand, w.SpinnakerSheet) = std::tuple{1, 0};
   KeyDown(w, vk::kMinus);
   EXPECT_EQ((std::array{w.SpinnakerSheet, w.SpinnakerAutoTrimActive}), (std::array{0, 0}));
   KeyDown(w, vk::kPlus);
@@ -93,8 +89,7 @@ TEST_F(KeyboardTest, ArrowsWrapPastAFullTurn) {
                            {330, vk::kLeft, 360}, {90, vk::kUp, 0},        {-90, vk::kDown, 180}};
   for (const auto& [from, key, expected] : kCases) {
     w.LookAngle = from;
-    KeyDown(w, key);
-    EXPECT_EQ(w.LookAngle, expected) << from << " " << key;
+    EXPECT_EQ((KeyDown(w, key), w.LookAngle), expected) << from << " " << key;
   }
 }
 
@@ -108,8 +103,7 @@ TEST_F(KeyboardTest, AutopilotOffStopsTackAndCloseHauledOnly) {
   EXPECT_EQ((std::array{w.BearAwayCommand, w.GybeCommand}), (std::array{1, 1}));
   w.AutopilotOff = 0;
   KeyDown(w, 'T');
-  EXPECT_EQ(w.AutoManoeuvre, 1);
-  w.ActivityMode = 3;
+  w.ActivityMode = 3;  // upwind sailing: no close-hauled help
   KeyDown(w, 'C');
   EXPECT_EQ(w.AutoManoeuvre, 1);
 }
@@ -167,10 +161,8 @@ TEST_F(KeyboardTest, DigitsOnALessonIntroductionChooseAnOption) {
   EXPECT_EQ(w.InstructionPage, 0);
   // Without an introduction the digits are sail power and crew.
   w.LessonIntroPending = 0;
-  KeyDown(w, '3');
-  EXPECT_EQ(w.SailPowerPreset, 3);
-  KeyDown(w, '5');
-  EXPECT_EQ(w.SkipperHike, 1);
+  KeyDown(w, '3'), KeyDown(w, '5');
+  EXPECT_EQ((std::array{w.SailPowerPreset, w.SkipperHike}), (std::array{3, 1}));
 }
 
 TEST_F(KeyboardTest, SailPowerKeysBendEveryMast) {
@@ -196,10 +188,7 @@ TEST_F(KeyboardTest, CrewKeys) {
   KeyDown(w, 'K');
   EXPECT_EQ(w.SkipperHike + w.Crew1Hike + w.Crew2Hike, 6);
   // The function keys set the opposite signs of the menu items that name them.
-  for (auto [key, foreAft] : {std::pair{vk::kF7, -1}, {vk::kF9, 1}}) {
-    KeyDown(w, key);
-    EXPECT_EQ(w.CrewForeAft, foreAft) << key;
-  }
+  for (auto [key, foreAft] : {std::pair{vk::kF7, -1}, {vk::kF9, 1}}) EXPECT_EQ((KeyDown(w, key), w.CrewForeAft), foreAft) << key;
 }
 
 TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
@@ -214,8 +203,7 @@ TEST_F(KeyboardTest, MainSheetKeysTickAndStop) {
   EXPECT_EQ((std::array{sounds.Requests()[0].event, sounds.Requests()[2].event}), (std::array{2, 1}));
   // The guy keys leave the range to the sail update.
   w.GuyAngle = 5;
-  KeyDown(w, vk::kLBracket);
-  EXPECT_EQ(w.GuyAngle, -5);
+  EXPECT_EQ((KeyDown(w, vk::kLBracket), w.GuyAngle), -5);
 }
 
 TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
@@ -227,7 +215,7 @@ TEST_F(KeyboardTest, PlainKeysLeaveTheStoppedLoopAlone) {
   KeyDown(w, 'Y');
   EXPECT_EQ((std::array{w.CoachShown, w.RepaintSuspended}), (std::array{1, 0}));
   w.RepaintSuspended = 1;
-  KeyDown(w, vk::kSlash);
+  KeyDown(w, vk::kSlash);  // reopens the last page
   EXPECT_EQ((std::array{w.InstructionPage, w.CoachShown, w.RepaintSuspended}), (std::array{907, 1, 0}));
 }
 
