@@ -20,59 +20,35 @@ namespace {
 std::unique_ptr<World> Racing(SoundSink* sink = nullptr) {
   auto w = TestWorld().Seed(5).Activity(Activity::kWindwardLeewardRace).Fleet(4).Screen(1280, 720).Tables().Sound(sink).Start();
   World& r = *w;
-  r.InstructionPage = 0;
-  r.MeanWindDirection = r.WindDirection = 0;
-  for (int b = 1; b <= 4; ++b) {
-    r.WindDirectionAtBoat[b] = 0, r.WindSpeedAtBoat[b] = 12, r.BoatLegs[b] = 1;
-    r.BoatX[b] = r.LookAheadX[b] = 1000 * b;
-    r.BoatY[b] = r.LookAheadY[b] = -500;
-  }
-  r.SimTime = r.SimSeconds = 100;
-  r.TimeStep = 0.216;
+  std::tie(r.InstructionPage, r.MeanWindDirection, r.WindDirection, r.SimTime, r.SimSeconds, r.TimeStep) =
+      std::tuple{0, 0, 0, 100, 100, 0.216};
+  for (int b = 1; b <= 4; ++b)
+    std::tie(r.WindDirectionAtBoat[b], r.WindSpeedAtBoat[b], r.BoatLegs[b], r.BoatX[b], r.LookAheadX[b], r.BoatY[b],
+             r.LookAheadY[b]) = std::tuple{0, 12, 1, 1000 * b, 1000 * b, -500, -500};
   return w;
 }
 
 void Place(World& w, int b, double x, double y, int heading) {
-  w.BoatX[b] = x, w.BoatY[b] = y;
-  w.LookAheadX[b] = static_cast<int>(x), w.LookAheadY[b] = static_cast<int>(y);
-  w.BoatHeadings[b] = heading;
-  w.BoatTack[b] = TackFor(heading, w.WindDirectionAtBoat[b]);
-  w.TrueWindAngles[b] = AngleBetween(heading, w.WindDirectionAtBoat[b]);
+  std::tie(w.BoatX[b], w.BoatY[b], w.LookAheadX[b], w.LookAheadY[b], w.BoatHeadings[b]) =
+      std::tuple{x, y, static_cast<int>(x), static_cast<int>(y), heading};
+  std::tie(w.BoatTack[b], w.TrueWindAngles[b]) =
+      std::tuple{TackFor(heading, w.WindDirectionAtBoat[b]), AngleBetween(heading, w.WindDirectionAtBoat[b])};
 }
 
 void Target(World& w, int b, int x, int y) {
-  w.BoatTargetX[b] = x, w.BoatTargetY[b] = y;
+  std::tie(w.BoatTargetX[b], w.BoatTargetY[b]) = std::tuple{x, y};
   w.BoatTargetDistance[b] = std::abs(x - static_cast<int>(w.BoatX[b])) + std::abs(y - static_cast<int>(w.BoatY[b]));
-}
-
-int Count(const RecordingSoundSink& s, int event) {
-  return std::count_if(s.Requests().begin(), s.Requests().end(), [event](const SoundRequest& r) { return r.event == event; });
-}
-
-// --- Race fleet -------------------------------------------------------------------------------
-
-TEST(RaceFleet, RunsByTheWindWithTheTargetDeadDownwind) {
-  auto w = Racing();
-  w->SteeringSpread[2] = 8, w->LastAvoidTime[2] = 95;  // no gybe decision this step
-  Place(*w, 2, 0, 0, 200);  // starboard
-  Target(*w, 2, 0, 1500);
-  RaceBoatStep(*w, 2);
-  const int ra = RunningAngleFor(*w, 2);
-  // Starboard run: 180 + (spread / 2 + running angle) off the wind.
-  EXPECT_EQ(w->BoatHeadings[2], 180 + 4 + ra);
 }
 
 TEST(RaceFleet, NeverGybesOntoPortIntoASameTackNeighbour) {
   auto w = Racing();
   w->RunningAngle = 20, w->TimeStep = 5;
-  const auto gybes = [&](int neighbour) {  // of 400 chances
+  const auto gybes = [&](int neighbour) {  // of 400 chances; starboard far off the target: a high score
     int n = 0;
-    for (int i = 0; i < 400; ++i) {
-      Place(*w, 2, 0, 0, 210);  // starboard, far off the target's bearing: a high gybe score
-      Target(*w, 2, 0, 3000);
-      w->LastAvoidTime[2] = -400, w->SameTackNeighbour[2] = neighbour;
+    for (int i = 0; i < 400; ++i, n += w->BoatTack[2] < 0) {
+      Place(*w, 2, 0, 0, 210), Target(*w, 2, 0, 3000);
+      std::tie(w->LastAvoidTime[2], w->SameTackNeighbour[2]) = std::tuple{-400, neighbour};
       ConsiderGybe(*w, 179, 180, 2);
-      n += w->BoatTack[2] < 0;
     }
     return n;
   };
@@ -83,33 +59,32 @@ TEST(RaceFleet, NeverGybesOntoPortIntoASameTackNeighbour) {
 TEST(RaceFleet, ATackTakesEightSecondsAndNotAgainWithinThirty) {
   auto w = Racing();
   const int ch = CloseHauledAngleFor(*w, 2);
-  Place(*w, 2, 0, 0, 360 - ch);
-  Target(*w, 2, 3000, -600);  // far to starboard: a tack is due
-  w->TimeStep = 1, w->LastTackTime[2] = 100 - 29;
-  ConsiderTack(*w, 2, 80);
-  EXPECT_EQ(w->TackInProgress[2], 0);
-  w->LastTackTime[2] = 100 - 31;
-  ConsiderTack(*w, 2, 80);
-  ASSERT_EQ(w->TackInProgress[2], 1);
+  Place(*w, 2, 0, 0, 360 - ch), Target(*w, 2, 3000, -600);  // far to starboard: a tack is due
+  for (auto [last, tacking] : {std::pair{71, 0}, {69, 1}}) {
+    std::tie(w->TimeStep, w->LastTackTime[2]) = std::tuple{1, last};
+    ConsiderTack(*w, 2, 80);
+    ASSERT_EQ(w->TackInProgress[2], tacking) << last;
+  }
   EXPECT_EQ(w->LastTackTime[2], 100);
   for (int t = 100; t <= 107; ++t) w->SimSeconds = t, RaceBoatStep(*w, 2);
   EXPECT_EQ(w->TackInProgress[2], 1);  // still tacking at 7 s
-  w->SimSeconds = 108;
-  RaceBoatStep(*w, 2);
+  w->SimSeconds = 108, RaceBoatStep(*w, 2);
   EXPECT_EQ(std::tuple(w->TackInProgress[2], w->BoatTack[2], w->BoatHeadings[2]), std::tuple(0, -1, ch));
 }
 
-TEST(RaceFleet, SteersAtAReachingTargetWithTurnsClampedToThirtyFive) {
+TEST(RaceFleet, SteersAtTheTargetWithTurnsClampedToThirtyFive) {
   // A turn of exactly 180 degrees counts as a turn to starboard. (The target due west lies at
-  // 271 with the program's degree factor.) With the wind at 200 no tack is due.
-  struct Case { int wind, heading, targetX, want; } cases[] = {{0, 80, 150, 90}, {200, 0, 150, 35}, {200, 91, -150, 126}};
+  // 271 with the program's degree factor.) With the wind at 200 no tack is due. Dead downwind
+  // (last row, spread 8, no gybe decision) a starboard run is 180 + spread / 2 + running angle.
+  struct Case { int wind, heading, targetX, targetY, spread, want; } cases[] = {
+      {0, 80, 150, 0, 0, 90}, {200, 0, 150, 0, 0, 35}, {200, 91, -150, 0, 0, 126}, {0, 200, 0, 1500, 8, 184}};
   for (const Case& c : cases) {
     auto w = Racing();
     for (int b = 2; b <= 4; ++b) w->WindDirectionAtBoat[b] = c.wind;
-    Place(*w, 2, 0, 0, c.heading);
-    Target(*w, 2, c.targetX, 0);  // 150 yards
+    if (c.spread) std::tie(w->SteeringSpread[2], w->LastAvoidTime[2]) = std::tuple{c.spread, 95};
+    Place(*w, 2, 0, 0, c.heading), Target(*w, 2, c.targetX, c.targetY);
     RaceBoatStep(*w, 2);
-    EXPECT_EQ(w->BoatHeadings[2], c.want) << c.heading;
+    EXPECT_EQ(w->BoatHeadings[2], c.want + (c.spread ? RunningAngleFor(*w, 2) : 0)) << c.heading;
   }
 }
 
@@ -121,35 +96,26 @@ TEST(RaceFleet, PortBoatTacksOrBearsAwayFromAStarboardBoat) {
   };
   for (const Case& c : cases) {
     auto w = Racing();
-    Place(*w, 3, 0, 0, 320);                // j: starboard, close-hauled
-    Place(*w, 2, 40, -c.upwind, 40);        // k: port, close-hauled, c yards further upwind
-    Target(*w, 2, 2000, -2000);
-    w->CourseError[2] = 30;
+    Place(*w, 3, 0, 0, 320), Place(*w, 2, 40, -c.upwind, 40);  // starboard j, port k c yards further up
+    Target(*w, 2, 2000, -2000), w->CourseError[2] = 30;
     AvoidBoat(*w, 5, 3, 2);
     EXPECT_EQ(std::tuple(w->BoatHeadings[2], w->BoatTack[2], w->ForcedTack[2] == 1, w->LastAvoidTime[2]),
               std::tuple(c.heading, c.tack, c.forced, 100)) << c.upwind;
   }
 }
 
-// --- Racing rules and penalties ---------------------------------------------------------------
-
 TEST(RaceRules, MarkTouchBeforeAndAfterTwentyUnits) {
   auto w = Racing();
   w->SimSeconds = 10;
-  Place(*w, 2, w->WindwardMarkX + 1, w->WindwardMarkY + 1, 320);
-  CheckMarkTouchAndRecall(*w, 2);
-  EXPECT_EQ(w->BoatLegs[2], Leg::kStartSlot);
+  Place(*w, 2, w->WindwardMarkX + 1, w->WindwardMarkY + 1, 320), CheckMarkTouchAndRecall(*w, 2);
+  EXPECT_EQ(std::tuple(w->BoatLegs[2], w->PenaltyUntil[2]), std::tuple(int{Leg::kStartSlot}, 40));
   EXPECT_LT(std::hypot(w->BoatX[2] - w->CommitteeBoatX, w->BoatY[2] - w->CommitteeBoatY), w->LegLength / 2);
-  EXPECT_EQ(w->PenaltyUntil[2], 40);
-
+  // After 20 the boat stays on its leg and is pushed 150 off; three yards off is no touch.
   w->SimSeconds = 25, w->BoatLegs[3] = 2;
-  Place(*w, 3, w->WindwardMarkX + 1, w->WindwardMarkY - 1, 320);
-  CheckMarkTouchAndRecall(*w, 3);
+  Place(*w, 3, w->WindwardMarkX + 1, w->WindwardMarkY - 1, 320), CheckMarkTouchAndRecall(*w, 3);
   ASSERT_EQ(w->BoatLegs[3], 2);
   EXPECT_NEAR(std::hypot(w->BoatX[3] - w->WindwardMarkX, w->BoatY[3] - w->WindwardMarkY), 150, 2.5);
-  // Three yards off is no touch.
-  Place(*w, 4, w->SideMarkX + 2, w->SideMarkY + 1, 320);
-  CheckMarkTouchAndRecall(*w, 4);
+  Place(*w, 4, w->SideMarkX + 2, w->SideMarkY + 1, 320), CheckMarkTouchAndRecall(*w, 4);
   EXPECT_EQ(w->BoatX[4], w->SideMarkX + 2);
 }
 
@@ -159,15 +125,12 @@ TEST(RaceRules, RecallInTheLastSecondsOnly) {
   const double mx = LineMiddleX(*w), my = LineMiddleY(*w);
   const double up = std::hypot(w->WindwardMarkX - mx, w->WindwardMarkY - my);
   const double overX = mx + 20 * (w->WindwardMarkX - mx) / up, overY = my + 20 * (w->WindwardMarkY - my) / up;
-  struct Case { int mode, t; bool recalled; } cases[] = {
-      {Activity::kWindwardLeewardRace, -3, true}, {Activity::kWindwardLeewardRace, 0, false},
-      {Activity::kWindwardLeewardRace, -6, false}, {Activity::kWindwardLeewardRace, 51, false},
-      {Activity::kJustStartRace, -3, false}};
+  constexpr int kWL = Activity::kWindwardLeewardRace;
+  struct Case { int mode, t; bool recalled; } cases[] = {{kWL, -3, true}, {kWL, 0, false}, {kWL, -6, false}, {kWL, 51, false},
+                                                         {Activity::kJustStartRace, -3, false}};
   for (const Case& c : cases) {
-    w->ActivityMode = c.mode, w->SimSeconds = c.t;
-    Place(*w, 2, overX, overY, 320);
-    w->BoatLegs[2] = 1;
-    CheckMarkTouchAndRecall(*w, 2);
+    std::tie(w->ActivityMode, w->SimSeconds, w->BoatLegs[2]) = std::tuple{c.mode, c.t, 1};
+    Place(*w, 2, overX, overY, 320), CheckMarkTouchAndRecall(*w, 2);
     EXPECT_EQ(w->BoatLegs[2] == Leg::kStartSlot, c.recalled) << c.mode << " " << c.t;
   }
 }
@@ -176,42 +139,31 @@ TEST(RaceRules, OnePenaltyPerIncident) {
   RecordingSoundSink sink;
   auto w = Racing(&sink);
   w->SimSeconds = 200;
-  Place(*w, 1, 0, 0, 45);   // the user on port
-  Place(*w, 2, 3, 0, 315);  // starboard
+  Place(*w, 1, 0, 0, 45), Place(*w, 2, 3, 0, 315);  // the user on port, 2 on starboard
   CheckContact(*w, 1, 2);
-  EXPECT_EQ(std::tuple(w->PenaltyMessage, w->PenaltyUntil[1], Count(sink, SoundEvent::kPenalty)),
-            std::tuple(int{PenaltyCode::kPortStarboard}, 230, 1));
+  const auto sounded = std::ranges::count_if(sink.Requests(), [](const SoundRequest& r) { return r.event == SoundEvent::kPenalty; });
+  EXPECT_EQ(std::tuple(w->PenaltyMessage, w->PenaltyUntil[1], sounded), std::tuple(int{PenaltyCode::kPortStarboard}, 230, 1));
   // The other boat's check of the same contact sees the fresh guard time.
-  Place(*w, 1, 0, 0, 45);
-  CheckContact(*w, 2, 1);
+  Place(*w, 1, 0, 0, 45), CheckContact(*w, 2, 1);
   EXPECT_EQ(w->BoatPenaltyCount[2], 0);
   // Level on the same tack both boats count as windward: only the first check pays.
   w->SimSeconds = 300;
-  Place(*w, 3, 500, 0, 320);
-  Place(*w, 4, 500, 0, 320);
-  CheckContact(*w, 3, 4);
-  Place(*w, 3, 500, 0, 320);
-  CheckContact(*w, 4, 3);
+  Place(*w, 3, 500, 0, 320), Place(*w, 4, 500, 0, 320), CheckContact(*w, 3, 4);
+  Place(*w, 3, 500, 0, 320), CheckContact(*w, 4, 3);
   EXPECT_EQ(std::tuple(w->BoatPenaltyCount[3], w->BoatPenaltyCount[4]), std::tuple(1, 0));
 }
 
 TEST(RaceRules, ContactDistancesSixEightTen) {
   auto w = Racing();
   w->SimSeconds = 200;
-  // Same tack, 7 apart: no contact; 5 apart: the windward boat pays.
-  Place(*w, 2, 0, 0, 320);
-  Place(*w, 3, 7, 0, 320);
-  CheckContacts(*w, 3);
+  // Same tack, 7 apart: no contact; crossing at right angles on opposite tacks the distance is 8.
+  Place(*w, 2, 0, 0, 320), Place(*w, 3, 7, 0, 320), CheckContacts(*w, 3);
   EXPECT_EQ(w->BoatPenaltyCount[3] + w->BoatPenaltyCount[2], 0);
-  // Crossing at right angles on opposite tacks the distance is 8.
-  Place(*w, 3, 7, 0, 45);
-  CheckContacts(*w, 3);
+  Place(*w, 3, 7, 0, 45), CheckContacts(*w, 3);
   EXPECT_EQ(w->BoatPenaltyCount[3], 1);
   // Catamarans touch at 10.
   w->IsCatamaran = 1;
-  Place(*w, 4, 1000, 0, 320);
-  Place(*w, 2, 1009, 0, 45);
-  CheckContacts(*w, 2);
+  Place(*w, 4, 1000, 0, 320), Place(*w, 2, 1009, 0, 45), CheckContacts(*w, 2);
   EXPECT_EQ(w->BoatPenaltyCount[2], 1);
 }
 
@@ -221,16 +173,14 @@ TEST(RaceRules, RoomPenaltyPushesBackEvenEarly) {
   const double mx = w->LeewardMarkX, my = w->LeewardMarkY;
   const double cd = std::hypot(w->CommitteeBoatX - mx, w->CommitteeBoatY - my);
   const double ux = (w->CommitteeBoatX - mx) / cd, uy = (w->CommitteeBoatY - my) / cd;
-  Place(*w, 2, mx + 30 * ux, my + 30 * uy, 200);  // farther from the committee boat
-  Place(*w, 3, mx + 33 * ux, my + 33 * uy, 200);
+  const auto at = [&](int b, double d) { Place(*w, b, mx + d * ux, my + d * uy, 200); };
+  at(2, 30), at(3, 33);  // 2 outside, nearer the mark than the committee boat
   w->BoatLegs[2] = w->BoatLegs[3] = 6;
   CheckContact(*w, 2, 3);
   EXPECT_EQ(w->BoatLegs[2], 6);
   EXPECT_NEAR(std::hypot(w->BoatX[2] - mx - 30 * ux, w->BoatY[2] - my - 30 * uy), 150, 1);
   // The inside boat is not penalised.
-  Place(*w, 2, mx + 30 * ux, my + 30 * uy, 200);
-  w->PenaltyUntil[2] = -400;
-  CheckContact(*w, 3, 2);
+  at(2, 30), w->PenaltyUntil[2] = -400, CheckContact(*w, 3, 2);
   EXPECT_EQ(w->BoatPenaltyCount[3], 0);
 }
 
@@ -238,20 +188,16 @@ TEST(RaceRules, WarningHighlightsAndSpeaksOncePerEncounter) {
   RecordingSoundSink sink;
   auto w = Racing(&sink);
   w->SimSeconds = 200;
-  Place(*w, 1, 0, 40, 45);  // the user on port, close-hauled
-  Place(*w, 2, 5, 35, 315);
+  Place(*w, 1, 0, 40, 45), Place(*w, 2, 5, 35, 315);  // the user on port, close-hauled
   w->ApparentWindAngle = 30;
   for (int frame = 0; frame < 3; ++frame) {
-    LatchRightOfWayWarning(*w);
-    AvoidNeighbours(*w, 1);
+    LatchRightOfWayWarning(*w), AvoidNeighbours(*w, 1);
     EXPECT_EQ(w->RightOfWayWarning, 1);
   }
-  EXPECT_EQ(std::count_if(sink.Requests().begin(), sink.Requests().end(), [](const SoundRequest& r) { return r.voice; }), 1);
-  // Apart again: the warning lapses and a new encounter speaks again.
+  EXPECT_EQ(std::ranges::count_if(sink.Requests(), [](const SoundRequest& r) { return r.voice; }), 1);
+  // Apart again: the warning lapses.
   Place(*w, 2, 500, 30, 315);
-  LatchRightOfWayWarning(*w);
-  AvoidNeighbours(*w, 1);
-  LatchRightOfWayWarning(*w);
+  LatchRightOfWayWarning(*w), AvoidNeighbours(*w, 1), LatchRightOfWayWarning(*w);
   EXPECT_EQ(w->WarningActive, 0);
 }
 
@@ -261,11 +207,16 @@ TEST(RaceMessageLine, PenaltyFirstThenStateAndCountdown) {
   w->SimTime = w->SimSeconds = -60;
   RaceClockStep(*w);
   w->PenaltyMessage = PenaltyCode::kRecall, w->Stopped = 1;
-  EXPECT_EQ(MessageLines(*w), (std::vector<std::string>{" ﾍﾟﾅﾙﾃｨ ﾘｺｰﾙ(規則29.1)",
-                                                        "動作停止中。テキストウィンドウの外でマウスをクリックして再開。", " 1 分  45 秒  "}));
-  w->PenaltyMessage = w->Stopped = 0, w->SimTime = w->SimSeconds = 10;
-  w->TrueWindAngles[1] = 10, w->BoatSpeedTenths[1] = 0;
-  EXPECT_EQ(MessageLines(*w), std::vector<std::string>{"風位に立った ﾊﾞｯｸしている。 "});
+  const auto lines = MessageLines(*w);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(std::tuple(lines[0], lines[2]), std::tuple(std::string{PenaltyText(PenaltyCode::kRecall)}, " 1 分  45 秒  "));
+  // Head to wind: under 30 degrees, no speed, after the signal (then no countdown line).
+  w->PenaltyMessage = w->Stopped = 0;
+  for (auto [twa, speed, t, shown] : {std::tuple{29, 0, 10, true}, {30, 0, 10, false}, {29, 1, 10, false}, {29, 0, 0, false}}) {
+    std::tie(w->TrueWindAngles[1], w->BoatSpeedTenths[1], w->SimSeconds) = std::tuple{twa, speed, t};
+    const auto l = MessageLines(*w);
+    EXPECT_EQ(!l.empty() && l[0].starts_with("風位に立った"), shown) << twa << " " << speed << " " << t;
+  }
 }
 
 }  // namespace

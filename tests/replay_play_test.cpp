@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
-#include <tuple>
 
 #include "app/replay_screen.h"
 #include "canvas_helpers.h"
@@ -29,74 +27,59 @@ std::unique_ptr<World> RaceSailed(int frames) {
   return w;
 }
 
-void ClickOn(World& w, const Rect& r) {
-  w.ClickX = (r.left + r.right) / 2;
-  w.ClickY = (r.top + r.bottom) / 2;
-}
+void ClickOn(World& w, const Rect& r) { std::tie(w.ClickX, w.ClickY) = std::tuple{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 TEST(ReplayPlay, SeekAndSpeedMoveTheClock) {
   auto w = RaceSailed(200);
   OpenReplay(*w);
-  ASSERT_EQ(w->ReplayShown, 1);
   const double length = ReplayDuration(w->replay);
-  ASSERT_GT(length, 0);
+  ASSERT_TRUE(w->ReplayShown == 1 && length > 0);
   SeekReplay(*w, 0.5);
   EXPECT_DOUBLE_EQ(w->ReplayTime, length / 2);
   const auto& frames = w->replay.frames;
   const int i = ReplayFrameIndex(*w);
   EXPECT_LE(frames[i].simTime - frames[0].simTime, length / 2);
   EXPECT_GT(frames[i + 1].simTime - frames[0].simTime, length / 2);
-  SeekReplay(*w, 2);
+  SeekReplay(*w, 2);  // clamped to the end
   EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 1);
 
   // At 1x one replay frame is one frame of the sailing; at 8x eight.
-  const double perFrame = ReplaySecondsPerFrame(w->replay);
-  EXPECT_NEAR(perFrame, frames[1].simTime - frames[0].simTime, 1e-9);
+  EXPECT_NEAR(ReplaySecondsPerFrame(w->replay), frames[1].simTime - frames[0].simTime, 1e-9);
   std::tie(w->ReplayTime, w->ReplayPlaying) = std::tuple{0.0, 1};
   AdvanceReplay(*w);
   EXPECT_EQ(ReplayFrameIndex(*w), 1);
-  SetReplaySpeed(*w, 8);
-  AdvanceReplay(*w);
+  SetReplaySpeed(*w, 8), AdvanceReplay(*w);
   EXPECT_EQ(ReplayFrameIndex(*w), 9);
   for (int n = 0; n < 100 && w->ReplayPlaying; ++n) AdvanceReplay(*w);
-  EXPECT_EQ(w->ReplayPlaying, 0);  // stopped at the end
-  EXPECT_DOUBLE_EQ(w->ReplayTime, length);
+  EXPECT_EQ(std::tuple(w->ReplayPlaying, w->ReplayTime), std::tuple(0, length));  // stopped at the end
   AdvanceReplay(*w);
   EXPECT_DOUBLE_EQ(w->ReplayTime, length);
+  // Speeds are powers of two from one to sixteen.
+  for (auto [asked, got] : {std::pair{0, 1}, {1, 1}, {2, 2}, {3, 2}, {4, 4}, {7, 8}, {16, 16}, {17, 16}, {100, 16}})
+    EXPECT_EQ((SetReplaySpeed(*w, asked), w->ReplaySpeed), got) << asked;
 }
 
-TEST(ReplayPlay, SpeedsArePowersOfTwoFromOneToSixteen) {
-  auto w = TestWorld().Build();
-  for (auto [asked, got] : {std::pair{0, 1}, {1, 1}, {2, 2}, {3, 2}, {4, 4}, {7, 8}, {16, 16}, {17, 16}, {100, 16}}) {
-    SetReplaySpeed(*w, asked);
-    EXPECT_EQ(w->ReplaySpeed, got) << asked;
-  }
-}
-
-// Stepping a frame at a time through the whole recording, the scratch world shows each
-// recorded frame's boats exactly; following boat 3 puts it in the user's place.
+// Stepping a frame at a time, the scratch world shows the frame stepped to (each frame's boats
+// put into a world exactly: ReplayRecording.ReplayReproducesEveryRecordedFrame); following
+// boat 3 puts it in the user's place.
 TEST(ReplayPlay, SteppingShowsEveryRecordedFrameExactly) {
   auto w = RaceSailed(150);
   OpenReplay(*w);
   const auto& frames = w->replay.frames;
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    if (i > 0) StepReplay(*w, 1);
-    ASSERT_EQ(ReplayFrameIndex(*w), static_cast<int>(i));
+  const int last = static_cast<int>(frames.size()) - 1;
+  for (int i = 0; i <= last; StepReplay(*w, 1), ++i) {
+    ASSERT_EQ(ReplayFrameIndex(*w), i);
+    const ReplayBoat& r = frames[i].boats[3];
     auto s = ReplayWorld(*w);
-    for (int b = 1; b <= frames[i].boatCount; ++b) {
-      const ReplayBoat& r = frames[i].boats[b - 1];
-      ASSERT_EQ(std::tuple(s->BoatX[b], s->BoatY[b], s->BoatHeadings[b]), std::tuple(r.x, r.y, r.heading)) << i << " " << b;
-    }
+    ASSERT_EQ(std::tuple(s->BoatX[4], s->BoatY[4], s->BoatHeadings[4]), std::tuple(r.x, r.y, r.heading)) << i;
   }
-  EXPECT_EQ(w->ReplayPlaying, 0);
-  StepReplay(*w, 1);  // past the end stays on the last frame
-  EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 1);
+  // Past the end stays on the last frame, not playing.
+  EXPECT_EQ(std::tuple(ReplayFrameIndex(*w), w->ReplayPlaying), std::tuple(last, 0));
   StepReplay(*w, -3);
-  EXPECT_EQ(ReplayFrameIndex(*w), static_cast<int>(frames.size()) - 4);
-
+  EXPECT_EQ(ReplayFrameIndex(*w), last - 3);
   FollowBoat(*w, 3);
   auto s = ReplayWorld(*w);
-  const ReplayFrame& f = frames[ReplayFrameIndex(*w)];
+  const ReplayFrame& f = frames[last - 3];
   EXPECT_EQ(std::tuple(s->BoatX[1], s->BoatX[3]), std::tuple(f.boats[2].x, f.boats[0].x));
   FollowBoat(*w, 11);  // not in the fleet
   EXPECT_EQ(w->ReplayFollow, 3);
@@ -104,25 +87,24 @@ TEST(ReplayPlay, SteppingShowsEveryRecordedFrameExactly) {
 
 // The replay screen, clicked: the speed and the bar, then leaving; the live sailing, its
 // results and its recording stay as they were.
-TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
+TEST(ReplayPlay, MenuItemScreenControlsAndTheLiveWorldUntouched) {
   auto w = RaceSailed(120);
+  const Command* replay = FindCommand(Cmd::kReplay);  // the menu item: only from the results screen
+  ASSERT_TRUE(replay != nullptr && replay->enabled(*w, replay->arg));
   const double x = w->BoatX[4], time = w->SimTime;
   const std::size_t recorded = w->replay.frames.size();
   Canvas c(w->ViewWidth, w->ViewHeight);
-  c.BeginFrame();
-  DrawReplayButton(*w, c);
-  ClickOn(*w, ReplayButtonRect(*w));
-  DrawReplayButton(*w, c);
+  c.BeginFrame(), DrawReplayButton(*w, c);
+  ClickOn(*w, ReplayButtonRect(*w)), DrawReplayButton(*w, c);
   ASSERT_EQ(w->ReplayShown, 1);
 
   const ReplayLayout l = ReplayLayoutFor(*w);
-  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kSpeed16)]);
-  PaintReplayScreen(*w, c);
+  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kSpeed16)]), PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplaySpeed, kReplayMaxSpeed);
   EXPECT_NE(FindText(c, "*** リプレイ ***", true), nullptr);
 
   std::tie(w->ClickX, w->ClickY, w->ReplayPlaying) = std::tuple{l.bar.left + l.bar.Width() / 4, (l.bar.top + l.bar.bottom) / 2, 0};
-  PaintReplayScreen(*w, c);
+  PaintReplayScreen(*w, c);  // a quarter along the bar
   EXPECT_NEAR(w->ReplayTime, ReplayDuration(w->replay) / 4, ReplayDuration(w->replay) / l.bar.Width() + 1e-9);
 
   // A click on a boat of the chart follows it.
@@ -136,24 +118,15 @@ TEST(ReplayPlay, ScreenControlsAndTheLiveWorldUntouched) {
     if (near == 1) alone = b;  // only itself
   }
   ASSERT_GT(alone, 1);
-  std::tie(w->ClickX, w->ClickY) = std::tuple{at(alone).x + 1, at(alone).y};
-  PaintReplayScreen(*w, c);
+  std::tie(w->ClickX, w->ClickY) = std::tuple{at(alone).x + 1, at(alone).y}, PaintReplayScreen(*w, c);
   EXPECT_EQ(w->ReplayFollow, alone);
 
-  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kLeave)]);
-  PaintReplayScreen(*w, c);
+  ClickOn(*w, l.controls[static_cast<int>(ReplayControl::kLeave)]), PaintReplayScreen(*w, c);
   EXPECT_EQ(std::tuple(w->ReplayShown, w->ResultsShown, w->BoatX[4], w->SimTime, w->replay.frames.size()),
             std::tuple(0, 1, x, time, recorded));
-}
-
-TEST(ReplayPlay, MenuItemOnlyFromTheResultsScreen) {
-  auto w = RaceSailed(10);
-  const Command* replay = FindCommand(Cmd::kReplay);
-  ASSERT_NE(replay, nullptr);
-  EXPECT_TRUE(replay->enabled(*w, replay->arg));
   w->ResultsShown = 0;
   EXPECT_FALSE(replay->enabled(*w, replay->arg));
-  w->ResultsShown = 1, w->replay.frames.clear();
+  w->ResultsShown = 1, w->replay.frames.clear();  // nothing recorded
   EXPECT_FALSE(replay->enabled(*w, replay->arg));
 }
 
@@ -175,14 +148,8 @@ std::vector<ReplayFrame> HandTrack() {
   return frames;
 }
 
-void ExpectLeg(const LegDebrief& l, double seconds, double sailed, double straight, double lifted, int tacks, int gybes,
-               int penalties) {
-  EXPECT_DOUBLE_EQ(l.seconds, seconds);
-  EXPECT_DOUBLE_EQ(l.sailedYards, sailed);
-  EXPECT_DOUBLE_EQ(l.straightYards, straight);
-  EXPECT_DOUBLE_EQ(l.liftedSeconds, lifted);
-  EXPECT_EQ(std::tuple(l.tacks, l.gybes, l.penalties), std::tuple(tacks, gybes, penalties));
-}
+// seconds, sailed and straight yards, lifted seconds, tacks, gybes, penalties
+auto Sums(const LegDebrief& l) { return std::tuple(l.seconds, l.sailedYards, l.straightYards, l.liftedSeconds, l.tacks, l.gybes, l.penalties); }
 
 TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
   const BoatDebrief d = DebriefBoat(HandTrack(), 1);
@@ -191,12 +158,10 @@ TEST(ReplayDebrief, PerLegSumsOfAHandBuiltTrack) {
   EXPECT_EQ(std::tuple(d.legs[0].seconds, d.legs[0].sailedYards), std::tuple(10.0, 50.0));
   // The beat sails 50 + 50 + 20 to where the run begins. Its mean wind is 3.3: starboard in the
   // veer and port in the backs are lifted. The run is never lifted (not beating).
-  ExpectLeg(d.legs[1], 30, 120, 100, 20, 1, 0, 0);
+  EXPECT_EQ(Sums(d.legs[1]), std::tuple(30.0, 120.0, 100.0, 20.0, 1, 0, 0));
   EXPECT_NEAR(d.legs[1].vmgKnots, 100.0 / 30 * 3600 / kYardsPerNauticalMile, 1e-9);
-  ExpectLeg(d.legs[2], 20, 120, 120, 0, 0, 1, 2);
-  // The start's stretch left out.
-  EXPECT_EQ(std::tuple(d.total.seconds, d.total.sailedYards, d.total.straightYards), std::tuple(50.0, 240.0, 220.0));
-  EXPECT_EQ(d.total.tacks + d.total.gybes + d.total.penalties, 4);
+  EXPECT_EQ(Sums(d.legs[2]), std::tuple(20.0, 120.0, 120.0, 0.0, 0, 1, 2));
+  EXPECT_EQ(Sums(d.total), std::tuple(50.0, 240.0, 220.0, 20.0, 1, 1, 2));  // the start's stretch left out
   EXPECT_TRUE(DebriefBoat(HandTrack(), 2).legs.empty());
 }
 
@@ -207,8 +172,7 @@ TEST(ReplayDebrief, WindShiftsAreMarkedWhereTheWindTurnedEnough) {
   EXPECT_EQ(std::tuple(shifts()[0].simTime, shifts()[0].change, shifts()[1].change), std::tuple(10.0, 10, -10));
   frames[2].windDirection = 4;  // under the threshold
   EXPECT_TRUE(shifts().empty());
-  frames[2].windDirection = 358;  // across north: a back of 2
-  frames[3].windDirection = 353;
+  frames[2].windDirection = 358, frames[3].windDirection = 353;  // across north: a back of 2
   ASSERT_EQ(shifts().size(), 2u);
   EXPECT_EQ(shifts()[0].change, -7);
 }
