@@ -21,9 +21,7 @@ struct Exercise {
     w = TestWorld().Activity(mode).Seed(3).Tables().Sound(&sounds).Build();
     w->Difficulty = difficulty;
     StartActivity(*w);
-    w->SailingState = 2;
-    w->LessonIntroPending = 0;
-    w->InstructionPage = 0;
+    w->SailingState = 2, w->LessonIntroPending = 0, w->InstructionPage = 0;
     sounds.Clear();
   }
   void At(double x, double y) { w->BoatX[1] = x, w->BoatY[1] = y; }
@@ -39,33 +37,24 @@ struct Exercise {
 TEST(SteeringPracticeRules, CountsTheHeadingErrorAfterTwentySecondsAndTheHelmAndEndsInTheGate) {
   Exercise e(Activity::kSteering);
   std::tie(e.w->BoatHeadings[1], e.w->SimSeconds) = std::tuple{200, 20};
-  ApplyExerciseRules(*e.w);
-  EXPECT_EQ(e.w->MaxHeadingError, 0);
+  EXPECT_EQ((e.Run(), e.w->MaxHeadingError), 0);
   e.w->SimSeconds = 21;
-  e.Run();
-  e.w->BoatHeadings[1] = 280;
-  e.Run();
+  for (int heading : {200, 280}) e.w->BoatHeadings[1] = heading, e.Run();  // the larger error stays
   EXPECT_EQ(std::tuple(e.w->MaxHeadingError, e.w->HelmUsed), std::tuple(70, 0));
-  e.w->HelmInput = -1;
-  e.Run();
-  EXPECT_EQ(e.w->HelmUsed, 1);
-  EXPECT_EQ(e.RunAt(-1499, 0), 0);
-  EXPECT_EQ(e.RunAt(-1501, 35), 0);  // just outside the gate
-  EXPECT_EQ(e.RunAt(-1501, -34), 1);
+  EXPECT_EQ((e.w->HelmInput = -1, e.Run(), e.w->HelmUsed), 1);
+  // Short of the line, just outside the gate, inside it.
+  for (auto [x, y, done] : {std::array{-1499, 0, 0}, {-1501, 35, 0}, {-1501, -34, 1}}) EXPECT_EQ(e.RunAt(x, y), done) << x << "," << y;
 }
 
 TEST(UpwindRules, HoldsItsSettingsAndEndsInsideTheWiderGate) {
   Exercise e(Activity::kUpwind, 2);
-  std::tie(e.w->HoldCloseHauled, e.w->WindSpeed, e.w->AutoManoeuvre, e.w->WindDirectionAtBoat[1]) =
-      std::tuple{1, 11, 1, 263};
+  std::tie(e.w->HoldCloseHauled, e.w->WindSpeed, e.w->AutoManoeuvre, e.w->WindDirectionAtBoat[1]) = std::tuple{1, 11, 1, 263};
   EXPECT_EQ(e.RunAt(-1501, 99), 1);
-  EXPECT_EQ((std::array{e.w->JibAutoTrimActive, e.w->HoldCloseHauled, e.w->JibSheet, e.w->CommandedTackUsed,
-                        e.w->BoatHeadings[0]}),
+  EXPECT_EQ((std::array{e.w->JibAutoTrimActive, e.w->HoldCloseHauled, e.w->JibSheet, e.w->CommandedTackUsed, e.w->BoatHeadings[0]}),
             (std::array{0, 0, 1, 1, 263}));
   Exercise easy(Activity::kUpwind, 1);
   std::tie(easy.w->HoldCloseHauled, easy.w->WindSpeed) = std::tuple{1, 10};
-  EXPECT_EQ(easy.RunAt(-1501, 100), 0);
-  EXPECT_EQ((std::array{easy.w->HoldCloseHauled, easy.w->JibSheet}), (std::array{1, 0}));
+  EXPECT_EQ((std::array{easy.RunAt(-1501, 100), easy.w->HoldCloseHauled, easy.w->JibSheet}), (std::array{0, 1, 0}));
 }
 
 TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFlyAndTheWheelSkipperHikes) {
@@ -76,14 +65,12 @@ TEST(MooringRules, NeedsTheBuoySlowSpeedAndSailsLetFlyAndTheWheelSkipperHikes) {
   std::tie(e.w->SpeedOverGround, e.w->MainBackwindCopy) = std::tuple{30, 81};
   EXPECT_EQ(e.Run(), 0);
   e.w->SpeedOverGround = 29;
-  EXPECT_EQ(e.RunAt(bx + 8, by), 0);
-  EXPECT_EQ(e.RunAt(bx + 7, by), 1);
+  EXPECT_EQ((std::pair{e.RunAt(bx + 8, by), e.RunAt(bx + 7, by)}), std::pair(0, 1));
   // The wheel skipper hikes while the main draws.
   std::tie(e.w->ResultsShown, e.w->HelmSign) = std::tuple{0, 1};
   for (const auto& [backwind, hike] : {std::pair{49, 2}, std::pair{50, 0}}) {
     std::tie(e.w->MainBackwindCopy, e.w->SkipperHike) = std::tuple{backwind, 0};
-    e.Run();
-    EXPECT_EQ(e.w->SkipperHike, hike) << backwind;
+    EXPECT_EQ((e.Run(), e.w->SkipperHike), hike) << backwind;
   }
 }
 
@@ -91,11 +78,9 @@ TEST(DockingRules, SoftAndHardLandingsBothEnd) {
   for (const auto& [tenths, event] : {std::pair{39, SoundEvent::kGybeBoom}, std::pair{40, SoundEvent::kFirstFinish}}) {
     Exercise e(Activity::kDocking);
     e.w->BoatSpeedTenths[1] = tenths;
-    EXPECT_EQ(e.RunAt(-289, 0), 0);
-    EXPECT_EQ(e.RunAt(-291, 39), 1);
-    EXPECT_EQ(e.w->DockingSpeedTenths, tenths);
-    EXPECT_EQ(e.Count(event), 1) << tenths;
-    EXPECT_EQ(e.Count(SoundEvent::kGybeBoom) + e.Count(SoundEvent::kFirstFinish), 1);
+    EXPECT_EQ((std::pair{e.RunAt(-289, 0), e.RunAt(-291, 39)}), std::pair(0, 1));
+    EXPECT_EQ(std::tuple(e.w->DockingSpeedTenths, e.Count(event), e.Count(SoundEvent::kGybeBoom) + e.Count(SoundEvent::kFirstFinish)),
+              std::tuple(tenths, 1, 1)) << tenths;
   }
 }
 
@@ -103,9 +88,8 @@ TEST(ManOverboardRules, TheFallHappensOnceTheSwimmerStaysWhereHeFellAndNoPickUpW
   Exercise e(Activity::kManOverboard);
   const int fall = e.w->OverboardSeconds;
   ASSERT_GE(fall, 10);
-  e.At(120.7, -40.2);
   std::tie(e.w->PreviousSimSeconds, e.w->SimSeconds) = std::tuple{fall - 1, fall};
-  e.Run();
+  e.RunAt(120.7, -40.2);
   EXPECT_EQ((std::array{e.Count(SoundEvent::kGoal), e.w->TargetX[1], e.w->TargetY[1], e.w->Crew1Hike}),
             (std::array{1, 120, -40, 0}));
   // The clock standing still on that second does not throw him in again.
@@ -114,13 +98,10 @@ TEST(ManOverboardRules, TheFallHappensOnceTheSwimmerStaysWhereHeFellAndNoPickUpW
   EXPECT_EQ(std::tuple(e.Count(SoundEvent::kGoal), e.w->TargetX[1]), std::tuple(1, 120));
   // A fast step over the second still throws him in.
   Exercise fast(Activity::kManOverboard);
-  std::tie(fast.w->PreviousSimSeconds, fast.w->SimSeconds) =
-      std::tuple{fast.w->OverboardSeconds - 1, fast.w->OverboardSeconds + 1};
-  fast.Run();
-  EXPECT_EQ(fast.Count(SoundEvent::kGoal), 1);
-  // No pick-up within six seconds of the fall.
-  e.w->MainBackwindCopy = 99;
+  std::tie(fast.w->PreviousSimSeconds, fast.w->SimSeconds) = std::tuple{fast.w->OverboardSeconds - 1, fast.w->OverboardSeconds + 1};
+  EXPECT_EQ((fast.Run(), fast.Count(SoundEvent::kGoal)), 1);
   // Seconds after the fall, distance, speed in tenths: whether the pick-up ends the exercise.
+  e.w->MainBackwindCopy = 99;
   for (auto [after, yards, tenths, ends] : {std::tuple{6, 0, 0, 0}, {7, 5, 0, 0}, {7, 4, 30, 0}, {7, 4, 29, 1}}) {
     e.w->PreviousSimSeconds = e.w->SimSeconds = fall + after;
     std::tie(e.w->TargetDistanceYards, e.w->BoatSpeedTenths[1]) = std::tuple{yards, tenths};
@@ -129,29 +110,23 @@ TEST(ManOverboardRules, TheFallHappensOnceTheSwimmerStaysWhereHeFellAndNoPickUpW
 }
 
 TEST(TrafficRulesLessonRules, KeepsTheCameraBack) {
-  Exercise e(Activity::kTrafficRulesLesson);
-  e.w->CameraDistance = 1;
-  e.Run();
-  EXPECT_EQ(e.w->CameraDistance, 3);
+  Exercise e(Activity::kTrafficRulesLesson);  // the lesson's pages: TutorialPages.TacticsPagesUseTheFarthestCameraStep
+  EXPECT_EQ((e.w->CameraDistance = 1, e.Run(), e.w->CameraDistance), 3);
 }
 
 TEST(CollisionAvoidanceRules, HornWithin300CollisionWithin80CompletedBeyondTheFarGate) {
   Exercise e(Activity::kCollisionAvoidance);
   for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = 1000 * k, e.w->BoatY[k] = 0;
   e.w->BoatX[3] = 299;
-  e.Run();
-  EXPECT_EQ(e.Run(), 0);
-  EXPECT_EQ(e.Count(SoundEvent::kApproach), 2) << "the horn sounds every frame";
-  e.w->BoatX[3] = 80;
-  EXPECT_EQ(e.Run(), 0);
-  e.w->BoatX[3] = 79.5;
-  EXPECT_EQ(e.Run(), 2);
+  EXPECT_EQ((std::pair{e.Run() + e.Run(), e.Count(SoundEvent::kApproach)}), std::pair(0, 2)) << "the horn sounds every frame";
+  // A collision within 80.
+  for (const auto& [x, shown] : {std::pair{80.0, 0}, {79.5, 2}}) EXPECT_EQ((e.w->BoatX[3] = x, e.Run()), shown) << x;
   // Completed beyond the far gate.
   e.w->ResultsShown = 0;
-  for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3500 + 1000, e.w->BoatY[k] = 0;
-  EXPECT_EQ(e.RunAt(-3500, 0), 0);
-  for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = -3501 + 1000;
-  EXPECT_EQ(e.RunAt(-3501, 49), 1);
+  for (const auto& [x, y, done] : {std::tuple{-3500, 0, 0}, {-3501, 49, 1}}) {
+    for (int k = 2; k <= 4; ++k) e.w->BoatX[k] = x + 1000, e.w->BoatY[k] = 0;
+    EXPECT_EQ(e.RunAt(x, y), done) << x;
+  }
 }
 
 // Vessel placement and steaming.
@@ -159,18 +134,13 @@ TEST(MotorVessels, RangeAndSpeedFollowTheDifficulty) {
   for (const auto& [difficulty, range, speed] : {std::tuple{1, 1890, 72}, std::tuple{15, 1750, 100}}) {
     Exercise e(Activity::kCollisionAvoidance, difficulty);
     for (int k = 2; k <= 4; ++k) {
-      const double d = std::hypot(e.w->BoatX[k] - e.w->BoatX[1], e.w->BoatY[k] - e.w->BoatY[1]);
-      EXPECT_NEAR(d, range, 1.0) << difficulty;
-      EXPECT_EQ(e.w->VesselSpeeds[k], speed);
-      EXPECT_EQ(e.w->SceneObjectKind[10 + k], kSceneKindVessel);
+      EXPECT_NEAR(std::hypot(e.w->BoatX[k] - e.w->BoatX[1], e.w->BoatY[k] - e.w->BoatY[1]), range, 1.0) << difficulty;
+      EXPECT_EQ(std::pair(e.w->VesselSpeeds[k], e.w->SceneObjectKind[10 + k]), std::pair(speed, kSceneKindVessel));
       const int bearing = BearingTo(e.w->BoatX[k] - e.w->BoatX[1], e.w->BoatY[1] - e.w->BoatY[k]);
-      const int lo = k == 2 ? 180 : k == 3 ? 255 : 319;
-      const int spread = k == 3 ? 30 : 40;
-      EXPECT_GE(NormalizeDegrees(bearing - lo), 0);
-      EXPECT_LE(NormalizeDegrees(bearing - lo), spread + 2) << k;
+      // Each comes from its own sector: 180-220, 255-285 and 319-359 degrees.
+      EXPECT_LE(NormalizeDegrees(bearing - (k == 2 ? 180 : k == 3 ? 255 : 319)), (k == 3 ? 30 : 40) + 2) << k;
     }
-    VesselStep(*e.w);
-    EXPECT_EQ(e.w->BoatSpeedTenths[2], speed);
+    EXPECT_EQ((VesselStep(*e.w), e.w->BoatSpeedTenths[2]), speed);
   }
 }
 

@@ -19,11 +19,8 @@ namespace {
 
 std::vector<int> ReachablePages() {
   std::vector<int> pages;
-  for (const auto& [from, to] : {std::pair{101, 111}, {201, 205}, {501, 514}, {601, 609}, {901, 913}}) {
-    for (int p = from; p <= to; ++p) {
-      if (p != 105) pages.push_back(p);
-    }
-  }
+  for (const auto& [from, to] : {std::pair{101, 111}, {201, 205}, {501, 514}, {601, 609}, {901, 913}})
+    for (int p = from; p <= to; ++p) if (p != 105) pages.push_back(p);
   return pages;
 }
 
@@ -38,19 +35,14 @@ int LessonFor(int page) { return page < 200 ? 10 : (page < 500 ? 7 : (page < 600
 void Open(ChartSession& s, int page, int step = 0) {
   s.Run("key N\nset InstructionPage 0\nset LessonIntroPending 0\nframes 1\n");  // back to the title
   s.Start(LessonFor(page));
-  s.Run("set InstructionPage " + std::to_string(page) + "\nset TutorialStep " + std::to_string(step) +
-        "\nframes 1\n");
+  s.Run("set InstructionPage " + std::to_string(page) + "\nset TutorialStep " + std::to_string(step) + "\nframes 1\n");
 }
 
 TEST(TutorialPages, TurnPagesWithinTheirLesson) {
   // Page, the next and the previous; 105 is skipped, the ends stay put.
-  for (const auto& [page, next, previous] : {std::tuple{104, 106, 103}, {106, 107, 104}, {110, 111, 109},
-                                             {111, 111, 110}, {205, 205, 204}, {514, 514, 513}, {101, 102, 101},
-                                             {201, 202, 201}, {501, 502, 501}, {502, 503, 501}}) {
-    EXPECT_EQ(NextTopicPage(page), next) << page;
-    EXPECT_EQ(PreviousTopicPage(page), previous) << page;
-    EXPECT_EQ(IsLastTopic(page), next == page) << page;
-  }
+  for (const auto& [page, next, previous] : {std::tuple{104, 106, 103}, {106, 107, 104}, {111, 111, 110},
+                                             {205, 205, 204}, {514, 514, 513}, {101, 102, 101}, {201, 202, 201}, {501, 502, 501}})
+    EXPECT_EQ(std::tuple(NextTopicPage(page), PreviousTopicPage(page), IsLastTopic(page)), std::tuple(next, previous, next == page)) << page;
 }
 
 // The frame's buttons act on the latched click during the next frame.
@@ -58,24 +50,21 @@ TEST(TutorialPages, FrameButtonsTurnAndEnd) {
   ChartSession s;
   Open(s, 104);
   s.PressOn("次のﾄﾋﾟｯｸ");
-  EXPECT_EQ(s.w().InstructionPage, 106);
+  const int turned = s.w().InstructionPage;
   s.Run("frames 1\n");
   s.PressOn("前へ");
-  EXPECT_EQ(s.w().InstructionPage, 104);
+  EXPECT_EQ(std::pair(turned, s.w().InstructionPage), std::pair(106, 104));
 
   Open(s, 111);
-  EXPECT_NE(s.Find("最後のﾄﾋﾟｯｸ"), nullptr);
-  EXPECT_EQ(s.Find("次のﾄﾋﾟｯｸ"), nullptr);
+  EXPECT_TRUE(s.Find("最後のﾄﾋﾟｯｸ") && !s.Find("次のﾄﾋﾟｯｸ"));
   s.PressOn("教習終了");
-  EXPECT_EQ(s.w().InstructionPage, 0);
-  EXPECT_EQ(s.w().ResultsShown, 1);
+  EXPECT_EQ(std::pair(s.w().InstructionPage, s.w().ResultsShown), std::pair(0, 1));
 }
 
 TEST(TutorialPages, NarrowScreensShortenTheLabels) {
   ChartSession s(640, 480);
   Open(s, 203);
-  for (const char* label : {"次", "戻る", "終了"}) EXPECT_NE(s.Find(label), nullptr) << label;
-  EXPECT_EQ(s.Find("教習終了"), nullptr);
+  EXPECT_TRUE(s.Find("次") && s.Find("戻る") && s.Find("終了") && !s.Find("教習終了"));
   Open(s, 205);
   EXPECT_NE(s.Find("最後のﾄﾋﾟｯｸ"), nullptr);
 }
@@ -85,15 +74,11 @@ TEST(TutorialPages, NarrowScreensShortenTheLabels) {
 TEST(TutorialPages, AdvanceButtonStepsAndWraps) {
   ChartSession s;
   Open(s, 103);
-  const int last = s.w().TutorialStepCount;
-  EXPECT_NE(s.Find(" 艇をすすめるにはここをクリック "), nullptr);
-  EXPECT_NE(s.Find("艇 W:風上艇"), nullptr);
+  EXPECT_TRUE(s.Find(" 艇をすすめるにはここをクリック ") && s.Find("艇 W:風上艇"));
   s.Run("press 10 " + std::to_string(s.w().AdvanceButtonY + 5) + "\nframes 1\n");
   EXPECT_EQ(s.w().TutorialStep, 1);
-  s.Run("set TutorialStep " + std::to_string(last) + "\nframes 1\n");
-  EXPECT_NE(s.Find(" 艇を元に戻すにはここをクリック "), nullptr);
-  EXPECT_EQ(s.Find("艇 W:風上艇"), nullptr);
-  EXPECT_NE(s.Find("W"), nullptr);
+  s.Run("set TutorialStep " + std::to_string(s.w().TutorialStepCount) + "\nframes 1\n");
+  EXPECT_TRUE(s.Find(" 艇を元に戻すにはここをクリック ") && !s.Find("艇 W:風上艇") && s.Find("W"));
 }
 
 TEST(TutorialPages, TacticsPagesUseTheFarthestCameraStep) {
@@ -108,11 +93,8 @@ TEST(TutorialPages, TacticsPagesUseTheFarthestCameraStep) {
 
 TEST(TutorialPages, HintLineOnlyWherePagesAnimateWithIt) {
   ChartSession s;
-  for (int page : {102, 504, 513, 111, 509, 510, 511, 512}) {
-    Open(s, page);
-    const bool animated = page == 102 || page == 504 || page == 513;
-    EXPECT_EQ(s.Find("艇をすすめるためには下のﾎﾞﾀﾝをｸﾘｯｸ") != nullptr, animated) << page;
-  }
+  for (const auto& [page, animated] : {std::pair{102, true}, {504, true}, {513, true}, {111, false}, {509, false}, {512, false}})
+    EXPECT_EQ((Open(s, page), s.Find("艇をすすめるためには下のﾎﾞﾀﾝをｸﾘｯｸ") != nullptr), animated) << page;
 }
 
 TEST(TutorialPages, ShiftPagesTurnTheWind) {
@@ -127,8 +109,7 @@ TEST(HelpPages, FirstAndLastPagesLackTheirButtons) {
   for (const auto& [page, next, hasNext] : {std::tuple{901, "次のﾍﾙﾌﾟ", true}, {913, "次のﾍﾙﾌﾟ", false},
                                             {609, "次のﾍﾟｰｼﾞ", false}, {601, "次のﾍﾟｰｼﾞ", true}}) {
     Open(s, page);
-    EXPECT_EQ(s.Find(next) != nullptr, hasNext) << page;
-    EXPECT_EQ(s.Find("前へ") != nullptr, page % 100 != 1) << page;
+    EXPECT_EQ(std::pair(s.Find(next) != nullptr, s.Find("前へ") != nullptr), std::pair(hasNext, page % 100 != 1)) << page;
   }
   s.Run("press " + std::to_string(s.w().NextPageButtonX + 10) + " " + std::to_string(s.w().PageButtonsY + 10) +
         "\nframes 1\n");
@@ -141,11 +122,9 @@ TEST(HelpPages, ScreenExplanationIsABand) {
   ChartSession s;
   Open(s, 903);
   const World& w = s.w();
-  EXPECT_EQ(w.PageButtonsY, w.ViewHeight / 3 - 15);
-  EXPECT_EQ(PageArea(w).bottom, w.ViewHeight / 3 + 6);
+  EXPECT_EQ(std::pair(w.PageButtonsY, PageArea(w).bottom), std::pair(w.ViewHeight / 3 - 15, w.ViewHeight / 3 + 6));
   const TextLogEntry* go = s.Find("動作停止中  スペースバーを押して継続");
-  ASSERT_NE(go, nullptr);
-  EXPECT_LT(go->y, w.ViewHeight / 3);
+  EXPECT_TRUE(go && go->y < w.ViewHeight / 3);
   Open(s, 102);
   s.Run("set InstructionPage 903\nframes 1\n");  // inside a lesson it covers the whole view
   EXPECT_EQ(PageArea(s.w()).bottom, s.w().ViewHeight);
@@ -165,27 +144,21 @@ TEST(AllPages, DrawnAndFitOnEveryScreen) {
         const World& w = s.w();
         ASSERT_TRUE(ShowsTheWayOn(s)) << page << " at " << width;
         const TutorialPage* t = FindTutorialPage(page);
-        const std::string title =
-            t ? t->lines.front() : (page > 900 ? HelpPageLines(w, page) : GlossaryPageLines(page)).front();
+        const std::string title = t ? t->lines.front() : (page > 900 ? HelpPageLines(w, page) : GlossaryPageLines(page)).front();
         ASSERT_NE(s.Find(title), nullptr) << page;
-        const int buttonsTop = page > 600
-                                   ? w.PageButtonsY
-                                   : (w.AdvanceButtonY > 0 ? w.AdvanceButtonY : w.ViewHeight * 85 / 100) -
-                                         3 * PageLineHeight(w) / 2;
+        const int buttonsTop = page > 600 ? w.PageButtonsY
+                                          : (w.AdvanceButtonY > 0 ? w.AdvanceButtonY : w.ViewHeight * 85 / 100) - 3 * PageLineHeight(w) / 2;
         // The page's texts follow its title in the log; the sailing frame under it came before.
         const auto& log = c.TextLog();
         const auto from = std::find_if(log.begin(), log.end(), [&](const TextLogEntry& e) { return e.text == title; });
         for (const TextLogEntry& e : std::ranges::subrange(from, log.end())) {
-          EXPECT_LE(e.x + c.TextWidth(e.text), width) << page << "/" << step << " at " << width << ": " << e.text;
-          EXPECT_GE(e.x, 0) << e.text;
+          EXPECT_TRUE(e.x >= 0 && e.x + c.TextWidth(e.text) <= width) << page << "/" << step << " at " << width << ": " << e.text;
           // Help and glossary text stays above the next and back buttons; a lesson page's text
           // stays above its frame (the sea, its captions and names lie below).
           const bool frameText = e.text == "次のﾍﾙﾌﾟ" || e.text == "次のﾍﾟｰｼﾞ" || e.text == "前へ" ||
                                  e.text.ends_with("スペースバーを押して継続");
           const bool pageText = page > 600 ? !frameText : e.y < buttonsTop - PageLineHeight(w);
-          if (pageText && e.text != title) {
-            EXPECT_LE(e.y + c.LineHeight(), buttonsTop) << page << " at " << width << ": " << e.text;
-          }
+          if (pageText && e.text != title) EXPECT_LE(e.y + c.LineHeight(), buttonsTop) << page << " at " << width << ": " << e.text;
         }
       }
     }
@@ -195,10 +168,7 @@ TEST(AllPages, DrawnAndFitOnEveryScreen) {
 // Numbers no menu reaches still get the page's rectangle and the way on, never a bare scene.
 TEST(AllPages, UnknownNumbersAreNotBlank) {
   ChartSession s;
-  for (int page : {105, 150, 300, 515, 700, 914}) {
-    Open(s, page);
-    EXPECT_TRUE(ShowsTheWayOn(s)) << page;
-  }
+  for (int page : {105, 150, 300, 515, 700, 914}) EXPECT_TRUE((Open(s, page), ShowsTheWayOn(s))) << page;
 }
 
 }  // namespace
