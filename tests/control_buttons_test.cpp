@@ -17,10 +17,7 @@ namespace {
 // A keelboat in free sailing, broad reaching.
 struct Buttons : PanelFrame {
   Buttons() { w.TrueWindAngles[1] = 100; }
-  Buttons& Draw() {
-    PanelFrame::Draw();
-    return *this;
-  }
+  Buttons& Draw() { return PanelFrame::Draw(), *this; }
   bool Shows(const std::string& label) { return Draw().Find(label) != nullptr; }
   // Presses the button by its label as drawn now; the next frame takes the press.
   void Click(const std::string& label) {
@@ -40,7 +37,7 @@ TEST(ControlButtons, ClicksActWithinTheirRanges) {
   const Case cases[] = {
       {"ﾒｲﾝｲﾝ", [](World& w) { w.MainSheet = -2.5; },
        [](const World& w) { return w.MainSheet == -3.0 && w.MainAutoTrimActive == 0; }},
-      {"ﾄﾗﾍﾞﾗ上", [](World& w) { w.Traveller = 0; }, [](const World& w) { return w.Traveller == 0; }},
+      {"ﾄﾗﾍﾞﾗ上", [](World& w) { w.Traveller = 0; }, [](const World& w) { return w.Traveller == 0; }},  // at the top
       {"ｽﾋﾟﾝ上ﾙ", [](World&) {}, [](const World& w) { return w.SpinnakerSetCommand == 1; }},
       {"ｸﾙｰ 上", [](World& w) { w.Crew1Hike = 1, w.Crew2Hike = 2; },
        [](const World& w) { return w.Crew1Hike == 2 && w.Crew2Hike == 2 && w.SkipperHike == 0; }},
@@ -52,18 +49,17 @@ TEST(ControlButtons, ClicksActWithinTheirRanges) {
     Buttons b;
     k.before(b.w);
     b.Click(k.label);
-    EXPECT_TRUE(k.after(b.w)) << k.label;
-    EXPECT_EQ(b.w.ClickY, 0) << k.label;
+    EXPECT_TRUE(k.after(b.w) && b.w.ClickY == 0) << k.label;  // acted, and the click is consumed
   }
 }
 
 TEST(ControlButtons, SpinnakerButtonsAppearWithTheSpinnakerAndTheGuyStopsAtNinety) {
   Buttons b;
-  const char* spinnaker[] = {"ｽﾋﾟﾝｲﾝ", "ｽﾋﾟﾝｱｳﾄ", "自動ｽﾋﾟﾝ", "ｶﾞｲｲﾝ", "ｶﾞｲｱｳﾄ"};
-  for (const char* label : spinnaker) EXPECT_FALSE(b.Shows(label)) << label;
-  b.w.SpinnakerFlying[1] = 1;
-  for (const char* label : spinnaker) EXPECT_TRUE(b.Shows(label)) << label;
-  EXPECT_TRUE(b.Shows("ｽﾋﾟﾝﾀﾞｳﾝ"));
+  for (int flying : {0, 1}) {
+    b.w.SpinnakerFlying[1] = flying;
+    for (const char* label : {"ｽﾋﾟﾝｲﾝ", "ｽﾋﾟﾝｱｳﾄ", "自動ｽﾋﾟﾝ", "ｶﾞｲｲﾝ", "ｶﾞｲｱｳﾄ", "ｽﾋﾟﾝﾀﾞｳﾝ"})
+      EXPECT_EQ(b.Shows(label), flying == 1) << label;
+  }
   b.w.GuyAngle = 85;
   b.Click("ｶﾞｲｲﾝ");
   b.Click("ｶﾞｲｲﾝ");  // the second press still clicks
@@ -98,20 +94,19 @@ TEST(ControlButtons, AutopilotOffHidesCloseHauledAndTack) {
 
 TEST(ControlButtons, AllAutoAndAllSheetsOut) {
   Buttons b;
-  std::tie(b.w.MainAutoTrimActive, b.w.JibAutoTrimActive, b.w.SpinnakerAutoTrimActive, b.w.GuyAutoTrimActive,
-           b.w.MainAutoTrimOff) = std::tuple{0, 0, 0, 0, 1};
-  b.Click("全自動");
-  EXPECT_EQ((std::array{b.w.MainAutoTrimActive, b.w.JibAutoTrimActive, b.w.SpinnakerAutoTrimActive,
-                        b.w.GuyAutoTrimActive}),
-            (std::array{0, 1, 1, 1}));
+  World& w = b.w;
+  auto autos = [&w] {
+    return std::array{w.MainAutoTrimActive, w.JibAutoTrimActive, w.SpinnakerAutoTrimActive, w.GuyAutoTrimActive};
+  };
+  std::tie(w.MainAutoTrimActive, w.JibAutoTrimActive, w.SpinnakerAutoTrimActive, w.GuyAutoTrimActive,
+           w.MainAutoTrimOff) = std::tuple{0, 0, 0, 0, 1};
+  b.Click("全自動");  // the main stays off when its automatic trim is switched off
+  EXPECT_EQ(autos(), (std::array{0, 1, 1, 1}));
   EXPECT_EQ(b.Draw().Find("全自動")->textColor, palette::kBlack);
-
   b.Click("全ｼｰﾄ出");
-  EXPECT_EQ(b.w.MainSheet, 47.0);
   // The guy keeps its automatic trim, unlike the menu command.
-  EXPECT_EQ((std::array{b.w.JibSheet, b.w.SpinnakerSheet, b.w.JibAutoTrimActive, b.w.SpinnakerAutoTrimActive,
-                        b.w.GuyAutoTrimActive}),
-            (std::array{24, 24, 0, 0, 1}));
+  EXPECT_EQ(autos(), (std::array{0, 0, 0, 1}));
+  EXPECT_EQ((std::tuple{w.MainSheet, w.JibSheet, w.SpinnakerSheet}), (std::tuple{47.0, 24, 24}));
   EXPECT_EQ(b.Draw().Find("全自動")->textColor, palette::kCyan);
 }
 
@@ -139,10 +134,9 @@ TEST(HelpLine, InThePanelOnWideScreensAndInTheSceneOnSmallOnes) {
   b.w.ButtonHelpShown = 0;
   EXPECT_EQ(b.Draw().Find("メインシートを少し引く"), nullptr);
 
-  ProbeOptions small;
-  std::tie(small.screenWidth, small.screenHeight, small.largeMenuFont) = std::tuple{800, 640, 1};
-  // Free sailing on the coast; the pointer on the main-in button.
-  const auto run = RunProbe("command 32806\nkey SPACE\nframes 2\nkey SPACE\nframes 2\nmove 520 375\nframes 2\ntexts\n", small);
+  // Free sailing on the coast on a small screen; the pointer on the main-in button.
+  const auto run = RunProbe("command 32806\nkey SPACE\nframes 2\nkey SPACE\nframes 2\nmove 520 375\nframes 2\ntexts\n",
+                            ProbeOptions{1, 800, 640, 1, ""});
   // At 0.53 of the width, 18 pixels and the wind dials' height above the scene's bottom (366).
   EXPECT_NE(run.output.find("text 424 308 \"メインシートを少し引く\""), std::string::npos) << run.output;
 }

@@ -18,12 +18,7 @@ struct MouseTest : ::testing::Test {
   RecordingSoundSink sounds;
   std::unique_ptr<World> world = TestWorld().View(1280, 720).Sound(&sounds).Build();
   World& w = *world;
-  void SetUp() override {
-    w.SailingState = 2;
-    w.SceneTop = 72;
-    w.SceneBottom = 460;
-    w.MiniViewWidth = 426;
-  }
+  void SetUp() override { std::tie(w.SailingState, w.SceneTop, w.SceneBottom, w.MiniViewWidth) = std::tuple{2, 72, 460, 426}; }
   void Click(int x, int y) {
     LeftButtonDown(w, x, y);
     LeftButtonUp(w, x, y);
@@ -31,16 +26,14 @@ struct MouseTest : ::testing::Test {
 };
 
 TEST_F(MouseTest, LeftBarSetsTheMainSheetAndTraveller) {
-  // The top is fully in; the last u pixels above half height all read fully out.
-  for (const auto& [y, sheet] : {std::pair{73, -3.0}, {200, 20.0}, {345, 46.0}, {346, 47.0}, {359, 47.0}}) {
-    w.MainAutoTrimActive = 1;
+  // The top is fully in; the last u pixels above half height all read fully out; the scene's
+  // top edge (72) is outside the bar and leaves the sheet and its automatic trim alone.
+  for (const auto& [y, sheet] : {std::pair{73, -3.0}, {200, 20.0}, {345, 46.0}, {346, 47.0}, {359, 47.0}, {72, 10.0}}) {
+    std::tie(w.MainAutoTrimActive, w.MainSheet) = std::tuple{1, 10.0};
     Click(5, y);
     EXPECT_DOUBLE_EQ(w.MainSheet, sheet) << y;
-    EXPECT_EQ((std::array{w.MainAutoTrimActive, w.ClickY}), (std::array{0, -100}));  // consumed
+    EXPECT_EQ((std::array{w.MainAutoTrimActive, w.ClickY}), (y == 72 ? std::array{1, 72} : std::array{0, -100})) << y;
   }
-  w.MainSheet = 10;
-  Click(5, 72);  // on the scene's top edge: outside the bar
-  EXPECT_DOUBLE_EQ(w.MainSheet, 10.0);
 
   for (const auto& [y, traveller] : {std::pair{375, 0}, {392, 1}, {460, 4}, {507, 4}, {508, 2}}) {
     w.Traveller = 2;
@@ -89,14 +82,11 @@ TEST_F(MouseTest, HelpAndGlossaryPageButtons) {
   std::tie(w.PageButtonsY, w.NextPageButtonX, w.PrevPageButtonX) = std::tuple{605, 832, 1024};
   // The page, where the press lands, the page shown after.
   const std::array<int, 4> kCases[] = {
-      {901, 833, 606, 902}, {912, 833, 606, 913}, {913, 833, 606, 913}, {902, 1025, 606, 901},
-      {901, 1025, 606, 901}, {913, 1025, 606, 912}, {905, 833, 605, 905}, {905, 833, 625, 905},
-      {905, 974, 606, 905}, {601, 833, 606, 602}, {609, 833, 606, 609}, {609, 1030, 606, 608},
-      {601, 1030, 606, 601},
-  };
+      {901, 833, 606, 902}, {912, 833, 606, 913}, {913, 833, 606, 913}, {902, 1025, 606, 901}, {901, 1025, 606, 901},
+      {913, 1025, 606, 912}, {905, 833, 605, 905}, {905, 833, 625, 905}, {905, 974, 606, 905},
+      {601, 833, 606, 602}, {609, 833, 606, 609},  {609, 1030, 606, 608}, {601, 1030, 606, 601}};
   for (const auto& [page, x, y, expected] : kCases) {
-    w.InstructionPage = page;
-    w.ClickX = 0;
+    std::tie(w.InstructionPage, w.ClickX) = std::tuple{page, 0};
     LeftButtonDown(w, x, y);
     EXPECT_EQ((std::array{w.InstructionPage, w.ClickX}), (std::array{expected, expected != page ? -100 : x}))
         << page << " " << x << "," << y;
@@ -110,31 +100,26 @@ TEST_F(MouseTest, TutorialAdvanceButtonWraps) {
   LeftButtonDown(w, 427, 290);
   EXPECT_EQ(w.TutorialStep, 0);
   LeftButtonDown(w, 428, 290);  // past W / 3 + 2
-  LeftButtonDown(w, 10, 308);
-  EXPECT_EQ(w.TutorialStep, 0);
-  w.InstructionPage = 905;  // help pages have no advance button
+  LeftButtonDown(w, 10, 308);   // below the button
+  w.InstructionPage = 905;      // help pages have no advance button
   LeftButtonDown(w, 10, 290);
   EXPECT_EQ(w.TutorialStep, 0);
 }
 
 TEST_F(MouseTest, ReleasePicksTheLastVesselUnderThePointer) {
-  w.ActivityMode = 8;
-  w.VesselScreenX = {0, 0, 500, 540, 900};
-  w.VesselScreenY = {0, 0, 200, 210, 200};
-  LeftButtonUp(w, 520, 215);
+  std::tie(w.ActivityMode, w.VesselScreenX, w.VesselScreenY) =
+      std::tuple{8, decltype(w.VesselScreenX){0, 0, 500, 540, 900}, decltype(w.VesselScreenY){0, 0, 200, 210, 200}};
+  LeftButtonUp(w, 520, 215);  // over vessels 2 and 3
   EXPECT_EQ(w.BearingTarget, 3);
   EXPECT_EQ(sounds.Requests().size(), 2u);
   // Only vessel 2 is within 50 pixels; the box reaches 15 pixels further below a vessel's point
-  // than above it.
-  const int releases[][3] = {{451, 215, 2}, {900, 264, 4}, {900, 166, 4}, {900, 165, 0}, {900, 265, 0}};
-  for (const auto& [x, y, target] : releases) {
-    w.BearingTarget = 0;
+  // than above it; outside collision avoidance nothing is picked.
+  const int releases[][4] = {{451, 215, 2, 8}, {900, 264, 4, 8}, {900, 166, 4, 8}, {900, 165, 0, 8}, {900, 265, 0, 8}, {500, 215, 0, 1}};
+  for (const auto& [x, y, target, mode] : releases) {
+    std::tie(w.BearingTarget, w.ActivityMode) = std::tuple{0, mode};
     LeftButtonUp(w, x, y);
     EXPECT_EQ(w.BearingTarget, target) << x << "," << y;
   }
-  w.ActivityMode = 1;
-  LeftButtonUp(w, 500, 215);
-  EXPECT_EQ(w.BearingTarget, 0);
 }
 
 // From the sailing view a vertical drag trims the main, a unit for every 7 pixels, in when
@@ -147,9 +132,7 @@ TEST_F(MouseTest, DragInTheSailingViewTrimsTheMain) {
       {600, 460, 560, 0, 20.0},  {600, 72, 172, 0, 20.0},  {600, 200, 206, 0, 20.0}, {600, 200, 300, 907, 20.0},
   };
   for (const auto& [x, y, toY, page, sheet] : kCases) {
-    w.MainSheet = 20;
-    w.MainAutoTrimActive = 1;
-    w.InstructionPage = page;
+    std::tie(w.MainSheet, w.MainAutoTrimActive, w.InstructionPage) = std::tuple{20.0, 1, page};
     LeftButtonDown(w, x, y);
     LeftButtonUp(w, x, toY);
     EXPECT_DOUBLE_EQ(w.MainSheet, sheet) << x << "," << y << " to " << toY;

@@ -2,9 +2,13 @@
 // the coach open, and the lesson ends past its last scene.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "instruction/coach.h"
 #include "instruction/coach_texts.h"
@@ -27,9 +31,10 @@ std::unique_ptr<World> Lesson(int mode, int scene) {
   return w;
 }
 
-TEST(SailLessonScenesTest, EverySceneHoldsItsSettingsEveryFrame) {
-  for (int mode : {Activity::kSailTrimLesson, Activity::kSailShapeLesson}) {
-    const int last = mode == Activity::kSailShapeLesson ? 9 : 8;
+// Every scene puts back what the hand (or the boat's turning) moved, every frame, and keeps the
+// coach open; past its last scene the lesson ends; before the first the coach stays closed.
+TEST(SailLessonScenesTest, EverySceneHoldsItsSettingsEveryFrameAndTheLessonEndsPastTheLast) {
+  for (auto [mode, last] : {std::pair{Activity::kSailTrimLesson, 8}, {Activity::kSailShapeLesson, 9}}) {
     EXPECT_EQ(SailLessonSceneFor(mode, 0), nullptr);
     EXPECT_EQ(SailLessonSceneFor(mode, last + 1), nullptr);
     for (int scene = 1; scene <= last; ++scene) {
@@ -38,36 +43,17 @@ TEST(SailLessonScenesTest, EverySceneHoldsItsSettingsEveryFrame) {
       w.LessonIntroPending = 1;
       SetUpActivity(w);
       const SailLessonScene& s = *SailLessonSceneFor(mode, scene);
-      // The user's hand (or the boat's turning) moves what the scene holds; the next frame puts it back.
-      w.BoatHeadings[1] = s.heading + 40;
-      w.WindSpeed = 3;
-      w.MainAutoTrimActive = !s.mainAuto;
-      w.JibAutoTrimActive = !s.jibAuto;
-      w.SpinnakerFlying[1] = !s.spinnaker;
+      std::tie(w.BoatHeadings[1], w.WindSpeed, w.MainAutoTrimActive, w.JibAutoTrimActive, w.SpinnakerFlying[1]) =
+          std::tuple{s.heading + 40, 3, !s.mainAuto, !s.jibAuto, !s.spinnaker};
       ApplyExerciseRules(w);
       SCOPED_TRACE(testing::Message() << mode << "/" << scene);
-      EXPECT_EQ(w.BoatHeadings[1], s.heading);
-      EXPECT_EQ(w.WindSpeed, s.windSpeed);
-      EXPECT_EQ(w.MainAutoTrimActive, s.mainAuto ? 1 : 0);
-      EXPECT_EQ(w.JibAutoTrimActive, s.jibAuto ? 1 : 0);
-      EXPECT_EQ(w.SpinnakerFlying[1], s.spinnaker ? 1 : 0);
-      EXPECT_EQ(w.HoldCloseHauled, s.closeHauled ? 1 : 0);
-      EXPECT_EQ(w.CoachShown, 1);
-      EXPECT_EQ(w.ResultsShown, 0);
+      EXPECT_EQ((std::array{w.BoatHeadings[1], w.WindSpeed, w.MainAutoTrimActive, w.JibAutoTrimActive,
+                            w.SpinnakerFlying[1], w.HoldCloseHauled, w.CoachShown, w.ResultsShown}),
+                (std::array<int, 8>{s.heading, s.windSpeed, s.mainAuto, s.jibAuto, s.spinnaker, s.closeHauled, 1, 0}));
     }
-  }
-}
-
-// The lesson ends past its last scene; before the first the coach stays closed.
-TEST(SailLessonScenesTest, TheLessonEndsPastItsLastScene) {
-  for (auto [mode, last] : {std::pair{Activity::kSailTrimLesson, 8}, {Activity::kSailShapeLesson, 9}}) {
-    auto w = Lesson(mode, last);
+    auto w = Lesson(mode, last + 1);
     ApplyExerciseRules(*w);
-    EXPECT_EQ(w->ResultsShown, 0);
-    w->LessonChoice = last + 1;
-    ApplyExerciseRules(*w);
-    EXPECT_EQ(w->ResultsShown, 1);
-    EXPECT_EQ(w->CoachShown, 0);
+    EXPECT_EQ((std::array{w->ResultsShown, w->CoachShown}), (std::array{1, 0}));
   }
   auto w = Lesson(Activity::kSailTrimLesson, 0);
   ApplyExerciseRules(*w);
@@ -77,11 +63,7 @@ TEST(SailLessonScenesTest, TheLessonEndsPastItsLastScene) {
 // --- Each scene through the probe: chosen by its digit, read, and cured by the controls its
 // findings name. ---
 
-std::string Repeat(const std::string& line, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += line + "\n";
-  return out;
-}
+std::string Repeat(const std::string& line, int n) { return n ? line + "\n" + Repeat(line, n - 1) : ""; }
 
 struct Cure {
   int mode, scene;
