@@ -2,6 +2,7 @@
 // and the objects on the water from the farthest to the nearest.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -32,12 +33,8 @@ struct Scene {
   std::unique_ptr<Canvas> c;
   explicit Scene(int activity = Activity::kFreeSailing)
       : w(TestWorld().Screen(1920, 1080).Tables().Activity(activity).Area(2).Build()) {
-    w->SailingState = 2;
-    w->SceneryObjectCount = 0;
-    w->WindSetting = 0;
-    w->BoatTack[1] = 1;
-    w->BoatHeadings[1] = 6;
-    w->PanelLeft = w->ViewWidth / 3;
+    std::tie(w->SailingState, w->SceneryObjectCount, w->WindSetting, w->BoatTack[1], w->BoatHeadings[1], w->PanelLeft) =
+        std::tuple{2, 0, 0, 1, 6, w->ViewWidth / 3};
     w->CrestX.fill(5000);
     w->CrestY.fill(5000);
     w->SceneObjectKind.fill(kSceneKindLand);
@@ -72,22 +69,24 @@ std::unique_ptr<Canvas> Drawn(const World& w, Draw draw) {
   return c;
 }
 
-// Pixels that differ within `band` columns of either side of the scene.
-int Differing(const Canvas& a, const Canvas& b, int band) {
+// The scene with its sides moved out of reach: nothing is passed over for lying beyond them.
+const Rect kWideScene{-100000, kScene.top, 100000, kScene.bottom};
+
+// Pixels within `band` columns of either side that differ between `draw` clipped to the scene
+// and `draw` with nothing passed over; the latter drawing is handed back in `whole`.
+template <typename Draw>
+int Differing(const World& w, Draw draw, int band, std::unique_ptr<Canvas>& whole) {
+  const auto a = Drawn(w, [&](Canvas& c) { draw(c, kScene); });
+  whole = Drawn(w, [&](Canvas& c) { draw(c, kWideScene); });
   int n = 0;
-  for (int y = kScene.top; y < kScene.bottom; ++y) {
-    for (int x = kScene.left; x < kScene.right; ++x) {
-      n += (x < band || x >= kScene.right - band) && a.GetPixel(x, y) != b.GetPixel(x, y);
-    }
-  }
+  for (int y = kScene.top; y < kScene.bottom; ++y)
+    for (int x = kScene.left; x < kScene.right; ++x)
+      n += (x < band || x >= kScene.right - band) && a->GetPixel(x, y) != whole->GetPixel(x, y);
   return n;
 }
 
 // Pixels of column x that show something other than water.
 int Showing(const Canvas& c, int x) { return kScene.Height() - CountPixels(c, palette::kWater, Rect{x, kScene.top, x + 1, kScene.bottom}); }
-
-// The scene with its sides moved out of reach: nothing is passed over for lying beyond them.
-const Rect kWideScene{-100000, kScene.top, 100000, kScene.bottom};
 
 }  // namespace
 
@@ -131,14 +130,13 @@ TEST(WaveCrests, FewerAtHighSpeedAndWithSimpleGraphicsNoneUnderAPage) {
 // not when they lie beyond two different edges, which the line between them may cross.
 TEST(WaveCrests, SkippedOnlyWhenWhollyBeyondOneEdge) {
   const Rect scene{0, 72, 1280, 460};
+  // Per edge, the first point just beyond reach hides the crest and one pixel nearer shows it.
   for (auto [a, b, hidden] : {std::tuple{Point{-5, 100}, Point{-40, 300}, true}, {Point{-4, 100}, Point{-40, 300}, false},
                               {Point{1285, 90}, Point{1300, 90}, true}, {Point{1284, 90}, Point{1300, 90}, false},
                               {Point{500, 67}, Point{600, 10}, true}, {Point{500, 68}, Point{600, 10}, false},
                               {Point{500, 465}, Point{900, 600}, true}, {Point{500, 464}, Point{900, 600}, false},
-                              {Point{-100, 300}, Point{1400, 300}, false}}) {
-    const Point points[2] = {a, b};
-    EXPECT_EQ(WhollyOutside(points, 2, scene), hidden) << a.x << "," << a.y;
-  }
+                              {Point{-100, 300}, Point{1400, 300}, false}})
+    EXPECT_EQ(WhollyOutside(std::array{a, b}.data(), 2, scene), hidden) << a.x << "," << a.y;
 }
 
 // Crests passed over beyond the sides of the scene, at every camera distance and in monochrome,
@@ -152,11 +150,9 @@ TEST(WaveCrests, ThoseBeyondTheSidesLeaveThePictureAsDrawn) {
   for (auto [zoom, mono] : {std::pair{1, 0}, {2, 0}, {3, 0}, {4, 0}, {2, 1}}) {
     std::tie(s.w->CameraDistance, s.w->Monochrome) = std::tuple{zoom, mono};
     s.Draw();
-    auto crests = [&s](const Rect& scene) {
-      return Drawn(*s.w, [&](Canvas& c) { DrawWaveCrests(*s.w, c, kMaxWaveCrests - 1, scene); });
-    };
-    const auto whole = crests(kWideScene);
-    EXPECT_EQ(Differing(*crests(kScene), *whole, kScene.right / 2), 0) << zoom << "/" << mono;
+    std::unique_ptr<Canvas> whole;
+    EXPECT_EQ(Differing(*s.w, [&](Canvas& c, Rect r) { DrawWaveCrests(*s.w, c, kMaxWaveCrests - 1, r); },
+                        kScene.right / 2, whole), 0) << zoom << "/" << mono;
     EXPECT_GT(Showing(*whole, 0) + Showing(*whole, kScene.right - 1), 0) << zoom;
   }
 }
@@ -214,9 +210,8 @@ TEST(Shore, SeenFromTheWaterInEveryAreaAndMirroring) {
 TEST(SceneObjects, NumberedAsTheDrawOrderExpects) {
   std::array<SceneItem, kMaxDrawObjects + 1> items;
   Scene race(Activity::kTriangleRace);
-  race.w->BoatCount = 10;
-  race.w->SceneObjectKind[6] = race.w->SceneObjectKind[8] = kSceneKindBuoy;
-  race.w->SceneObjectKind[7] = kSceneKindCommitteeBoat;
+  std::tie(race.w->BoatCount, race.w->SceneObjectKind[6], race.w->SceneObjectKind[7], race.w->SceneObjectKind[8]) =
+      std::tuple{10, kSceneKindBuoy, kSceneKindCommitteeBoat, kSceneKindBuoy};
   EXPECT_EQ(CollectSceneItems(*race.w, items), 20);
   EXPECT_EQ((std::array{items[6].kind, items[7].kind, items[8].kind, items[9].kind}),
             (std::array{SceneItemKind::Pin, SceneItemKind::CommitteeBoat, SceneItemKind::Mark, SceneItemKind::None}));
@@ -261,17 +256,15 @@ TEST(SceneObjects, IslandsBeyondASideLeaveThePictureAsDrawn) {
     for (int shift = -15; shift <= 15; ++shift) {
       std::tie(s.w->LookAngle, s.w->BoatY[1]) = std::tuple{look, shift};
       s.Draw();
-      auto island = [&s](const Rect& scene) {
-        return Drawn(*s.w, [&](Canvas& c) {
-          DrawScenery(*s.w, c, 1, scene);
-          c.LineTo(640, 400);
-          const Point left[3] = {{10, 400}, {50, 400}, {30, 440}}, right[3] = {{1230, 400}, {1270, 400}, {1250, 440}};
-          c.Polygon(left, 3);
-          c.Polygon(right, 3);
-        });
+      std::unique_ptr<Canvas> whole;
+      const auto island = [&](Canvas& c, Rect r) {
+        DrawScenery(*s.w, c, 1, r);
+        c.LineTo(640, 400);
+        const Point left[3] = {{10, 400}, {50, 400}, {30, 440}}, right[3] = {{1230, 400}, {1270, 400}, {1250, 440}};
+        c.Polygon(left, 3);
+        c.Polygon(right, 3);
       };
-      const auto whole = island(kWideScene);
-      EXPECT_EQ(Differing(*island(kScene), *whole, 64), 0) << look << " " << shift;
+      EXPECT_EQ(Differing(*s.w, island, 64, whole), 0) << look << " " << shift;
       const int side = look < 0 ? 0 : kScene.right - 1;
       (CountPixels(*whole, palette::kLandGreen, Rect{side, kScene.top, side + 1, 390}) > 0 ? straddling : skipped)++;
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -116,12 +117,11 @@ TEST(Shoreline, EndsBaysAndHillsOfEveryShore) {
       SCOPED_TRACE(testing::Message() << "area " << area << " seed " << seed);
       const int west = w->MirrorScenery ? 10000 : -10000;
       EXPECT_EQ(w->ShoreStep < 0, w->MirrorScenery == 1);
-      EXPECT_EQ(w->ShoreX[1], west);
-      EXPECT_EQ(w->ShoreY[1], w->ShoreOffset);
-      EXPECT_EQ(w->ShoreY[kShorePoints], area == 1 ? w->ShoreOffset : -w->ShoreOffset);
-      // The near shore ends in the east; the far shore of the lake and the river starts across the water.
-      EXPECT_EQ(w->ShoreX[area == 1 ? kShorePoints : 142], -west);
-      EXPECT_TRUE(area == 1 || w->ShoreY[143] == -w->ShoreOffset) << w->ShoreY[143];
+      // The near shore runs west to east; the far shore of the lake and the river starts across the water.
+      const int far = area == 1 ? w->ShoreOffset : -w->ShoreOffset;
+      EXPECT_EQ((std::array{w->ShoreX[1], w->ShoreY[1], w->ShoreY[kShorePoints], w->ShoreX[area == 1 ? kShorePoints : 142]}),
+                (std::array{west, w->ShoreOffset, far, -west}));
+      EXPECT_EQ(w->ShoreY[143], area == 1 ? w->ShoreY[143] : far);
 
       const int b2 = w->BayStart[2];
       if (area == 4) {
@@ -161,8 +161,7 @@ TEST(Scenery, OutlinesFollowShapeAndDent) {
   EXPECT_NEAR(w->SceneryOutlineX[2][9] - 1000, 0.5 * 0.9 * 800, 0.5 * 0.9 * 21);
   // Sector 13 lies in the dent (0.6 of the radius); sector 23, its mirror image, does not.
   EXPECT_NEAR(w->SceneryRadius[2][13] / w->SceneryRadius[2][23], 0.6, 0.02);
-  EXPECT_EQ(w->SceneryBearing[2][18], 180);
-  EXPECT_EQ(w->SceneryBearing[2][27], -90);
+  EXPECT_EQ((std::array{w->SceneryBearing[2][18], w->SceneryBearing[2][27]}), (std::array{180, -90}));
 }
 
 TEST(Scenery, AnIslandOverTheStartIsMovedOff) {
