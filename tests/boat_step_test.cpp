@@ -93,25 +93,18 @@ TEST_F(BoatStepTest, GroundingBelowFiveFeetSilentWithoutSound) {
 }
 
 TEST_F(BoatStepTest, WindShadowNeedsAnotherBoatNearby) {
-  std::tie(w.ActivityMode, w.WindShadowState[1]) = std::tuple{14, 2};
-  Heading(1, 315);
-  w.BoatTack[1] = w.BoatTack[2] = 1;
-  BoatStep(w, 1);
-  EXPECT_EQ(w.WindShadowState[1], 0);  // alone on the water
-
-  w.BoatCount = 2;
-  Heading(2, 315);
-  for (const auto& [x, y, state, aheadClose] :
-       {std::tuple{0.0, -40.0, 2, 0}, {-12.0, -12.0, 3, 1}, {0.0, -85.0, 0, 0}}) {
-    std::tie(w.BoatX[2], w.BoatY[2]) = std::tuple{x, y};
+  std::tie(w.WindShadowState[1], w.BoatTack[1], w.BoatTack[2]) = std::tuple{2, 1, 1};
+  for (int b : {1, 2}) Heading(b, 315);
+  // boats, activity, the other boat's x and y, shadow state, boat ahead close: none when alone
+  // on the water, nor in the skill exercises (activity 8)
+  for (const auto& [count, mode, x, y, state, aheadClose] :
+       {std::tuple{1, 14, 0.0, -40.0, 0, 0}, {2, 14, 0.0, -40.0, 2, 0}, {2, 14, -12.0, -12.0, 3, 1},
+        {2, 14, 0.0, -85.0, 0, 0}, {2, 8, 0.0, -40.0, 0, 0}}) {
+    std::tie(w.BoatCount, w.ActivityMode, w.BoatX[2], w.BoatY[2]) = std::tuple{count, mode, x, y};
     BoatStep(w, 1);
-    EXPECT_EQ(w.WindShadowState[1], state) << x << "," << y;
-    EXPECT_EQ(w.BoatAheadClose[1], aheadClose);
+    EXPECT_EQ((std::pair{w.WindShadowState[1], w.BoatAheadClose[1]}), (std::pair{state, aheadClose}))
+        << count << " " << mode << " " << x << "," << y;
   }
-  w.ActivityMode = 8;  // the skill exercises leave it alone
-  w.BoatY[2] = -40;
-  BoatStep(w, 1);
-  EXPECT_EQ(w.WindShadowState[1], 0);
 }
 
 TEST_F(BoatStepTest, AutomaticMainTrim) {
