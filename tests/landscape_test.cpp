@@ -1,14 +1,11 @@
 // The land of the sailing view: the land test, the land segments and the shore ranges.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <tuple>
 
-#include "app/paint.h"
 #include "canvas_helpers.h"
 #include "draw/palette.h"
-#include "state/angles.h"
 #include "state/world.h"
 #include "view3d/camera.h"
 #include "view3d/landscape.h"
@@ -22,8 +19,7 @@ struct View {
   std::unique_ptr<Canvas> c;
   int t = 0;  // the horizon row
   View() {
-    w->BoatTack[1] = 1;
-    w->BoatHeadings[1] = 6;
+    std::tie(w->BoatTack[1], w->BoatHeadings[1]) = std::tuple{1, 6};
     UpdateViewDirection(*w);
     SetSceneGeometry(*w, Rect{0, 0, w->ViewWidth, 460});
     t = w->SceneTop;
@@ -87,31 +83,27 @@ TEST(LandSegment, VerticalSegmentsNeverTreesOnlyWithFullGraphicsAndOnlyTheWaterS
 
   // Only the side of a shore segment that faces the water is drawn.
   v.w->SimpleGraphics = 0;
-  struct Case {
-    int area, quadrant, mirror, index;
-    bool leftToRight;  // the direction in which the segment faces the camera
-  };
-  for (const Case& k : {Case{1, 1, 0, 50, true}, Case{1, 1, 1, 50, false}, Case{1, 3, 0, 50, false},
-                        Case{3, 1, 0, 200, false}, Case{4, 3, 1, 200, false}}) {
-    v.w->SailingArea = k.area;
-    v.w->ShoreQuadrant = k.quadrant;
-    v.w->MirrorScenery = k.mirror;
-    const int a = k.leftToRight ? 300 : 400, b = 700 - a;
+  // area, quadrant, mirror, index, and whether the water side faces the camera left to right
+  for (const auto& [area, quadrant, mirror, index, leftToRight] :
+       {std::tuple{1, 1, 0, 50, true}, {1, 1, 1, 50, false}, {1, 3, 0, 50, false}, {3, 1, 0, 200, false},
+        {4, 3, 1, 200, false}}) {
+    std::tie(v.w->SailingArea, v.w->ShoreQuadrant, v.w->MirrorScenery) = std::tuple{area, quadrant, mirror};
+    const int a = leftToRight ? 300 : 400, b = 700 - a;
     v.Clear();
-    DrawLandSegment(*v.w, *v.c, b, 200, a, 200, v.t, k.index, 1);
-    EXPECT_EQ(v.Count(palette::kLandGreen), 0) << k.area << k.quadrant << k.mirror;
-    DrawLandSegment(*v.w, *v.c, a, 200, b, 200, v.t, k.index, 1);
-    EXPECT_GT(v.Count(palette::kLandGreen), 0) << k.area << k.quadrant << k.mirror;
+    DrawLandSegment(*v.w, *v.c, b, 200, a, 200, v.t, index, 1);
+    EXPECT_EQ(v.Count(palette::kLandGreen), 0) << area << quadrant << mirror;
+    DrawLandSegment(*v.w, *v.c, a, 200, b, 200, v.t, index, 1);
+    EXPECT_GT(v.Count(palette::kLandGreen), 0) << area << quadrant << mirror;
   }
 }
 
 TEST(ShoreRange, APointBehindTheCameraTakesBothItsSegments) {
   View v;
   v.w->ActivityMode = 0;
-  const int xs[] = {0, -900, -500, -100, 0, 100, 500, 900};
-  const int ys[] = {0, -300, -300, -300, 400, -300, -300, -300};
-  std::copy(std::begin(xs), std::end(xs), v.w->ShoreX.begin());
-  std::copy(std::begin(ys), std::end(ys), v.w->ShoreY.begin());
+  int i = 0;
+  for (auto [x, y] : {std::pair{0, 0}, {-900, -300}, {-500, -300}, {-100, -300}, {0, 400}, {100, -300},
+                      {500, -300}, {900, -300}})
+    v.w->ShoreX[i] = x, v.w->ShoreY[i++] = y;
   DrawShoreRange(*v.w, *v.c, v.t, 1, 7, 1);
   EXPECT_GT(std::abs(v.w->ShoreScreenBearing[4]), 150);
   const int left = v.w->ShoreScreenX[3], right = v.w->ShoreScreenX[5];
@@ -124,20 +116,16 @@ TEST(ShoreRange, APointBehindTheCameraTakesBothItsSegments) {
 TEST(ShoreRange, OrderByAreaAndSide) {
   View v;
   World& w = *v.w;
-  w.BayStart = {0, 30, 120, 217};
-  w.SailingArea = 1;
+  std::tie(w.BayStart, w.SailingArea) = std::tuple{decltype(w.BayStart){0, 30, 120, 217}, 1};
   EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 33}, {220, 282}, {34, 123}, {124, 219}}));
 
-  w.SailingArea = 3;
-  w.BayStart = {0, 42, 110, 217};
+  std::tie(w.BayStart, w.SailingArea) = std::tuple{decltype(w.BayStart){0, 42, 110, 217}, 3};
   EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 45}, {46, 113}, {114, 141}, {143, 219}, {219, 282}}));
   w.BoatY[1] = -0.5;
   EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 45}, {143, 219}, {219, 282}, {46, 113}, {114, 141}}));
 
   // The river numbers its bays out of shore order; its ranges never join the two banks.
-  w.SailingArea = 4;
-  w.BayStart = {0, 32, 225, 95};
-  w.BoatY[1] = 10;
+  std::tie(w.BayStart, w.SailingArea, w.BoatY[1]) = std::tuple{decltype(w.BayStart){0, 32, 225, 95}, 4, 10.0};
   EXPECT_EQ(ShoreRangesInOrder(w), (std::vector<ShoreRange>{{1, 35}, {36, 98}, {99, 141}, {143, 227}, {227, 282}}));
 
   w.SailingArea = 2;

@@ -22,10 +22,8 @@ std::string StripComments(const std::string& text) {
   return std::regex_replace(text, kComment, "");
 }
 
-struct Field {
-  std::string name;
-  std::string where;  // header and section, for the failure message
-};
+// A field's name, and its header and section for the failure message.
+using Field = std::pair<std::string, std::string>;
 
 // The data members of each `struct ...Globals` in one header: every statement at the
 // struct's own brace level that is not a function, a type alias or an access label.
@@ -58,8 +56,7 @@ void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& 
       if (endsFunction) continue;
       static const std::regex kSkip(R"(^\s*(static|using|friend|typedef|template)\b)");
       if (std::regex_search(s, kSkip)) continue;
-      const std::size_t stop = s.find_first_of("={;");
-      const std::string decl = s.substr(0, stop);
+      const std::string decl = s.substr(0, s.find_first_of("={;"));
       if (decl.find('(') != std::string::npos) continue;  // a member function's declaration
       int level = 0;
       bool twoNames = false;
@@ -73,35 +70,25 @@ void ReadSectionFields(const std::filesystem::path& header, std::vector<Field>& 
         unreadable.push_back(header.filename().string() + ": " + s);
         continue;
       }
-      fields.push_back({m[1], header.filename().string() + " " + section});
+      fields.emplace_back(m[1], header.filename().string() + " " + section);
     }
   }
 }
 
-std::vector<Field> AllSectionFields(std::vector<std::string>& unreadable, int* headers) {
+TEST(Names, EverySectionFieldIsRegisteredAndNothingElse) {
   std::vector<Field> fields;
-  *headers = 0;
+  std::vector<std::string> unreadable;
   const std::filesystem::path state = std::filesystem::path(BRISAMAR_SOURCE_DIR) / "src" / "state";
   for (const auto& entry : std::filesystem::directory_iterator(state)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.ends_with("_globals.h")) continue;
-    ++*headers;
-    ReadSectionFields(entry.path(), fields, unreadable);
+    if (entry.path().filename().string().ends_with("_globals.h")) ReadSectionFields(entry.path(), fields, unreadable);
   }
-  return fields;
-}
-
-TEST(Names, EverySectionFieldIsRegisteredAndNothingElse) {
-  std::vector<std::string> unreadable;
-  int headers = 0;
-  const std::vector<Field> fields = AllSectionFields(unreadable, &headers);
-  ASSERT_GT(headers, 0) << "no section headers under " << BRISAMAR_SOURCE_DIR;
+  ASSERT_FALSE(fields.empty()) << "no section fields under " << BRISAMAR_SOURCE_DIR;
   for (const std::string& s : unreadable) ADD_FAILURE() << "cannot read the declaration " << s;
 
   std::set<std::string> declared;
-  for (const Field& f : fields) {
-    declared.insert(f.name);
-    EXPECT_TRUE(Names().Contains(f.name)) << f.name << " (" << f.where << ") is not registered";
+  for (const auto& [name, where] : fields) {
+    declared.insert(name);
+    EXPECT_TRUE(Names().Contains(name)) << name << " (" << where << ") is not registered";
   }
   // The other way round: every registered name is a declared field, so the parser above
   // found them all.
